@@ -1,0 +1,75 @@
+#include "audio/sound_effects.h"
+
+#include "platform/audio.h"
+#include "platform/files.h"
+
+// The player is defined before the effects so that, at process end, the effects are released
+// first, while the player still holds the device open.
+SoundEffects gSoundEffects;
+SoundEffect button_over;
+SoundEffect goodmove;
+SoundEffect badmove;
+SoundEffect nomoves;
+SoundEffect levelclear;
+SoundEffect hint;
+
+SoundEffect::~SoundEffect() {
+  if (segment != nullptr && performance != nullptr) PlatformSampleFree(segment);
+  segment = nullptr;
+}
+
+SoundEffects::~SoundEffects() {
+  // The effects, destroyed before the player, have already released their sounds.
+  if (performance) PlatformAudioClose();
+}
+
+uint32_t SoundEffects::Init() {
+  int result = PlatformAudioOpen();
+  if (result == 1) return kSfxNoLoader;
+  loader = true;
+  if (result != 0) return kSfxInitAudio;
+  performance = true;
+  return kSfxOk;
+}
+
+uint32_t SoundEffects::Load(const char* file, SoundEffect& effect) {
+  if (!loader) return kSfxNoLoader;
+  if (!performance) return kSfxNoPerformance;
+  if (effect.segment != nullptr) {
+    PlatformSampleFree(effect.segment);
+    effect.segment = nullptr;
+  }
+  effect.segment = PlatformSampleLoad(PlatformPath(file).c_str());
+  if (effect.segment == nullptr) return kSfxLoadFailed;
+  effect.performance = this;
+  return kSfxOk;
+}
+
+uint32_t SoundEffects::Play(SoundEffect& effect) {
+  if (!performance) return kSfxNoPerformance;
+  if (effect.segment == nullptr) return kSfxNoSegment;
+  return PlatformSamplePlay(effect.segment) == 0 ? kSfxOk : kSfxRefused;
+}
+
+uint32_t SoundEffects::Stop(SoundEffect& effect) {
+  if (!performance) return kSfxNoPerformance;
+  if (effect.segment == nullptr) return kSfxNoSegment;
+  return PlatformSampleStop(effect.segment) == 0 ? kSfxOk : kSfxRefused;
+}
+
+void SoundEffects::Shutdown() {
+  for (SoundEffect* e : {&button_over, &goodmove, &badmove, &nomoves, &levelclear, &hint}) {
+    if (e->segment != nullptr) PlatformSampleFree(e->segment);
+    e->segment = nullptr;
+    e->performance = nullptr;
+  }
+  if (performance) PlatformAudioClose();
+  loader = false;
+  performance = false;
+}
+
+void vStopAllEffects() {
+  for (SoundEffect* e : {&button_over, &badmove, &goodmove, &nomoves, &levelclear, &hint}) {
+    gSoundEffects.Stop(*e);
+  }
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Sound output: short samples mixed over each other and over one stream of music.
+// Everything is safe to call when the device is not open: requests then fail quietly.
+
+struct PlatformSample;
+
+// Opens the audio device and the mixer with enough channels for overlapping samples.
+// Returns 0 on success, 1 when the audio subsystem cannot start, 2 when the device cannot open.
+int PlatformAudioOpen();
+void PlatformAudioClose();
+bool PlatformAudioIsOpen();
+
+// Loads a WAV file (a path for this system). Null when missing or undecodable.
+PlatformSample* PlatformSampleLoad(const char* path);
+void PlatformSampleFree(PlatformSample* sample);
+
+// Starts one more instance of the sample on a free channel. 0, or -1 when no channel would take it.
+int PlatformSamplePlay(PlatformSample* sample);
+
+// Silences every channel that is sounding the sample. Always 0.
+int PlatformSampleStop(PlatformSample* sample);
+
+// How many channels are sounding the sample right now.
+int PlatformSampleInstances(PlatformSample* sample);

@@ -1,0 +1,63 @@
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+std::string PlatformPath(const char* gamePath) {
+  std::string path(gamePath);
+  for (char& c : path) {
+    if (c == '\\') c = '/';
+  }
+  return path;
+}
+
+FILE* PlatformOpen(const char* gamePath, const char* mode) {
+  return std::fopen(PlatformPath(gamePath).c_str(), mode);
+}
+
+bool PlatformFileReadable(const char* gamePath) {
+  FILE* f = PlatformOpen(gamePath, "rb");
+  if (f == nullptr) return false;
+  std::fclose(f);
+  return true;
+}
+
+namespace {
+bool WriteAll(int fd, const unsigned char* p, size_t size) {
+  while (size > 0) {
+    ssize_t n = ::write(fd, p, size);
+    if (n <= 0) return false;
+    p += n;
+    size -= static_cast<size_t>(n);
+  }
+  return true;
+}
+
+// Makes the rename itself durable by syncing the folder that holds the file.
+void SyncFolderOf(const std::string& path) {
+  std::string dir = ".";
+  size_t slash = path.rfind('/');
+  if (slash != std::string::npos) dir = slash == 0 ? "/" : path.substr(0, slash);
+  int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+}  // namespace
+
+bool PlatformWriteFileAtomic(const char* gamePath, const void* data, size_t size) {
+  std::string path = PlatformPath(gamePath);
+  std::string tmp = path + ".tmp";
+  int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (fd < 0) return false;
+  bool ok = WriteAll(fd, static_cast<const unsigned char*>(data), size) && ::fsync(fd) == 0;
+  ok = (::close(fd) == 0) && ok;
+  if (!ok || std::rename(tmp.c_str(), path.c_str()) != 0) {
+    ::unlink(tmp.c_str());
+    return false;
+  }
+  SyncFolderOf(path);
+  return true;
+}

@@ -1,0 +1,11 @@
+#pragma once
+// Control of the virtual clock, available only where clock_virtual.cpp is linked (the tests).
+#include <cstdint>
+#include <functional>
+
+void VirtualClockSet(uint32_t now);
+void VirtualClockAdvance(uint32_t ms);
+
+// Called after every Sleep with the new virtual time, on the sleeping thread. Lets a test play a
+// script of input at moments of virtual time. Pass an empty function to remove it.
+void VirtualClockSetSleepHook(std::function<void(uint32_t now)> hook);

@@ -1,0 +1,73 @@
+#include "screens/mouse_zones.h"
+
+#include <strings.h>
+
+#include <cstring>
+
+MouseZoneList gMouseZones;
+
+MouseZoneList::MouseZoneList() { Clear(); }
+
+MouseZoneList::~MouseZoneList() { Clear(); }
+
+void MouseZoneList::Clear() { std::memset(zones_, 0, sizeof zones_); }
+
+int32_t MouseZoneList::Add(const char* name, int16_t x, int16_t y, int16_t width, int16_t height,
+                           int16_t kind) {
+  for (int32_t slot = 0; slot < kMouseZoneSlots; ++slot) {
+    MouseZone& z = zones_[slot];
+    if (z.inUse) continue;
+    z.x = x;
+    z.y = y;
+    z.width = width;
+    z.height = height;
+    z.kind = kind;
+    z.inUse = 1;
+    std::memset(z.name, 0, sizeof z.name);
+    std::strncpy(z.name, name, kZoneNameSize - 1);
+    return slot;
+  }
+  return -1;
+}
+
+int MouseZoneList::Remove(const char* name) {
+  for (MouseZone& z : zones_) {
+    if (z.inUse && strcasecmp(z.name, name) == 0) {
+      z.inUse = 0;
+      return 1;
+    }
+  }
+  return 0;
+}
+
+namespace {
+bool KindAdmits(int16_t kind, bool left, bool right) {
+  switch (kind) {
+    case kZoneLeft: return left;
+    case kZoneRight: return right;
+    case kZoneEither: return left || right;
+    case kZoneHover: return !left && !right;
+    default: return false;
+  }
+}
+}  // namespace
+
+bool MouseZoneList::HitTest(int16_t x, int16_t y, char name[kZoneNameSize], bool left,
+                            bool right) const {
+  for (int slot = kMouseZoneSlots - 1; slot >= 0; --slot) {
+    const MouseZone& z = zones_[slot];
+    if (!z.inUse || !KindAdmits(z.kind, left, right)) continue;
+    int32_t px = x, py = y;
+    if (px >= z.x && py >= z.y && px <= int32_t{z.x} + z.width && py <= int32_t{z.y} + z.height) {
+      std::memcpy(name, z.name, kZoneNameSize);
+      return true;
+    }
+  }
+  return false;
+}
+
+int MouseZoneList::Count() const {
+  int count = 0;
+  for (const MouseZone& z : zones_) count += z.inUse ? 1 : 0;
+  return count;
+}

@@ -1,0 +1,28 @@
+#include <gtest/gtest.h>
+
+#include "platform/files.h"
+#include "support/temp_dir.h"
+
+TEST(Files, GamePathsWithBackslashesOpen) {
+  ScopedTempCwd cwd;
+  WriteWholeFile("content/levels/level0.dat", "abc");
+  EXPECT_EQ(PlatformPath("content\\levels\\level0.dat"), "content/levels/level0.dat");
+  EXPECT_TRUE(PlatformFileReadable("content\\levels\\level0.dat"));
+  EXPECT_FALSE(PlatformFileReadable("content\\levels\\level1.dat"));
+  FILE* f = PlatformOpen("content\\levels\\level0.dat", "rb");
+  ASSERT_NE(f, nullptr);
+  char buffer[4] = {};
+  EXPECT_EQ(std::fread(buffer, 1, 3, f), 3u);
+  std::fclose(f);
+  EXPECT_STREQ(buffer, "abc");
+}
+
+TEST(Files, AtomicWriteReplacesWholeAndLeavesNoTemporary) {
+  ScopedTempCwd cwd;
+  WriteWholeFile("content/levels/scr.dat", "old!");
+  ASSERT_TRUE(PlatformWriteFileAtomic("content\\levels\\scr.dat", "new1", 4));
+  EXPECT_EQ(ReadWholeFile("content/levels/scr.dat"), "new1");
+  EXPECT_FALSE(PlatformFileReadable("content\\levels\\scr.dat.tmp"));
+  // A folder that does not exist cannot take the file; nothing is reported as written.
+  EXPECT_FALSE(PlatformWriteFileAtomic("missing\\scr.dat", "x", 1));
+}
