@@ -1,0 +1,90 @@
+#include <SDL.h>
+
+#include <atomic>
+#include <cstring>
+#include <mutex>
+
+#include "platform/display.h"
+
+namespace {
+// The window frame as the game last presented it, 0x00RRGGBB, top row first.
+std::mutex gFrameLock;
+std::vector<uint32_t> gFrame(static_cast<size_t>(kPlatformFrameWidth) * kPlatformFrameHeight, 0);
+bool gFramePresented = false;
+std::atomic<uint64_t> gPresentCount{0};
+
+uint32_t From16(uint16_t v) {
+  uint32_t r = (v >> 11) & 0x1F, g = (v >> 5) & 0x3F, b = v & 0x1F;
+  r = (r * 255 + 15) / 31;
+  g = (g * 255 + 31) / 63;
+  b = (b * 255 + 15) / 31;
+  return (r << 16) | (g << 8) | b;
+}
+
+void CopyRow(const uint8_t* src, int bytesPerPixel, int w, uint32_t* dst) {
+  switch (bytesPerPixel) {
+    case 4:  // the raster library keeps the fourth byte 0, so rows copy as they are
+      std::memcpy(dst, src, static_cast<size_t>(w) * 4);
+      break;
+    case 3:
+      for (int x = 0; x < w; ++x) {
+        const uint8_t* p = src + 3 * x;
+        dst[x] = (uint32_t{p[2]} << 16) | (uint32_t{p[1]} << 8) | p[0];
+      }
+      break;
+    case 2:
+      for (int x = 0; x < w; ++x) {
+        uint16_t v;
+        std::memcpy(&v, src + 2 * x, 2);
+        dst[x] = From16(v);
+      }
+      break;
+    default:
+      break;
+  }
+}
+}  // namespace
+
+void PlatformPresent(const PlatformFrame& frame, int srcX, int srcY, int w, int h, int dstX,
+                     int dstY) {
+  if (w <= 0 || h <= 0) return;
+  std::lock_guard<std::mutex> lock(gFrameLock);
+  for (int row = 0; row < h; ++row) {
+    const uint8_t* src = frame.pixels + static_cast<ptrdiff_t>(srcY + row) * frame.pitchBytes +
+                         static_cast<ptrdiff_t>(srcX) * frame.bytesPerPixel;
+    uint32_t* dst = gFrame.data() + static_cast<size_t>(dstY + row) * kPlatformFrameWidth + dstX;
+    CopyRow(src, frame.bytesPerPixel, w, dst);
+  }
+  gFramePresented = true;
+  gPresentCount.fetch_add(1, std::memory_order_relaxed);
+}
+
+int PlatformDesktopBitsPerPixel() {
+  SDL_DisplayMode mode;
+  if (SDL_WasInit(SDL_INIT_VIDEO) == 0 || SDL_GetDesktopDisplayMode(0, &mode) != 0) return 32;
+  int bytes = SDL_BYTESPERPIXEL(mode.format);
+  if (bytes == 4) return 32;
+  if (bytes == 3) return 24;
+  return 16;
+}
+
+int PlatformSetDisplayMode(int width, int height, int depth, bool fullScreen) {
+  // The window layer applies full-screen modes to the game window; without one there is nothing
+  // to change and the request succeeds.
+  (void)width;
+  (void)height;
+  (void)depth;
+  (void)fullScreen;
+  return 0;
+}
+
+bool PlatformLastPresented(std::vector<uint32_t>& rgb, int& width, int& height) {
+  std::lock_guard<std::mutex> lock(gFrameLock);
+  if (!gFramePresented) return false;
+  rgb = gFrame;
+  width = kPlatformFrameWidth;
+  height = kPlatformFrameHeight;
+  return true;
+}
+
+uint64_t PlatformPresentCount() { return gPresentCount.load(std::memory_order_relaxed); }

@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "board/game_state.h"
+#include "save/scores.h"
+#include "support/temp_dir.h"
+
+namespace {
+std::string Le32(int32_t v) {
+  uint32_t u = static_cast<uint32_t>(v);
+  std::string s(4, '\0');
+  for (int i = 0; i < 4; ++i) s[i] = static_cast<char>((u >> (8 * i)) & 0xFF);
+  return s;
+}
+
+int32_t StoredBest() {
+  std::string bytes = ReadWholeFile("content/levels/scr.dat");
+  EXPECT_EQ(bytes.size(), 4u);
+  uint32_t v = 0;
+  for (size_t i = 0; i < bytes.size() && i < 4; ++i) v |= uint32_t{static_cast<uint8_t>(bytes[i])} << (8 * i);
+  return static_cast<int32_t>(v);
+}
+
+class Scores : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    vResetGameState();
+    std::memset(aHighScores, 0, sizeof aHighScores);
+    std::filesystem::create_directories("content/levels");
+  }
+  ScopedTempCwd cwd_;
+};
+}  // namespace
+
+TEST_F(Scores, MissingTableGivesTheDefaults) {
+  vLoadHighScores();
+  for (int i = 0; i < kHighScoreEntries; ++i) {
+    EXPECT_STREQ(aHighScores[i].name, "Player");
+    EXPECT_EQ(aHighScores[i].score, (10 - i) * 1000);
+  }
+}
+
+TEST_F(Scores, TableNeedsTheFinalNewlineForItsLastLine) {
+  WriteWholeFile("content/levels/scores.txt", "Ann\n5000\nBo\n4000\n");
+  vLoadHighScores();
+  EXPECT_STREQ(aHighScores[0].name, "Ann");
+  EXPECT_EQ(aHighScores[0].score, 5000);
+  EXPECT_STREQ(aHighScores[1].name, "Bo");
+  EXPECT_EQ(aHighScores[1].score, 4000);
+
+  aHighScores[1].score = 77;
+  WriteWholeFile("content/levels/scores.txt", "Ann\n5000\nBo\n4000");
+  vLoadHighScores();
+  EXPECT_STREQ(aHighScores[1].name, "Bo");
+  EXPECT_EQ(aHighScores[1].score, 77);  // the unterminated score line is not taken
+}
+
+TEST_F(Scores, LongNamesKeepTheirTerminatorAndLongLinesSplit) {
+  std::string name(40, 'N');
+  std::string longLine(600, '7');
+  WriteWholeFile("content/levels/scores.txt", name + "\n  -12abc\n" + longLine + "\n1\n");
+  vLoadHighScores();
+  EXPECT_EQ(std::string(aHighScores[0].name), std::string(32, 'N'));
+  EXPECT_EQ(aHighScores[0].score, -12);
+  // A 600-character line is read as a 511-character piece and the rest: the piece is entry 1's
+  // name and the rest its score, clamped rather than wrapped.
+  EXPECT_EQ(std::string(aHighScores[1].name), std::string(32, '7'));
+  EXPECT_EQ(aHighScores[1].score, INT32_MAX);
+}
+
+TEST_F(Scores, NoMoreThanTenEntriesAreStored) {
+  std::string text;
+  for (int i = 0; i < 15; ++i) text += "P" + std::to_string(i) + "\n" + std::to_string(100 - i) + "\n";
+  WriteWholeFile("content/levels/scores.txt", text);
+  vLoadHighScores();
+  EXPECT_STREQ(aHighScores[9].name, "P9");
+  EXPECT_EQ(aHighScores[9].score, 91);
+}
+
+TEST_F(Scores, FirstStartCreatesZeroAndLaterStartsReadIt) {
+  vLoadBestScore();
+  EXPECT_EQ(gs.iBestScore, 0);
+  EXPECT_EQ(StoredBest(), 0);
+  WriteWholeFile("content/levels/scr.dat", Le32(123456));
+  vLoadBestScore();
+  EXPECT_EQ(gs.iBestScore, 123456);
+}
+
+TEST_F(Scores, SavingKeepsTheHigherScore) {
+  WriteWholeFile("content/levels/scr.dat", Le32(5000));
+  gs.iShownScore = 5000;  // equal rewrites
+  vSaveBestScore();
+  EXPECT_EQ(StoredBest(), 5000);
+  EXPECT_EQ(gs.iBestScore, 5000);
+
+  gs.iShownScore = 4000;  // lower leaves the file alone
+  gs.iBestScore = 4000;
+  vSaveBestScore();
+  EXPECT_EQ(StoredBest(), 5000);
+  EXPECT_EQ(gs.iBestScore, 4000);
+
+  gs.iShownScore = 9000;
+  vSaveBestScore();
+  EXPECT_EQ(StoredBest(), 9000);
+  EXPECT_EQ(gs.iBestScore, 9000);
+}
+
+TEST_F(Scores, UnreadableBestCountsAsZeroAtGameOver) {
+  gs.iBestScore = 999999;  // stale value in memory must not decide
+  gs.iShownScore = 1000;
+  vSaveBestScore();
+  EXPECT_EQ(StoredBest(), 1000);
+}
+
+TEST_F(Scores, ShortFileChangesOnlyTheBytesItHolds) {
+  WriteWholeFile("content/levels/scr.dat", std::string("\x10\x27", 2));  // 10000 in two bytes
+  gs.iBestScore = 0;
+  vLoadBestScore();
+  EXPECT_EQ(gs.iBestScore, 10000);
+}
+
+// A child process saves ever higher scores in a loop and is killed at random moments: scr.dat
+// must always hold exactly four bytes with one of the values that were saved.
+TEST_F(Scores, KilledWhileSavingLeavesOldOrNewValue) {
+  std::mt19937 rng(12345);
+  int32_t lastSeen = 0;
+  for (int round = 0; round < 40; ++round) {
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      for (int32_t score = lastSeen + 1;; ++score) {
+        gs.iShownScore = score;
+        vSaveBestScore();
+      }
+    }
+    usleep(static_cast<useconds_t>(500 + rng() % 20000));
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    int32_t stored = StoredBest();
+    EXPECT_GE(stored, lastSeen) << "round " << round;
+    lastSeen = stored;
+  }
+  EXPECT_GT(lastSeen, 0);
+}
