@@ -22,3 +22,21 @@ int PlatformSampleStop(PlatformSample* sample);
 
 // How many channels are sounding the sample right now.
 int PlatformSampleInstances(PlatformSample* sample);
+
+// Music: one stream at a time, played once from the start.
+struct PlatformMusic;
+
+// Loads a music file (MP3, OGG, WAV; a path for this system). Null when missing or undecodable.
+PlatformMusic* PlatformMusicLoad(const char* path);
+// Halts the music if it is this one, then frees it.
+void PlatformMusicFree(PlatformMusic* music);
+// Starts it from the beginning, replacing whatever played. 0, or -1 when the mixer refused.
+int PlatformMusicStart(PlatformMusic* music);
+// True while music is playing or paused; false once it has played to its end or was halted.
+bool PlatformMusicActive();
+void PlatformMusicPause();
+void PlatformMusicResume();
+bool PlatformMusicPaused();
+void PlatformMusicHalt();
+// Seconds into the current music, for tests that check a resume goes on in place.
+double PlatformMusicPosition(PlatformMusic* music);

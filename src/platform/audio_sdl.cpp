@@ -2,6 +2,7 @@
 #include <SDL_mixer.h>
 
 #include <atomic>
+#include <mutex>
 
 #include "platform/audio.h"
 
@@ -12,21 +13,25 @@ struct PlatformSample {
 namespace {
 constexpr int kMixChannels = 32;
 std::atomic<bool> gAudioOpen{false};
+std::mutex gOpenLock;  // music (main thread) and effects (game thread) both open the device
 }  // namespace
 
 int PlatformAudioOpen() {
+  std::lock_guard<std::mutex> lock(gOpenLock);
   if (gAudioOpen.load(std::memory_order_relaxed)) return 0;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 1;
   if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return 2;
   }
+  Mix_Init(MIX_INIT_MP3);
   Mix_AllocateChannels(kMixChannels);
   gAudioOpen.store(true, std::memory_order_relaxed);
   return 0;
 }
 
 void PlatformAudioClose() {
+  std::lock_guard<std::mutex> lock(gOpenLock);
   if (!gAudioOpen.exchange(false, std::memory_order_relaxed)) return;
   Mix_HaltChannel(-1);
   Mix_CloseAudio();
@@ -71,4 +76,50 @@ int PlatformSampleInstances(PlatformSample* sample) {
     if (Mix_Playing(ch) && Mix_GetChunk(ch) == sample->chunk) ++count;
   }
   return count;
+}
+
+struct PlatformMusic {
+  Mix_Music* music;
+};
+
+PlatformMusic* PlatformMusicLoad(const char* path) {
+  if (!PlatformAudioIsOpen()) return nullptr;
+  // The format is told by the file's contents, not by its name.
+  SDL_RWops* rw = SDL_RWFromFile(path, "rb");
+  if (rw == nullptr) return nullptr;
+  Mix_Music* music = Mix_LoadMUSType_RW(rw, MUS_NONE, SDL_TRUE);
+  if (music == nullptr) return nullptr;
+  return new PlatformMusic{music};
+}
+
+void PlatformMusicFree(PlatformMusic* music) {
+  if (music == nullptr) return;
+  if (PlatformAudioIsOpen()) Mix_FreeMusic(music->music);  // halts it first if it is playing
+  delete music;
+}
+
+int PlatformMusicStart(PlatformMusic* music) {
+  if (music == nullptr || !PlatformAudioIsOpen()) return -1;
+  return Mix_PlayMusic(music->music, 1) == 0 ? 0 : -1;
+}
+
+bool PlatformMusicActive() { return PlatformAudioIsOpen() && Mix_PlayingMusic() != 0; }
+
+void PlatformMusicPause() {
+  if (PlatformAudioIsOpen()) Mix_PauseMusic();
+}
+
+void PlatformMusicResume() {
+  if (PlatformAudioIsOpen()) Mix_ResumeMusic();
+}
+
+bool PlatformMusicPaused() { return PlatformAudioIsOpen() && Mix_PausedMusic() != 0; }
+
+void PlatformMusicHalt() {
+  if (PlatformAudioIsOpen()) Mix_HaltMusic();
+}
+
+double PlatformMusicPosition(PlatformMusic* music) {
+  if (music == nullptr || !PlatformAudioIsOpen()) return 0.0;
+  return Mix_GetMusicPosition(music->music);
 }

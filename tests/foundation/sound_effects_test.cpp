@@ -1,32 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstring>
 #include <string>
 
 #include "audio/sound_effects.h"
 #include "platform/audio.h"
 #include "support/temp_dir.h"
+#include "support/wav.h"
 
-namespace {
-// A mono 16-bit PCM WAV of `ms` milliseconds of a quiet tone.
-std::string MakeWav(int ms) {
-  const int rate = 22050;
-  const int samples = rate * ms / 1000;
-  std::string data;
-  for (int i = 0; i < samples; ++i) {
-    auto v = static_cast<int16_t>(3000 * std::sin(i * 0.05));
-    data.push_back(static_cast<char>(v & 0xFF));
-    data.push_back(static_cast<char>((v >> 8) & 0xFF));
-  }
-  auto u32 = [](uint32_t v) { return std::string(reinterpret_cast<const char*>(&v), 4); };
-  auto u16 = [](uint16_t v) { return std::string(reinterpret_cast<const char*>(&v), 2); };
-  std::string wav = "RIFF" + u32(static_cast<uint32_t>(36 + data.size())) + "WAVE";
-  wav += "fmt " + u32(16) + u16(1) + u16(1) + u32(rate) + u32(rate * 2) + u16(2) + u16(16);
-  wav += "data" + u32(static_cast<uint32_t>(data.size())) + data;
-  return wav;
-}
-}  // namespace
 
 TEST(SoundEffects, EveryRequestFailsQuietlyBeforeSetUp) {
   EXPECT_EQ(gSoundEffects.Play(goodmove), kSfxNoPerformance);
@@ -37,7 +17,7 @@ TEST(SoundEffects, EveryRequestFailsQuietlyBeforeSetUp) {
 
 TEST(SoundEffects, PlaysOverlappingInstancesAndStopsThemAll) {
   ScopedTempCwd cwd;
-  WriteWholeFile("content/sound/goodmove.wav", MakeWav(2000));
+  WriteWholeFile("content/sound/goodmove.wav", MakeToneWav(2000));
   WriteWholeFile("content/sound/broken.wav", "not a wav file at all");
   ASSERT_EQ(gSoundEffects.Init(), kSfxOk);
 

@@ -1,0 +1,109 @@
+#include "audio/music.h"
+
+#include <mutex>
+
+#include "diag/debug_log.h"
+#include "platform/audio.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+
+std::atomic<uint8_t> bMusicStarted{0};
+
+namespace {
+constexpr const char* kTrackPaths[3] = {
+    "content\\sound\\backmusic0.mp3",
+    "content\\sound\\backmusic1.mp3",
+    "content\\sound\\backmusic2.mp3",
+};
+constexpr const char* kTrackLines[3] = {
+    "[bPlayTitleMusic()] Song 0\n",
+    "[bPlayTitleMusic()] Song 1\n",
+    "[bPlayTitleMusic()] Song 2\n",
+};
+// A track that cannot be played is not retried at once: the pump tries again after this long.
+constexpr uint32_t kRetryDelayMs = 5000;
+
+std::mutex gMusicLock;
+PlatformMusic* pMusicGraph = nullptr;  // the track now held
+int iMusicTrack = -1;
+bool bMusicFailed = false;  // the last start failed; retry after dwMusicRetryAt
+uint32_t dwMusicRetryAt = 0;
+
+// The music's own random sequence, so that choosing a track never disturbs the deal's.
+uint32_t uMusicRandom = 1;
+int iMusicRandom() {
+  uMusicRandom = uMusicRandom * 214013u + 2531011u;
+  return static_cast<int>((uMusicRandom >> 16) & 0x7FFF);
+}
+
+void vReleaseTrackLocked() {
+  PlatformMusicFree(pMusicGraph);
+  pMusicGraph = nullptr;
+  iMusicTrack = -1;
+}
+
+void vStartRandomTrackLocked() {
+  vReleaseTrackLocked();  // the finished track is freed before the next is built
+  uMusicRandom = timeGetTime();
+  int track = iMusicRandom() % 15 / 5;
+  vDebugLog("%s", kTrackLines[track]);
+  bool started = PlatformAudioOpen() == 0;
+  if (started) {
+    pMusicGraph = PlatformMusicLoad(PlatformPath(kTrackPaths[track]).c_str());
+    started = PlatformMusicStart(pMusicGraph) == 0;
+  }
+  if (!started) {
+    vReleaseTrackLocked();
+    bMusicFailed = true;
+    dwMusicRetryAt = timeGetTime() + kRetryDelayMs;
+    return;
+  }
+  bMusicFailed = false;
+  iMusicTrack = track;
+}
+}  // namespace
+
+bool bPlayTitleMusic() {
+  std::lock_guard<std::mutex> lock(gMusicLock);
+  vStartRandomTrackLocked();
+  bMusicStarted = 1;
+  return true;
+}
+
+void vPumpMusic() {
+  std::lock_guard<std::mutex> lock(gMusicLock);
+  if (pMusicGraph == nullptr) {
+    if (bMusicFailed && bMusicStarted && bTimeAfter(timeGetTime(), dwMusicRetryAt)) {
+      vStartRandomTrackLocked();
+    }
+    return;
+  }
+  if (!PlatformMusicActive()) vStartRandomTrackLocked();  // played to its end
+}
+
+void vStopMusic() {
+  std::lock_guard<std::mutex> lock(gMusicLock);
+  bMusicFailed = false;
+  if (pMusicGraph == nullptr) {
+    bMusicStarted = 0;
+    return;
+  }
+  PlatformMusicHalt();
+  vReleaseTrackLocked();
+  bMusicStarted = 0;
+}
+
+void vPauseMusic() {
+  std::lock_guard<std::mutex> lock(gMusicLock);
+  if (pMusicGraph != nullptr) PlatformMusicPause();
+}
+
+void vResumeMusic() {
+  std::lock_guard<std::mutex> lock(gMusicLock);
+  if (pMusicGraph != nullptr) PlatformMusicResume();
+}
+
+int iCurrentMusicTrack() {
+  std::lock_guard<std::mutex> lock(gMusicLock);
+  return iMusicTrack;
+}
