@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "platform/display.h"
+#include "platform/sdl_internal.h"
 
 namespace {
 // The window frame as the game last presented it, 0x00RRGGBB, top row first.
@@ -68,14 +69,30 @@ int PlatformDesktopBitsPerPixel() {
   return 16;
 }
 
+namespace {
+Uint32 FormatForDepth(int depth) {
+  switch (depth) {
+    case 16: return SDL_PIXELFORMAT_RGB565;
+    case 24: return SDL_PIXELFORMAT_RGB24;
+    default: return SDL_PIXELFORMAT_XRGB8888;
+  }
+}
+}  // namespace
+
 int PlatformSetDisplayMode(int width, int height, int depth, bool fullScreen) {
-  // The window layer applies full-screen modes to the game window; without one there is nothing
-  // to change and the request succeeds.
-  (void)width;
-  (void)height;
-  (void)depth;
-  (void)fullScreen;
-  return 0;
+  SDL_Window* window = PlatformSdlWindow();
+  if (window == nullptr) return 0;  // no window yet: nothing to change
+  if (depth == 0) return SDL_SetWindowFullscreen(window, 0) == 0 ? 0 : -1;
+  if (!fullScreen) return 0;
+  SDL_DisplayMode wanted{FormatForDepth(depth), width, height, 0, nullptr};
+  SDL_DisplayMode closest;
+  if (SDL_GetClosestDisplayMode(0, &wanted, &closest) == nullptr) return -1;
+  if (closest.w != width || closest.h != height ||
+      SDL_BITSPERPIXEL(closest.format) < SDL_BITSPERPIXEL(wanted.format)) {
+    return -1;
+  }
+  if (SDL_SetWindowDisplayMode(window, &closest) != 0) return -1;
+  return SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) == 0 ? 0 : -1;
 }
 
 bool PlatformLastPresented(std::vector<uint32_t>& rgb, int& width, int& height) {
@@ -84,6 +101,15 @@ bool PlatformLastPresented(std::vector<uint32_t>& rgb, int& width, int& height) 
   rgb = gFrame;
   width = kPlatformFrameWidth;
   height = kPlatformFrameHeight;
+  return true;
+}
+
+bool PlatformUploadFrame(SDL_Texture* texture, uint64_t& lastSeen, bool force) {
+  uint64_t count = gPresentCount.load(std::memory_order_relaxed);
+  if (!force && count == lastSeen) return false;
+  std::lock_guard<std::mutex> lock(gFrameLock);
+  lastSeen = gPresentCount.load(std::memory_order_relaxed);
+  SDL_UpdateTexture(texture, nullptr, gFrame.data(), kPlatformFrameWidth * 4);
   return true;
 }
 

@@ -1,0 +1,61 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/display.h"
+#include "platform/window.h"
+
+// Under the dummy video driver: a window exists, frames presented by another thread's code reach
+// the platform's frame, and posted quits come back with their code.
+TEST(Window, PresentedFramesAndPostedQuitsGoThrough) {
+  ASSERT_TRUE(PlatformCreateWindow("Tavimora", kPlatformFrameWidth, kPlatformFrameHeight, true));
+  PlatformShowWindow();
+
+  // A 4 x 2 buffer of 32-bit pixels stored bottom-up, presented at (10, 20).
+  std::vector<uint32_t> pixels = {0x000000FF, 0x0000FF00, 0x00FF0000, 0x00FFFFFF,   // bottom row
+                                  0x00102030, 0x00405060, 0x00708090, 0x00A0B0C0};  // top row
+  PlatformFrame frame{reinterpret_cast<const uint8_t*>(pixels.data() + 4), 4, 2, -16, 4};
+  uint64_t before = PlatformPresentCount();
+  PlatformPresent(frame, 1, 0, 3, 2, 10, 20);
+  EXPECT_EQ(PlatformPresentCount(), before + 1);
+  PlatformShowLatestFrame(false);
+
+  std::vector<uint32_t> shown;
+  int w = 0, h = 0;
+  ASSERT_TRUE(PlatformLastPresented(shown, w, h));
+  ASSERT_EQ(w, 1024);
+  EXPECT_EQ(shown[20 * 1024 + 10], 0x00405060u);
+  EXPECT_EQ(shown[21 * 1024 + 12], 0x00FFFFFFu);
+
+  PlatformSetPointerPosition(907, 6);
+  int x = 0, y = 0;
+  PlatformPointerPosition(x, y);
+  EXPECT_EQ(x, 907);
+  EXPECT_EQ(y, 6);
+
+  PlatformPostQuit(0);
+  PlatformEvent e;
+  bool gotQuit = false;
+  for (int i = 0; i < 100 && !gotQuit; ++i) {
+    if (PlatformNextEvent(e, 1) && e.kind == kEventQuit) gotQuit = true;
+  }
+  EXPECT_TRUE(gotQuit);
+  EXPECT_EQ(e.code, 0);
+  PlatformDestroyWindow();
+  EXPECT_FALSE(PlatformWindowExists());
+}
+
+TEST(Window, SixteenAndTwentyFourBitFramesConvert) {
+  uint16_t px16[2] = {0xF800, 0x07E0};  // pure red, pure green
+  PlatformFrame f16{reinterpret_cast<const uint8_t*>(px16), 2, 1, 4, 2};
+  PlatformPresent(f16, 0, 0, 2, 1, 0, 0);
+  uint8_t px24[3] = {0x30, 0x20, 0x10};  // B, G, R
+  PlatformFrame f24{px24, 1, 1, 3, 3};
+  PlatformPresent(f24, 0, 0, 1, 1, 5, 0);
+  std::vector<uint32_t> shown;
+  int w = 0, h = 0;
+  ASSERT_TRUE(PlatformLastPresented(shown, w, h));
+  EXPECT_EQ(shown[0], 0x00FF0000u);
+  EXPECT_EQ(shown[1], 0x0000FF00u);
+  EXPECT_EQ(shown[5], 0x00102030u);
+}
