@@ -1,6 +1,8 @@
 #include "board/game_state.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <mutex>
 
 GameState gs;
 int32_t Board[kBoardCells];
@@ -13,4 +15,22 @@ void vResetGameState() {
   gs.bLeftButtonDown = 0;
   gs.bRightButtonDown = 0;
   std::fill(std::begin(Board), std::end(Board), 0);
+}
+
+namespace {
+std::mutex gFatalLock;
+char gFatalText[512] = "";
+}  // namespace
+
+void vSetFatalError(const char* text) {
+  {
+    std::lock_guard<std::mutex> lock(gFatalLock);
+    std::snprintf(gFatalText, sizeof gFatalText, "%s", text);
+  }
+  gs.bQuitGame = 1;
+}
+
+std::string FatalErrorText() {
+  std::lock_guard<std::mutex> lock(gFatalLock);
+  return gFatalText;
 }

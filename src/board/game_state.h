@@ -2,6 +2,7 @@
 // The game's running state, one set of process-wide variables. The five flags at the end are
 // shared with the main thread and are atomics; everything else belongs to the game thread.
 #include <atomic>
+#include <string>
 #include <cstdint>
 
 #include "board/board.h"
@@ -61,6 +62,12 @@ struct GameState : GameVars {
 };
 
 extern GameState gs;
+
+// A reason the game cannot go on (for example no level can be dealt). Sets bQuitGame; the main
+// thread shows the text and ends the process with a failure code. Callable from either thread.
+void vSetFatalError(const char* text);
+// The text given to vSetFatalError, or an empty string.
+std::string FatalErrorText();
 
 // Puts every variable back to its value at process start (tests start from here).
 void vResetGameState();

@@ -31,6 +31,8 @@ void PlatformSetWindowIcon(const char* bmpPath);
 
 void PlatformShowWindow();
 bool PlatformWindowExists();
+// An opaque handle of the window for the layers above (null before it exists).
+void* PlatformWindowHandle();
 void PlatformDestroyWindow();
 
 // Takes the next event, waiting up to `timeoutMs` for one. False when none came.

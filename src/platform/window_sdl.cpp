@@ -106,6 +106,8 @@ void PlatformShowWindow() {
 
 bool PlatformWindowExists() { return gWindow != nullptr; }
 
+void* PlatformWindowHandle() { return gWindow; }
+
 void PlatformDestroyWindow() {
   if (gTexture != nullptr) SDL_DestroyTexture(gTexture);
   if (gRenderer != nullptr) SDL_DestroyRenderer(gRenderer);

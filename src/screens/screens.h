@@ -1,0 +1,21 @@
+#pragma once
+// The screens around the game: title, quit confirmation, main menu, difficulty choice, help,
+// the level-clear continue prompt and the game-over message. Each runs its own loop on the game
+// thread (1 ms sleep per pass), returns when a zone is pressed, a time limit passes, Escape is
+// pressed (where the screen looks at it) or the main thread shuts down.
+#include <cstdint>
+
+// 1 a button was pressed; 0 the title timed out (or shutdown began); -1 quitting was confirmed.
+int32_t iTitleScreen();
+// True "YES" (or shutdown began), false "NO".
+bool bAreYouSure();
+// 0 "NEWGAME", 1 "HELP", 2 "QUIT" (also when shutdown began).
+int32_t iMainMenu();
+// Sets gs.iDifficulty from "EASY", "MEDIUM" or "HARD".
+void vChooseDifficulty();
+// The help screen; always 0.
+int32_t iGameHelp();
+// Waits for a click after a level clear while the displayed score counts up.
+void vClickToContinue();
+// Darkens the board, shows the game-over message for 4 seconds, saves the best score.
+void vGameOverScreen();

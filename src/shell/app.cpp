@@ -1,0 +1,110 @@
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "audio/music.h"
+#include "board/game_state.h"
+#include "diag/debug_log.h"
+#include "gfx/frame_stack.h"
+#include "gfx/video_setup.h"
+#include "platform/files.h"
+#include "platform/window.h"
+#include "shell/shell.h"
+
+void* hMainWindow = nullptr;
+PlatformThread* hGameThread = nullptr;
+std::atomic<int> iFailureExitCode{0};
+
+namespace {
+constexpr char kProductName[] = "Tavimora";
+constexpr size_t kGameThreadStack = 5000000;
+
+// Tells the user why the game stopped, if something failed after start-up.
+int iFinalExitCode(int quitCode) {
+  std::string fatal = FatalErrorText();
+  if (!fatal.empty()) {
+    PlatformErrorBox(kProductName, fatal.c_str());
+    return 1;
+  }
+  return iFailureExitCode != 0 ? iFailureExitCode.load() : quitCode;
+}
+
+// The window was closed: the whole shutdown runs here and the process ends.
+[[noreturn]] void vDestroyWindow() {
+  gs.bQuitGame = 1;
+  gs.bShutdown = 1;
+  vDebugLog("WM_DESTROY\n");
+  vStopMusic();
+  PlatformWaitThread(hGameThread);
+  hGameThread = nullptr;
+  vDebugLog("Waited\n");
+  gFrameStack.Shutdown();
+  vDebugLog("Shutdown Graphics\n");
+  PlatformPostQuit(0);
+  vDebugLog("Posted Quit Message\n");
+  int code = iFinalExitCode(0);
+  PlatformDestroyWindow();
+  std::exit(code);
+}
+
+// The window procedure: buttons and Escape become the flags the game thread polls.
+void WndProc(const PlatformEvent& e) {
+  switch (e.kind) {
+    case kEventLeftDown: gs.bLeftButtonDown = 1; break;
+    case kEventLeftUp: gs.bLeftButtonDown = 0; break;
+    case kEventRightDown: gs.bRightButtonDown = 1; break;
+    case kEventRightUp: gs.bRightButtonDown = 0; break;
+    case kEventEscape: gs.iEscapePressed = 1; break;
+    case kEventExposed: PlatformShowLatestFrame(true); break;
+    case kEventClose: vDestroyWindow();
+    default: break;
+  }
+}
+
+// Runs until the quit event; returns its code. Waits at most 1 ms for an event, so it neither
+// spins nor lags: every pass pumps the music and shows a newly presented frame.
+int iMessageLoop() {
+  bool quitPosted = false;
+  for (;;) {
+    PlatformEvent e;
+    if (PlatformNextEvent(e, 1)) {
+      if (e.kind == kEventQuit) return e.code;
+      WndProc(e);
+    }
+    if (bMusicStarted) vPumpMusic();
+    PlatformShowLatestFrame(false);
+    if (gs.bQuitGame && !quitPosted) {
+      PlatformPostQuit(0);
+      quitPosted = true;
+    }
+  }
+}
+}  // namespace
+
+int WinMain() {
+  if (!PlatformCreateWindow(kProductName, kFrameWidth, kFrameHeight, bWindowed)) {
+    std::fprintf(stderr, "%s: cannot create the game window.\n", kProductName);
+    return 1;
+  }
+  PlatformSetWindowIcon(PlatformPath("content\\art\\icon48.bmp").c_str());
+  hMainWindow = PlatformWindowHandle();
+  if (!bInitVideo(hMainWindow)) return 1;
+  vDebugLog("Video and Sound Inited\n");
+  PlatformShowWindow();
+  bPlayTitleMusic();
+  hGameThread = PlatformStartThread(thrMainGameLoop, nullptr, kGameThreadStack, "game");
+  if (hGameThread == nullptr) {
+    PlatformErrorBox(kProductName, "Cannot start the game thread.");
+    return 1;
+  }
+  int quitCode = iMessageLoop();
+  gs.bQuitGame = 1;
+  gs.bShutdown = 1;
+  vStopMusic();
+  PlatformWaitThread(hGameThread);
+  hGameThread = nullptr;
+  gFrameStack.Shutdown();
+  int code = iFinalExitCode(quitCode);
+  PlatformDestroyWindow();
+  return code;
+}

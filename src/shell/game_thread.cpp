@@ -1,0 +1,52 @@
+#include "audio/sound_effects.h"
+#include "audio/sound_setup.h"
+#include "board/game_state.h"
+#include "diag/debug_log.h"
+#include "gfx/frame_stack.h"
+#include "screens/game_loop.h"
+#include "screens/screens.h"
+#include "shell/shell.h"
+
+namespace {
+// One pass of the top-level flow, from the title screen on.
+void vRunFlowOnce() {
+  int32_t title = iTitleScreen();
+  if (title == 0) {
+    vDebugLog("thrMainGameLoop() Title timed out, going to game help\n");
+    iGameHelp();
+    return;
+  }
+  if (title == -1) return;  // quitting was confirmed: bQuitGame is set
+  switch (iMainMenu()) {
+    case 0:
+      vDebugLog("thrMainGameLoop() New game, choose difficulty\n");
+      vChooseDifficulty();
+      iGameLoop();
+      break;
+    case 1:
+      vDebugLog("thrMainGameLoop() Go to game help\n");
+      iGameHelp();
+      break;
+    default:
+      gs.bQuitGame = 1;
+      break;
+  }
+}
+}  // namespace
+
+int thrMainGameLoop(void* /*unused*/) {
+  vDebugLog("----------------------------------------\nGAME BEGIN\n");
+  vDebugLog("----------------------------------------\n");
+  vDebugLog("Color Depth = %d\n", iColorDepth);
+  if (!bInitSound(hMainWindow)) {
+    // The user has been told; the main thread ends the process with a failure code.
+    iFailureExitCode = 1;
+    gs.bQuitGame = 1;
+    return 0;
+  }
+  while (!gs.bQuitGame && !gs.bShutdown) vRunFlowOnce();
+  vStopAllEffects();
+  vDebugLog("----------------------------------------\nGAME OVER\n");
+  vDebugLog("----------------------------------------\n");
+  return 0;
+}
