@@ -71,3 +71,10 @@ int MouseZoneList::Count() const {
   for (const MouseZone& z : zones_) count += z.inUse ? 1 : 0;
   return count;
 }
+
+const MouseZone* MouseZoneList::Find(const char* name) const {
+  for (const MouseZone& z : zones_) {
+    if (z.inUse && strcasecmp(z.name, name) == 0) return &z;
+  }
+  return nullptr;
+}

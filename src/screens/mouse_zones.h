@@ -47,6 +47,9 @@ class MouseZoneList {
   // The number of slots in use (for tests and diagnostics).
   int Count() const;
 
+  // The lowest zone in use with that name (ignoring case), or null.
+  const MouseZone* Find(const char* name) const;
+
  private:
   MouseZone zones_[kMouseZoneSlots];
 };

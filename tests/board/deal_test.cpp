@@ -1,0 +1,150 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "board/deal.h"
+#include "board/game_state.h"
+#include "board/selection.h"
+#include "board_test_support.h"
+#include "diag/debug_log.h"
+#include "platform/virtual_clock.h"
+#include "screens/mouse_zones.h"
+
+namespace {
+
+class Deal : public ::testing::Test {
+ protected:
+  void SetUp() override { Reset(); }
+  void TearDown() override { vSetDebugTrace(false); }
+  void Reset(uint32_t seed = 1) {
+    vResetGameState();
+    gMouseZones.Clear();
+    VirtualClockSet(1000);
+    vSeedDealRandom(seed);
+  }
+  int Tiles() { return static_cast<int>(std::count_if(Board, Board + kBoardCells, [](int v) { return v; })); }
+  bool Logged(const std::string& text) { return ReadWholeFile("debug.txt").find(text) != std::string::npos; }
+  std::vector<Tile> Flat() {
+    std::vector<Tile> t;
+    AddGrid(t, 0, 2, 16, 2, 4);
+    return t;
+  }
+  ScopedTempCwd cwd;
+};
+
+// Playing the pairs in the deal's order clears the board, with a move available before each.
+// The two-tile stack must never end up as the last pair.
+TEST_F(Deal, SolutionClearsEveryLayoutOverManySeeds) {
+  std::vector<Tile> stack{{10, 6, 0}, {10, 6, 1}, {0, 0, 0}, {4, 0, 0}};
+  for (const auto& layout : {Flat(), PyramidLayout(), HalfOffsetLayout(), stack}) {
+    WriteLevel(0, layout);
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+      Reset(seed);
+      vLoadNextLevel();
+      ASSERT_EQ(gs.iSolutionCount, static_cast<int>(layout.size()));
+      ASSERT_EQ(std::set<int>(gs.aiSolution, gs.aiSolution + gs.iSolutionCount).size(), layout.size());
+      for (int k = 0; k < gs.iSolutionCount; k += 2) {
+        ASSERT_TRUE(bMoveAvailable()) << "seed " << seed << " pair " << k / 2;
+        vSelectTile(gs.aiSolution[k]);
+        vSelectTile(gs.aiSolution[k + 1]);
+      }
+      ASSERT_EQ(Tiles() + gMouseZones.Count(), 0) << "seed " << seed;
+    }
+  }
+}
+
+TEST_F(Deal, BrokenPatternsAreSkippedWithTheirOwnLogLine) {
+  WriteLevel(0, Flat());
+  WriteWholeFile("content/levels/level0.dat", ReadWholeFile("content/levels/level0.dat").replace(400, 1, "\x02"));
+  WriteLevel(1, {{27, 3, 0}, {0, 0, 0}});
+  WriteLevel(2, {{4, 4, 0}, {5, 5, 0}});
+  WriteLevel(3, {{4, 4, 0}, {8, 4, 0}, {12, 4, 0}});
+  WriteLevel(4, {});
+  WriteWholeFile("content/levels/level5.dat", std::string(8960, '\x5a'));
+  WriteLevel(6, {{0, 0, 0}}, 3);
+  WriteLevel(7, {{10, 10, 0}, {10, 10, 1}});  // can never be taken apart
+  WriteLevel(8, Flat(), 4 * 84 + 2);           // short, holding the first row only
+  vSetDebugTrace(true);
+  vLoadNextLevel();
+  EXPECT_EQ(gs.iLevelFile, 9);
+  EXPECT_EQ(Tiles(), 8);
+  for (const char* problem : {"0.dat: a cell holds a value other than 0 or 1",
+                              "1.dat: a tile lies in column 27 or row 15",
+                              "2.dat: two tiles of one layer overlap", "3.dat: an odd number",
+                              "5.dat: a cell holds", "6.dat: an odd number"}) {
+    EXPECT_TRUE(Logged(std::string("() ** INVALID PATTERN content\\levels\\level") + problem)) << problem;
+  }
+  EXPECT_TRUE(Logged("vLoadNextLevel() ** NO TILES FOUND IN PATTERN\n"));
+  EXPECT_TRUE(Logged("level7.dat COULD NOT BE DEALT"));
+}
+
+TEST_F(Deal, ListWrapsToTheFirstFileAfterTheLast) {
+  for (int n = 0; n < 3; ++n) WriteLevel(n, {{2 * n, 0, 0}, {2 * n + 4, 8, 0}});
+  vSetDebugTrace(true);
+  for (int n = 0; n < 3; ++n) vLoadNextLevel();
+  EXPECT_EQ(gs.iLevelFile, 3);
+  EXPECT_FALSE(Logged("circle back"));
+  vLoadNextLevel();
+  EXPECT_EQ(gs.iLevelFile, 1);
+  EXPECT_NE(Board[0], 0);
+  std::string log = ReadWholeFile("debug.txt");
+  size_t wrap = log.find("vLoadNextLevel() No more levels, circle back to 0\n"
+                         "vLoadNextLevel() Loading content\\levels\\level0.dat\n"
+                         "vLoadNextLevel() Pattern loaded\n"
+                         "vLoadNextLevel() Found 2 tiles in level 0\n");
+  EXPECT_NE(log.find("vLoadNextLevel() Populated 2 tiles\n", wrap), std::string::npos);
+}
+
+TEST_F(Deal, FacesWidenWithTheLevel) {
+  WriteLevel(0, PyramidLayout());
+  for (int level : {1, 30}) {
+    std::set<int> faces;
+    for (uint32_t seed = 1; seed <= 60; ++seed) {
+      Reset(seed);
+      gs.iLevel = level;
+      vLoadNextLevel();
+      faces.insert(Board, Board + kBoardCells);
+    }
+    faces.erase(0);
+    std::set<int> expected;
+    for (int face = 1; face <= (level == 1 ? 5 : 28); ++face) expected.insert(face);
+    EXPECT_EQ(faces, expected) << level;
+  }
+}
+
+TEST_F(Deal, EveryTileGetsOneZoneWhereItIsDrawnAndPlayStateIsCleared) {
+  WriteLevel(0, {{0, 0, 0}, {2, 1, 1}});
+  gs.iSelectedCount = gs.bHintShown = gs.bLeftButtonDown = 1;
+  gs.iBlockedCell = gs.aiSelectedCell[0] = 7;
+  vLoadNextLevel();
+  EXPECT_EQ(gs.iSelectedCount + gs.bHintShown + gs.bLeftButtonDown, 0);
+  EXPECT_EQ(gs.aiSelectedCell[0] + gs.iBlockedCell, -2);
+  char name[kZoneNameSize];
+  auto hit = [&](int x, int y) {
+    return gMouseZones.HitTest(x, y, name, true, false) ? std::string(name) : "";
+  };
+  const std::string upper = std::to_string(Cell({2, 1, 1}));
+  EXPECT_EQ(hit(80, 112) + hit(152, 200), "00");
+  EXPECT_EQ(hit(153, 142) + hit(225, 230), upper + upper);
+  EXPECT_EQ(hit(79, 112) + hit(226, 230), "");
+  EXPECT_EQ(gMouseZones.Count(), 2);
+}
+
+TEST_F(Deal, NoPlayablePatternGivesUpWithAnEmptyBoard) {
+  vSetDebugTrace(true);
+  vLoadNextLevel();  // no file at all
+  EXPECT_EQ(gs.bNoPlayableLevel, 1);
+  EXPECT_TRUE(Logged("NO PLAYABLE PATTERN"));
+  for (int n = 0; n < 3; ++n) WriteLevel(n, {{10, 10, 0}, {10, 10, 1}});
+  WriteLevel(4, Flat());  // beyond the gap: not in the list
+  for (int start : {0, 2}) {
+    Reset();
+    gs.iLevelFile = start;
+    vLoadNextLevel();
+    EXPECT_EQ(gs.bNoPlayableLevel, 1);
+    EXPECT_EQ(Tiles() + gMouseZones.Count(), 0);
+  }
+}
+
+}  // namespace
