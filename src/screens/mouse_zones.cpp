@@ -10,7 +10,10 @@ MouseZoneList::MouseZoneList() { Clear(); }
 
 MouseZoneList::~MouseZoneList() { Clear(); }
 
-void MouseZoneList::Clear() { std::memset(zones_, 0, sizeof zones_); }
+void MouseZoneList::Clear() {
+  std::memset(zones_, 0, sizeof zones_);
+  highestUsed_ = -1;
+}
 
 int32_t MouseZoneList::Add(const char* name, int16_t x, int16_t y, int16_t width, int16_t height,
                            int16_t kind) {
@@ -25,6 +28,7 @@ int32_t MouseZoneList::Add(const char* name, int16_t x, int16_t y, int16_t width
     z.inUse = 1;
     std::memset(z.name, 0, sizeof z.name);
     std::strncpy(z.name, name, kZoneNameSize - 1);
+    if (slot > highestUsed_) highestUsed_ = slot;
     return slot;
   }
   return -1;
@@ -54,7 +58,8 @@ bool KindAdmits(int16_t kind, bool left, bool right) {
 
 bool MouseZoneList::HitTest(int16_t x, int16_t y, char name[kZoneNameSize], bool left,
                             bool right) const {
-  for (int slot = kMouseZoneSlots - 1; slot >= 0; --slot) {
+  // Slots above the highest ever filled are all free; the search starts below them.
+  for (int slot = highestUsed_; slot >= 0; --slot) {
     const MouseZone& z = zones_[slot];
     if (!z.inUse || !KindAdmits(z.kind, left, right)) continue;
     int32_t px = x, py = y;

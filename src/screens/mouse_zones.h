@@ -52,6 +52,7 @@ class MouseZoneList {
 
  private:
   MouseZone zones_[kMouseZoneSlots];
+  int32_t highestUsed_ = -1;  // no slot above this one has ever been filled since the last Clear
 };
 
 extern MouseZoneList gMouseZones;

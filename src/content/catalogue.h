@@ -1,0 +1,34 @@
+#pragma once
+// The content archive: an index ("content\art\content.idx", records of 264 bytes: 32-bit offset,
+// 256-byte name, 32-bit length, little-endian) and a pack of PCX files ("content\art\content.pak").
+// The whole index is read into the catalogue at start-up; images are then loaded by name.
+#include <cstdint>
+
+constexpr int kCatalogueEntries = 1000;
+constexpr int kContentNameBytes = 256;
+constexpr int kIndexRecordBytes = 264;
+
+struct ContentEntry {
+  char name[kContentNameBytes];
+  uint32_t length;
+  uint32_t offset;
+};
+
+struct ContentCatalogue {
+  int32_t count = 0;
+  ContentEntry* entries = nullptr;
+  char artDir[256] = {};
+  char packPath[256] = {};
+};
+
+extern ContentCatalogue gCatalogue;
+
+// Reads the index, then loads every image of the game into gResources (and calls vLoadTileSet).
+// When the index, the pack or the temporary file cannot be opened, loading stops and
+// szContentError says which file is missing or unwritable (empty while all is well).
+void vLoadBitmaps();
+extern char szContentError[512];
+// Loads the tile faces, pattern tiles and digits.
+void vLoadTileSet();
+// How many tile faces the tile set holds (set by vLoadTileSet).
+extern int iTileCount;

@@ -1,0 +1,4 @@
+// The one holder of every image of the game.
+#include "gfx/game_resources.h"
+
+GameResources gResources;

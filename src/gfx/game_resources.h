@@ -1,0 +1,33 @@
+#pragma once
+// Every image of the game, loaded once at start-up, and the slot of the frame buffer.
+#include <cstdint>
+
+#include "gfx/sprite.h"
+
+constexpr int kTileSprites = 256;
+constexpr int kTileFaces = 29;  // "tile0" .. "tile28"
+constexpr int kPatternTiles = 8;
+constexpr int kDigits = 11;     // "num0" .. "num9" and the comma "num10"
+constexpr int kHintAngels = 4;
+
+enum TickSprite { kRedTick = 0, kYellowTick, kGreenTick, kEmptyTick };
+
+struct GameResources {
+  int16_t iFrameVB = -1;
+  Sprite title, clickToContinue, gameHelp, menuBar, helpButton, gameScreen;
+  Sprite tiles[kTileSprites];
+  Sprite patternTiles[kPatternTiles];
+  Sprite ticks[4];
+  Sprite shadow, tileSelect;
+  Sprite tileBlock[2];  // the second stays empty: the blink's hidden phase
+  Sprite gameOver, timeRunningOut, chooseDifficulty, areYouSure, messageBar, messageBar2,
+      noMoreMoves, levelClearBonus, border;
+  Sprite digits[kDigits];
+  Sprite hintAngels[kHintAngels];
+};
+
+extern GameResources gResources;
+
+// Places an image of that size centred on the 1024 x 768 frame (each half truncated).
+inline int iCentredX(int width) { return (1024 - width) / 2; }
+inline int iCentredY(int height) { return (768 - height) / 2; }

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "content/catalogue.h"
+#include "content_fixture.h"
+#include "diag/debug_log.h"
+#include "gfx/frame_stack.h"
+#include "gfx/game_resources.h"
+#include "gfx/video_setup.h"
+
+namespace {
+// Every image the game loads, in loading order.
+std::vector<std::string> GameImageNames() {
+  std::vector<std::string> names = {
+      "gamescreen", "title",       "clicktocontinue", "menubar",      "gamehelp",
+      "gameover",   "areyousure",  "choosediff",      "nomoremoves",  "levelclearbonus",
+      "shadow",     "timerunningout", "helpbutton"};
+  for (int i = 0; i < 4; ++i) names.push_back("hintangel" + std::to_string(i));
+  for (const char* n : {"border", "tileselect", "tileblock", "redtick", "yellowtick", "greentick",
+                        "emptytick", "messagebar", "messagebar2"}) {
+    names.push_back(n);
+  }
+  for (int i = 0; i < 29; ++i) names.push_back("tile" + std::to_string(i));
+  for (int i = 0; i < 8; ++i) names.push_back("patterntile" + std::to_string(i));
+  for (int i = 0; i < 11; ++i) names.push_back("num" + std::to_string(i));
+  return names;
+}
+
+// Image i is (2 + i % 7) x (1 + i % 5) pixels, so each sprite can be told by its size.
+int WidthOf(int i) { return 2 + i % 7; }
+int HeightOf(int i) { return 1 + i % 5; }
+
+std::vector<Member> GameArchive(const std::string& leaveOut = "") {
+  std::vector<Member> members;
+  std::vector<std::string> names = GameImageNames();
+  for (size_t i = 0; i < names.size(); ++i) {
+    if (names[i] == leaveOut) continue;
+    members.push_back({names[i] + ".pcx", SolidPcx(WidthOf(int(i)), HeightOf(int(i)), 0x406080)});
+  }
+  return members;
+}
+
+
+class CatalogueTest : public ContentTestBase, public ::testing::Test {
+ protected:
+  void SetUp() override { StartFrames(32); }
+  void TearDown() override {
+    StopFrames();
+    vSetDebugTrace(false);
+  }
+};
+
+TEST_F(CatalogueTest, IndexRecordsAreReadUntilTheOffsetRunsOut) {
+  std::vector<IndexRecord> records = WriteArchive({{"a.pcx", SolidPcx(2, 2, 0xFF)}});
+  std::string partial;
+  AppendLe32(partial, 1234);
+  partial += "half";  // the name cut short, no length
+  WriteIndex(records, partial);
+  vLoadBitmaps();
+  ASSERT_EQ(gCatalogue.count, 2);
+  EXPECT_STREQ(gCatalogue.entries[0].name, "a.pcx");
+  EXPECT_EQ(gCatalogue.entries[1].offset, 1234u);
+  EXPECT_STREQ(gCatalogue.entries[1].name, "half");
+  EXPECT_EQ(gCatalogue.entries[1].length, 0u);
+  EXPECT_STREQ(gCatalogue.artDir, "content\\art\\");
+  EXPECT_STREQ(gCatalogue.packPath, "content\\art\\content.pak");
+
+  std::string offsetOnly;
+  AppendLe32(offsetOnly, 77);
+  WriteIndex(records, offsetOnly);
+  vLoadBitmaps();
+  ASSERT_EQ(gCatalogue.count, 2);
+  EXPECT_EQ(gCatalogue.entries[1].offset, 77u);
+  EXPECT_STREQ(gCatalogue.entries[1].name, "");
+
+  WriteIndex(records, std::string("\x01\x02", 2));  // not even the offset: nothing stored
+  vLoadBitmaps();
+  EXPECT_EQ(gCatalogue.count, 1);
+  EXPECT_EQ(szContentError[0], '\0');
+}
+
+TEST_F(CatalogueTest, NameWithoutItsNulIsCutAt255Characters) {
+  std::string stem(251, 'a');
+  std::string pcx = SolidPcx(3, 2, 0xFF0000);
+  WriteWholeFile("content/art/content.pak", pcx);
+  WriteIndex({{0, stem + ".pcxZ", uint32_t(pcx.size())}});  // 256 bytes, no NUL
+  vLoadBitmaps();
+  ASSERT_EQ(gCatalogue.count, 1);
+  EXPECT_EQ(std::string(gCatalogue.entries[0].name), stem + ".pcx");
+  Sprite sprite;
+  LoadFrom(sprite, &gCatalogue, stem.c_str());
+  EXPECT_EQ(sprite.width, 3);
+}
+
+TEST_F(CatalogueTest, AtMostAThousandEntriesAreKept) {
+  std::vector<IndexRecord> records;
+  for (uint32_t i = 0; i < 1005; ++i) records.push_back({i, "n" + std::to_string(i) + ".pcx", 1});
+  WriteWholeFile("content/art/content.pak", std::string(2000, '\0'));
+  WriteIndex(records);
+  vLoadBitmaps();
+  EXPECT_EQ(gCatalogue.count, kCatalogueEntries);
+  EXPECT_STREQ(gCatalogue.entries[kCatalogueEntries - 1].name, "n999.pcx");
+}
+
+TEST_F(CatalogueTest, VideoSetUpLoadsEveryImageAtTheBuffersDepth) {
+  WriteArchive(GameArchive());
+  vSetDebugTrace(true);
+  ASSERT_TRUE(bInitVideo(nullptr));
+  EXPECT_EQ(iColorDepth, gFrameStack.Depth());
+  EXPECT_GE(gResources.iFrameVB, 0);
+  EXPECT_NE(gResources.iFrameVB, gFrameStack.screenSlot);
+  EXPECT_EQ(GetActiveBuffer(), -1);
+  EXPECT_EQ(szContentError[0], '\0');
+  EXPECT_FALSE(std::filesystem::exists("graphics_debug.txt"));
+
+  GameResources& r = gResources;
+  const Sprite* inOrder[] = {&r.gameScreen, &r.title, &r.clickToContinue, &r.menuBar,
+                             &r.gameHelp, &r.gameOver, &r.areYouSure, &r.chooseDifficulty,
+                             &r.noMoreMoves, &r.levelClearBonus, &r.shadow, &r.timeRunningOut,
+                             &r.helpButton, &r.hintAngels[0], &r.hintAngels[1], &r.hintAngels[2],
+                             &r.hintAngels[3], &r.border, &r.tileSelect, &r.tileBlock[0],
+                             &r.ticks[kRedTick], &r.ticks[kYellowTick], &r.ticks[kGreenTick],
+                             &r.ticks[kEmptyTick], &r.messageBar, &r.messageBar2};
+  int i = 0;
+  for (const Sprite* s : inOrder) {
+    EXPECT_EQ(s->width, WidthOf(i)) << GameImageNames()[i];
+    EXPECT_EQ(s->height, HeightOf(i)) << GameImageNames()[i];
+    EXPECT_EQ(s->depth, iColorDepth);
+    EXPECT_EQ(s->transparent, i >= 10 ? 1 : 0) << GameImageNames()[i];
+    ++i;
+  }
+  for (const Sprite& s : r.tiles) {
+    if (&s - r.tiles >= kTileFaces) break;
+    EXPECT_EQ(s.width, WidthOf(i++));
+  }
+  for (const Sprite& s : r.patternTiles) EXPECT_EQ(s.width, WidthOf(i++));
+  for (const Sprite& s : r.digits) EXPECT_EQ(s.width, WidthOf(i++));
+  EXPECT_EQ(r.tileBlock[1].width, 0);
+  EXPECT_EQ(r.tileBlock[1].pixels, nullptr);
+  EXPECT_EQ(iTileCount, 29);
+  EXPECT_EQ(Shown(r.gameScreen, 1, 0), Stored(0x406080));
+
+  std::string trace = ReadWholeFile("debug.txt");
+  EXPECT_NE(trace.find("Depth = 32\n"
+                       "vLoadBitmaps() Loading Bitmaps\n"
+                       "vLoadBitmaps() Read in 74 Index Entries\n"
+                       "vLoadTileSet() BEGIN\n"
+                       "vLoadTileSet() Loading 29 tiles\n"
+                       "vLoadTileSet() Loading pattern tiles\n"
+                       "vLoadTileSet() END\n"),
+            std::string::npos)
+      << trace;
+}
+
+TEST_F(CatalogueTest, AMissingImageIsLoggedOnceAndLoadingGoesOn) {
+  WriteArchive(GameArchive("messagebar2"));
+  ASSERT_TRUE(bInitVideo(nullptr));
+  EXPECT_EQ(GraphicsTrace(), "** FATAL ERROR** COULD NOT FIND FILE messagebar2.pcx\n");
+  EXPECT_EQ(gResources.messageBar2.width, 0);
+  EXPECT_EQ(gResources.digits[10].width, WidthOf(73));
+}
+
+TEST_F(CatalogueTest, UnreadableArchiveStopsVideoSetUpWithAMessage) {
+  ASSERT_FALSE(bInitVideo(nullptr));  // no index at all
+  EXPECT_STREQ(szContentError, "Cannot open content\\art\\content.idx. Please reinstall the game.");
+
+  WriteArchive(GameArchive());
+  std::filesystem::remove("content/art/content.pak");
+  ASSERT_FALSE(bInitVideo(nullptr));
+  EXPECT_STREQ(szContentError, "Cannot open content\\art\\content.pak. Please reinstall the game.");
+
+  WriteArchive(GameArchive());
+  std::filesystem::create_directories("content/art/temp.pcx");
+  ASSERT_FALSE(bInitVideo(nullptr));
+  EXPECT_NE(std::string(szContentError).find("Cannot write content\\art\\temp.pcx"),
+            std::string::npos);
+  // Loading stopped at the first image: nothing went on to be reported missing.
+  EXPECT_FALSE(std::filesystem::exists("graphics_debug.txt"));
+
+  std::filesystem::remove("content/art/temp.pcx");
+  EXPECT_TRUE(bInitVideo(nullptr));
+  EXPECT_EQ(szContentError[0], '\0');
+}
+
+}  // namespace

@@ -1,0 +1,50 @@
+#include "pcx_encoder.h"
+
+#include <vector>
+
+namespace {
+void PutLe16(std::string& s, size_t at, int v) {
+  s[at] = static_cast<char>(v & 0xFF);
+  s[at + 1] = static_cast<char>((v >> 8) & 0xFF);
+}
+
+// Run-length codes one plane of a scan line: runs of up to 63, and any byte of 192 or more is
+// written as a run so it cannot be taken for a count.
+void EncodePlane(const std::vector<uint8_t>& line, std::string& out) {
+  size_t i = 0;
+  while (i < line.size()) {
+    size_t run = 1;
+    while (i + run < line.size() && line[i + run] == line[i] && run < 63) ++run;
+    if (run > 1 || line[i] >= 0xC0) out.push_back(static_cast<char>(0xC0 | run));
+    out.push_back(static_cast<char>(line[i]));
+    i += run;
+  }
+}
+}  // namespace
+
+std::string EncodePcx24(int width, int height, const PixelColour& colour, int xmin, int ymin) {
+  const int bytesPerLine = (width + 1) & ~1;  // even, as the format asks
+  std::string file(128, '\0');
+  file[0] = 10;  // manufacturer
+  file[1] = 5;   // version
+  file[2] = 1;   // run-length encoding
+  file[3] = 8;   // bits per pixel per plane
+  PutLe16(file, 4, xmin);
+  PutLe16(file, 6, ymin);
+  PutLe16(file, 8, xmin + width - 1);
+  PutLe16(file, 10, ymin + height - 1);
+  file[65] = 3;  // planes: red, green, blue
+  PutLe16(file, 66, bytesPerLine);
+  for (int y = 0; y < height; ++y) {
+    for (int shift : {16, 8, 0}) {
+      std::vector<uint8_t> plane(bytesPerLine, 0);
+      for (int x = 0; x < width; ++x) plane[x] = static_cast<uint8_t>(colour(x, y) >> shift);
+      EncodePlane(plane, file);
+    }
+  }
+  return file;
+}
+
+std::string SolidPcx(int width, int height, uint32_t rgb) {
+  return EncodePcx24(width, height, [rgb](int, int) { return rgb; });
+}

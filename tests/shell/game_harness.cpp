@@ -1,0 +1,136 @@
+#include "game_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "board/board.h"
+#include "board/game_state.h"
+#include "diag/debug_log.h"
+#include "gfx/video_setup.h"
+#include "platform/clock.h"
+#include "platform/virtual_clock.h"
+#include "platform/window.h"
+#include "screens/render.h"
+#include "shell/shell.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+bool gVideoStarted = false;
+bool gVideoOk = false;
+}  // namespace
+
+void WritePattern(int number, const std::vector<TileAt>& tiles) {
+  std::string bytes(kBoardCells * 4, '\0');
+  for (const TileAt& t : tiles) bytes[static_cast<size_t>(CellOf(t)) * 4] = 1;
+  WriteWholeFile("content/levels/level" + std::to_string(number) + ".dat", bytes);
+}
+
+int CellOf(const TileAt& t) { return iGetCellIndex(t.x, t.y, t.z); }
+
+bool ZoneCentre(const char* name, int& x, int& y) {
+  const MouseZone* z = gMouseZones.Find(name);
+  if (z == nullptr) return false;
+  x = z->x + z->width / 2;
+  y = z->y + z->height / 2;
+  return true;
+}
+
+bool ZonePresent(const char* name) { return gMouseZones.Find(name) != nullptr; }
+
+GameHarness::GameHarness() {
+  vResetGameState();
+  gMouseZones.Clear();
+  fs::create_directories("content/levels");
+  const fs::path content = TAVIMORA_CONTENT_DIR;
+  for (const char* sub : {"art", "sound"}) {
+    std::error_code ignored;
+    if (fs::exists(content / sub)) {
+      fs::copy(content / sub, fs::path("content") / sub, fs::copy_options::recursive, ignored);
+    }
+  }
+  VirtualClockSet(5000000);
+  vSetDebugTrace(true);
+  VirtualClockSetSleepHook([this](uint32_t now) { Step(now); });
+}
+
+GameHarness::~GameHarness() {
+  VirtualClockSetSleepHook({});
+  vSetDebugTrace(false);
+  gs.bLeftButtonDown = 0;
+  gs.bRightButtonDown = 0;
+}
+
+bool GameHarness::StartVideo() {
+  if (!gVideoStarted) {
+    gVideoStarted = true;
+    gVideoOk = bInitVideo(nullptr);
+  }
+  return gVideoOk;
+}
+
+void GameHarness::Press(int x, int y, bool right, uint32_t holdMs) {
+  PlatformSetPointerPosition(x, y);
+  holding_ = true;
+  holdingRight_ = right;
+  if (right) gs.bRightButtonDown = 1;
+  else gs.bLeftButtonDown = 1;
+  releaseAt_ = timeGetTime() + holdMs;
+}
+
+bool GameHarness::PressZone(const char* name, bool right, uint32_t holdMs) {
+  int x = 0, y = 0;
+  if (!ZoneCentre(name, x, y)) return false;
+  Press(x, y, right, holdMs);
+  return true;
+}
+
+void GameHarness::PressTile(int cell, uint32_t holdMs) {
+  int x = 0, y = 0, z = 0;
+  vGetCellXYZ(cell, x, y, z);
+  Press(iTileLeft(x, z) + 36, iTileTop(y, z) + 44, false, holdMs);
+}
+
+void GameHarness::PressEscape() { gs.iEscapePressed = 1; }
+
+bool GameHarness::Busy() const { return holding_; }
+
+int GameHarness::CountInTrace(const std::string& line) const {
+  std::string trace = Trace();
+  int count = 0;
+  for (size_t at = trace.find(line); at != std::string::npos; at = trace.find(line, at + 1)) ++count;
+  return count;
+}
+
+void GameHarness::Step(uint32_t now) {
+  if (holding_ && bTimeReached(now, releaseAt_)) {
+    holding_ = false;
+    if (holdingRight_) gs.bRightButtonDown = 0;
+    else gs.bLeftButtonDown = 0;
+  }
+  if (finished_ || !body_) return;
+  if (bTimeReached(now, limitAt_)) {
+    timedOut = true;
+    finished_ = true;
+    gs.bShutdown = 1;  // as when the window closes: every screen returns at its next pass
+    return;
+  }
+  if (!body_(now)) finished_ = true;
+}
+
+uint32_t GameHarness::Run(std::function<void()> screen, std::function<bool(uint32_t)> body,
+                          uint32_t limitMs) {
+  uint32_t start = timeGetTime();
+  body_ = std::move(body);
+  limitAt_ = start + limitMs;
+  finished_ = false;
+  timedOut = false;
+  screen();
+  body_ = nullptr;
+  return timeGetTime() - start;
+}
+
+uint32_t GameHarness::RunGameThread(std::function<bool(uint32_t)> body, uint32_t limitMs) {
+  return Run([] { thrMainGameLoop(nullptr); }, std::move(body), limitMs);
+}
