@@ -1,0 +1,174 @@
+// Menu panels and the messages shown over the message plaque.
+#include <cmath>
+#include <string>
+#include <tuple>
+
+#include "art_screens.h"
+#include "art_tiles.h"
+#include "layout_constants.h"
+#include "theme.h"
+
+namespace contentgen {
+
+using namespace palette;
+
+namespace {
+
+void PaintSideTile(cairo_t* cr, double x, double y, double angle, int face) {
+  cairo_save(cr);
+  cairo_translate(cr, x, y);
+  cairo_rotate(cr, angle);
+  for (int k = 5; k >= 1; --k) {
+    RoundedRect(cr, -2 - k, 8 + k, kTileWidth + 2 * k - 6, kTileHeight - 6 + k, 8 + k);
+    SetColour(cr, {0, 0, 0}, 0.07);
+    cairo_fill(cr);
+  }
+  PaintTileBody(cr);
+  PaintTileFace(cr, face);
+  cairo_restore(cr);
+}
+
+void PaintSubtitle(cairo_t* cr, const std::string& text, const Rect& b) {
+  cairo_save(cr);
+  SelectFont(cr, Face::Serif, false, 12.5);
+  TextPathCentred(cr, text, b.x + b.w / 2.0, b.y + b.h - 13);
+  SetColour(cr, kIvory, 0.9);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
+Image MenuPanel(const char* const labels[3], const char* const subtitles[3], const int faces[2], uint32_t seed) {
+  Canvas c(kMenuWidth, kMenuHeight);
+  cairo_t* cr = c.cr();
+  PaintPanel(cr, kMenuWidth, kMenuHeight, seed);
+  PaintSideTile(cr, 52, 140, -0.12, faces[0]);
+  PaintSideTile(cr, kMenuWidth - 52 - 72, 132, 0.12, faces[1]);
+  for (int i = 0; i < 3; ++i) {
+    const Rect& b = kMenuButtons[i];
+    PaintButton(cr, b.x, b.y, b.w, b.h, subtitles ? "" : labels[i]);
+    if (subtitles) {
+      PaintGoldText(cr, labels[i], Face::Serif, 25, b.x + b.w / 2.0, b.y + 26, 1.5);
+      PaintSubtitle(cr, subtitles[i], b);
+    }
+  }
+  return c.Opaque();
+}
+
+// The flat colour of the plaque's middle, which every message picture shares.
+void FillFlat(Canvas& c) {
+  cairo_rectangle(c.cr(), 0, 0, c.width(), c.height());
+  SetColour(c.cr(), kPanelInner);
+  cairo_fill(c.cr());
+}
+
+void PaintInkText(cairo_t* cr, const std::string& text, double size, double cx, double cy, Colour colour) {
+  cairo_save(cr);
+  SelectFont(cr, Face::Serif, false, size);
+  TextPathCentred(cr, text, cx, cy);
+  SetColour(cr, colour);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
+}  // namespace
+
+Image MakeMenuBar() {
+  const char* labels[3] = {"NEW GAME", "HELP", "QUIT"};
+  const int faces[2] = {1, 5};
+  return MenuPanel(labels, nullptr, faces, 21);
+}
+
+Image MakeChooseDifficulty() {
+  const char* labels[3] = {"EASY", "MEDIUM", "HARD"};
+  const char* subtitles[3] = {"a gentle pace", "the time runs faster", "for quick hands"};
+  const int faces[2] = {3, 2};
+  return MenuPanel(labels, subtitles, faces, 21);
+}
+
+Image MakeAreYouSure() {
+  Canvas c(kAreYouSureWidth, kAreYouSureHeight);
+  cairo_t* cr = c.cr();
+  PaintPanel(cr, kAreYouSureWidth, kAreYouSureHeight, 23);
+  PaintGoldText(cr, "Quit Tavimora?", Face::Serif, 46, kAreYouSureWidth / 2.0, 92, 1.8);
+  PaintButton(cr, kYesButton.x, kYesButton.y, kYesButton.w, kYesButton.h, "YES");
+  PaintButton(cr, kNoButton.x, kNoButton.y, kNoButton.w, kNoButton.h, "NO");
+  return c.Opaque();
+}
+
+Image MakeMessageBar(bool second) {
+  const Rect& m = kMessageBar;
+  Canvas c(m.w, m.h);
+  cairo_t* cr = c.cr();
+  Colour inner = second ? Colour{110, 22, 18} : kPanelInner;
+  RoundedRect(cr, 2, 2, m.w - 4, m.h - 4, 26);
+  cairo_clip(cr);
+  PaintLacquer(cr, m.w, m.h, second ? 41 : 31);
+  cairo_reset_clip(cr);
+  PaintGoldFrame(cr, 2, 2, m.w - 4, m.h - 4, 26, 5);
+  // The flat middle where the messages are placed, framed by a thin gold line.
+  RoundedRect(cr, 136, 68, m.w - 272, m.h - 136, 12);
+  SetColour(cr, inner);
+  cairo_fill(cr);
+  cairo_set_line_width(cr, 3);
+  SetColour(cr, kGoldDark);
+  RoundedRect(cr, 130, 62, m.w - 260, m.h - 124, 16);
+  cairo_stroke(cr);
+  cairo_set_line_width(cr, 1.5);
+  SetColour(cr, kGold);
+  RoundedRect(cr, 130, 62, m.w - 260, m.h - 124, 16);
+  cairo_stroke(cr);
+  cairo_set_line_width(cr, 2.2);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  for (auto [x, y, mirror] : {std::tuple{70.0, 100.0, false}, std::tuple{m.w - 70.0, 100.0, true},
+                              std::tuple{70.0, m.h - 90.0, false}, std::tuple{m.w - 70.0, m.h - 90.0, true}}) {
+    AddCloudScroll(cr, x, y, 52, mirror);
+  }
+  SetColour(cr, kGold, 0.85);
+  cairo_stroke(cr);
+  return c.Masked(kLacquerDeep.ToRgb());
+}
+
+Image MakeGameOver() {
+  Canvas c(kGameOver.w, kGameOver.h);
+  FillFlat(c);
+  PaintGoldText(c.cr(), "GAME OVER", Face::Serif, 50, kGameOver.w / 2.0, kGameOver.h / 2.0 - 6, 2);
+  PaintInkText(c.cr(), "the time has run out", 15, kGameOver.w / 2.0, kGameOver.h - 16, kIvory);
+  return c.Opaque();
+}
+
+Image MakeNoMoreMoves() {
+  Canvas c(kNoMoreMoves.w, kNoMoreMoves.h);
+  FillFlat(c);
+  double cx = kNoMoreMoves.w / 2.0;
+  PaintGoldText(c.cr(), "NO MORE", Face::Serif, 40, cx, 38, 1.8);
+  PaintGoldText(c.cr(), "MOVES", Face::Serif, 40, cx, 86, 1.8);
+  PaintInkText(c.cr(), "the tiles are dealt again", 15, cx, 134, kIvory);
+  return c.Opaque();
+}
+
+Image MakeLevelClearBonus() {
+  Canvas c(kLevelClearBonus.w, kLevelClearBonus.h);
+  FillFlat(c);
+  double cx = kLevelClearBonus.w / 2.0;
+  PaintGoldText(c.cr(), "LEVEL CLEAR!", Face::Serif, 40, cx, 38, 1.8);
+  PaintGoldText(c.cr(), "+50,000", Face::Serif, 44, cx, 96, 1.8);
+  PaintInkText(c.cr(), "bonus points, extra time and a hint", 15, cx, 150, kIvory);
+  return c.Opaque();
+}
+
+Image MakeClickToContinue() {
+  Canvas c(kClickToContinueWidth, kClickToContinueHeight);
+  cairo_t* cr = c.cr();
+  cairo_rectangle(cr, 0, 0, c.width(), c.height());
+  SetColour(cr, kLacquerDeep);
+  cairo_fill(cr);
+  RoundedRect(cr, 3, 3, c.width() - 6, c.height() - 6, 12);
+  cairo_clip(cr);
+  PaintLacquer(cr, c.width(), c.height(), 51);
+  cairo_reset_clip(cr);
+  PaintGoldFrame(cr, 3, 3, c.width() - 6, c.height() - 6, 12, 3);
+  PaintGoldText(cr, "Click to continue", Face::Serif, 32, c.width() / 2.0, c.height() / 2.0, 1.6);
+  return c.Opaque();
+}
+
+}  // namespace contentgen

@@ -1,0 +1,20 @@
+#pragma once
+// The full-screen pictures (1024 x 768, opaque) and the panels drawn over them.
+#include "image.h"
+
+namespace contentgen {
+
+Image MakeGameScreen();
+Image MakeTitle();
+Image MakeGameHelp();
+
+Image MakeMenuBar();
+Image MakeChooseDifficulty();
+Image MakeAreYouSure();
+Image MakeMessageBar(bool second);
+Image MakeGameOver();
+Image MakeNoMoreMoves();
+Image MakeLevelClearBonus();
+Image MakeClickToContinue();
+
+}  // namespace contentgen

@@ -1,0 +1,106 @@
+#include "content_writer.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "archive_writer.h"
+#include "audio_files.h"
+#include "bmp_writer.h"
+#include "catalogue.h"
+#include "deal_check.h"
+#include "layouts.h"
+#include "music.h"
+#include "sounds.h"
+
+namespace contentgen {
+namespace {
+
+bool bFail(const std::string& message) {
+  std::fprintf(stderr, "tavimora_contentgen: %s\n", message.c_str());
+  return false;
+}
+
+bool bSave(const std::string& path, const std::vector<uint8_t>& bytes) {
+  return bWriteFile(path, bytes) || bFail("cannot write " + path);
+}
+
+bool bReadText(const std::string& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream s;
+  s << in.rdbuf();
+  text = s.str();
+  return true;
+}
+
+void RemoveStaleLevels(const std::string& folder, size_t count) {
+  static const std::regex kLevelName(R"(level(\d+)\.dat)");
+  std::error_code ec;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    std::smatch m;
+    std::string name = entry.path().filename().string();
+    if (std::regex_match(name, m, kLevelName) && std::stoul(m[1].str()) >= count) std::filesystem::remove(entry.path(), ec);
+  }
+}
+
+}  // namespace
+
+bool bWriteArt(const std::string& artFolder) {
+  ArchiveWriter archive;
+  for (const CatalogueEntry& entry : Catalogue()) {
+    Image image = entry.make();
+    if (image.width <= 0 || image.height <= 0) return bFail("image " + entry.name + " is empty");
+    archive.Add(entry.name + ".pcx", EncodePcx(image, entry.variant));
+  }
+  if (!archive.Write(artFolder + "/content.idx", artFolder + "/content.pak")) return bFail("cannot write the archive in " + artFolder);
+  return bSave(artFolder + "/icon32.bmp", EncodeBmp24(MakeIcon(32))) &&
+         bSave(artFolder + "/icon48.bmp", EncodeBmp24(MakeIcon(48)));
+}
+
+bool bWriteSoundEffects(const std::string& soundFolder) {
+  for (const SoundEffectAudio& effect : RenderSoundEffects()) {
+    if (!bSave(soundFolder + "/" + effect.name + ".wav", EncodeWav(effect.samples))) return false;
+  }
+  return true;
+}
+
+bool bWriteMusic(const std::string& soundFolder) {
+  for (int i = 0; i < kMusicTracks; ++i) {
+    std::vector<uint8_t> mp3 = EncodeMp3(RenderTrack(i), 128);
+    if (mp3.empty()) return bFail("the MP3 encoder failed on track " + std::to_string(i));
+    if (!bSave(soundFolder + "/backmusic" + std::to_string(i) + ".mp3", mp3)) return false;
+  }
+  return true;
+}
+
+bool bLoadLayouts(const std::string& layoutFolder, std::vector<Layout>& layouts) {
+  std::vector<std::string> files = LayoutFiles(layoutFolder);
+  if (files.empty()) return bFail("no layout files (*.txt) in " + layoutFolder);
+  layouts.clear();
+  for (const std::string& file : files) {
+    std::string text, error;
+    Layout layout;
+    if (!bReadText(file, text)) return bFail("cannot read " + file);
+    if (!bParseLayout(text, layout, error)) return bFail(file + ": " + error);
+    layouts.push_back(layout);
+  }
+  return true;
+}
+
+bool bWriteLevels(const std::string& layoutFolder, const std::string& levelFolder, int dealSeeds) {
+  std::vector<Layout> layouts;
+  if (!bLoadLayouts(layoutFolder, layouts)) return false;
+  std::vector<std::string> files = LayoutFiles(layoutFolder);
+  for (size_t i = 0; i < layouts.size(); ++i) {
+    std::string error;
+    if (!bVerifyDeals(layouts[i], dealSeeds, error)) return bFail(files[i] + ": " + error);
+    if (!bSave(levelFolder + "/level" + std::to_string(i) + ".dat", PatternBytes(layouts[i]))) return false;
+  }
+  RemoveStaleLevels(levelFolder, layouts.size());
+  return true;
+}
+
+}  // namespace contentgen

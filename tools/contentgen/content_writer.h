@@ -1,0 +1,27 @@
+#pragma once
+// Writes each part of the game's content tree. Every function prints its own error message to
+// stderr and returns false on failure.
+#include <string>
+#include <vector>
+
+#include "layouts.h"
+
+namespace contentgen {
+
+// content/art: content.idx, content.pak, icon32.bmp, icon48.bmp.
+bool bWriteArt(const std::string& artFolder);
+
+// content/sound: the six effects as WAV files.
+bool bWriteSoundEffects(const std::string& soundFolder);
+
+// content/sound: backmusic0.mp3 .. backmusic2.mp3.
+bool bWriteMusic(const std::string& soundFolder);
+
+// Reads and checks every layout source of a folder, in level order.
+bool bLoadLayouts(const std::string& layoutFolder, std::vector<Layout>& layouts);
+
+// content/levels: level0.dat .. levelN.dat from the layout sources, each checked and dealt
+// `dealSeeds` times; stale level files past the last one are removed.
+bool bWriteLevels(const std::string& layoutFolder, const std::string& levelFolder, int dealSeeds);
+
+}  // namespace contentgen

@@ -1,0 +1,58 @@
+// tavimora_contentgen: writes the game's content tree (art archive, icons, sounds, music, level
+// patterns), or preview pictures of the art.
+//
+//   tavimora_contentgen --out CONTENT_DIR --layouts LAYOUT_DIR
+//   tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR]
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "content_writer.h"
+#include "preview.h"
+
+using namespace contentgen;
+
+namespace {
+
+constexpr int kDealSeeds = 200;
+
+int Usage() {
+  std::fprintf(stderr,
+               "usage: tavimora_contentgen --out CONTENT_DIR --layouts LAYOUT_DIR\n"
+               "       tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR]\n");
+  return 2;
+}
+
+bool bMakeFolder(const std::string& path) {
+  std::error_code ec;
+  std::filesystem::create_directories(path, ec);
+  if (ec) std::fprintf(stderr, "tavimora_contentgen: cannot create %s: %s\n", path.c_str(), ec.message().c_str());
+  return !ec;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::string out, layouts, preview;
+  for (int i = 1; i + 1 < argc; i += 2) {
+    if (std::strcmp(argv[i], "--out") == 0) out = argv[i + 1];
+    else if (std::strcmp(argv[i], "--layouts") == 0) layouts = argv[i + 1];
+    else if (std::strcmp(argv[i], "--preview") == 0) preview = argv[i + 1];
+    else return Usage();
+  }
+  if (argc % 2 == 0) return Usage();
+  if (!preview.empty()) {
+    std::vector<Layout> shown;
+    if (!layouts.empty() && !bLoadLayouts(layouts, shown)) return 1;
+    return bMakeFolder(preview) && bWritePreviews(preview, shown) ? 0 : 1;
+  }
+  if (out.empty() || layouts.empty()) return Usage();
+
+  std::string art = out + "/art", sound = out + "/sound", levels = out + "/levels";
+  bool ok = bMakeFolder(art) && bMakeFolder(sound) && bMakeFolder(levels) &&
+            bWriteLevels(layouts, levels, kDealSeeds) && bWriteArt(art) && bWriteSoundEffects(sound) &&
+            bWriteMusic(sound);
+  return ok ? 0 : 1;
+}

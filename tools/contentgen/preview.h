@@ -1,0 +1,15 @@
+#pragma once
+// Preview pictures: the generated images composed the way the game draws them, with the mouse
+// zones outlined, so that a person can check the look and that buttons lie under their zones.
+#include <string>
+#include <vector>
+
+#include "layouts.h"
+
+namespace contentgen {
+
+// Writes the preview PNG files into `folder` (which must exist); false if one cannot be written.
+// With layouts, also the last layout on the playing screen and a sheet of all of them.
+bool bWritePreviews(const std::string& folder, const std::vector<Layout>& layouts);
+
+}  // namespace contentgen
