@@ -8,5 +8,4 @@ BUILD=build/release
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$BUILD" --parallel "$(nproc)"
 
-export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 ctest --test-dir "$BUILD" --output-on-failure --parallel "$(nproc)" --timeout 600

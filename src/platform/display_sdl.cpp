@@ -104,12 +104,17 @@ bool PlatformLastPresented(std::vector<uint32_t>& rgb, int& width, int& height) 
   return true;
 }
 
-bool PlatformUploadFrame(SDL_Texture* texture, uint64_t& lastSeen, bool force) {
+bool PlatformCopyLatestFrame(SDL_Surface* target, uint64_t& lastSeen, bool force) {
   uint64_t count = gPresentCount.load(std::memory_order_relaxed);
   if (!force && count == lastSeen) return false;
+  if (target->w < kPlatformFrameWidth || target->h < kPlatformFrameHeight) return false;
   std::lock_guard<std::mutex> lock(gFrameLock);
   lastSeen = gPresentCount.load(std::memory_order_relaxed);
-  SDL_UpdateTexture(texture, nullptr, gFrame.data(), kPlatformFrameWidth * 4);
+  if (SDL_MUSTLOCK(target)) SDL_LockSurface(target);
+  SDL_ConvertPixels(kPlatformFrameWidth, kPlatformFrameHeight, SDL_PIXELFORMAT_XRGB8888,
+                    gFrame.data(), kPlatformFrameWidth * 4, target->format->format, target->pixels,
+                    target->pitch);
+  if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
   return true;
 }
 

@@ -5,6 +5,6 @@
 // The game window, or null before it exists.
 SDL_Window* PlatformSdlWindow();
 
-// Copies the latest presented frame into the texture when it changed since `lastSeen` (or when
-// `force`); true when the texture was updated.
-bool PlatformUploadFrame(SDL_Texture* texture, uint64_t& lastSeen, bool force);
+// Copies the latest presented frame into the surface (converting to its pixel format) when it
+// changed since `lastSeen` (or when `force`); true when the surface was updated.
+bool PlatformCopyLatestFrame(SDL_Surface* target, uint64_t& lastSeen, bool force);

@@ -7,8 +7,6 @@
 
 namespace {
 SDL_Window* gWindow = nullptr;
-SDL_Renderer* gRenderer = nullptr;
-SDL_Texture* gTexture = nullptr;
 uint64_t gShownPresent = 0;
 Uint32 gQuitEventType = 0;
 std::atomic<int> gPointerX{0};
@@ -61,6 +59,9 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
 SDL_Window* PlatformSdlWindow() { return gWindow; }
 
 bool PlatformCreateWindow(const char* title, int clientWidth, int clientHeight, bool windowed) {
+  // The window surface goes straight to the display system; emulating it through a GPU renderer
+  // only costs time for a picture that is copied one to one.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "Cannot start the video system: %s\n", SDL_GetError());
     return false;
@@ -77,16 +78,9 @@ bool PlatformCreateWindow(const char* title, int clientWidth, int clientHeight, 
     std::fprintf(stderr, "Cannot create the window: %s\n", SDL_GetError());
     return false;
   }
-  gRenderer = SDL_CreateRenderer(gWindow, -1, 0);
-  if (gRenderer == nullptr) gRenderer = SDL_CreateRenderer(gWindow, -1, SDL_RENDERER_SOFTWARE);
-  if (gRenderer == nullptr) {
-    std::fprintf(stderr, "Cannot draw into the window: %s\n", SDL_GetError());
-    return false;
-  }
-  SDL_RenderSetLogicalSize(gRenderer, clientWidth, clientHeight);
-  gTexture = SDL_CreateTexture(gRenderer, SDL_PIXELFORMAT_XRGB8888, SDL_TEXTUREACCESS_STREAMING,
-                               clientWidth, clientHeight);
-  return gTexture != nullptr;
+  // The frame is shown one to one through the window's own surface: no scaling, no GPU needed,
+  // and the cheapest path for a 2D picture that changes whole.
+  return true;
 }
 
 void PlatformSetWindowIcon(const char* bmpPath) {
@@ -109,11 +103,7 @@ bool PlatformWindowExists() { return gWindow != nullptr; }
 void* PlatformWindowHandle() { return gWindow; }
 
 void PlatformDestroyWindow() {
-  if (gTexture != nullptr) SDL_DestroyTexture(gTexture);
-  if (gRenderer != nullptr) SDL_DestroyRenderer(gRenderer);
   if (gWindow != nullptr) SDL_DestroyWindow(gWindow);
-  gTexture = nullptr;
-  gRenderer = nullptr;
   gWindow = nullptr;
 }
 
@@ -137,11 +127,11 @@ void PlatformPostQuit(int code) {
 }
 
 void PlatformShowLatestFrame(bool force) {
-  if (gRenderer == nullptr || gTexture == nullptr) return;
-  if (!PlatformUploadFrame(gTexture, gShownPresent, force)) return;
-  SDL_RenderClear(gRenderer);
-  SDL_RenderCopy(gRenderer, gTexture, nullptr, nullptr);
-  SDL_RenderPresent(gRenderer);
+  if (gWindow == nullptr) return;
+  SDL_Surface* surface = SDL_GetWindowSurface(gWindow);  // renewed by SDL after a mode change
+  if (surface == nullptr) return;
+  if (!PlatformCopyLatestFrame(surface, gShownPresent, force)) return;
+  SDL_UpdateWindowSurface(gWindow);
 }
 
 void PlatformPointerPosition(int& x, int& y) {

@@ -7,6 +7,7 @@
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
 #include "gfx/video_setup.h"
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/window.h"
 #include "shell/shell.h"
@@ -18,6 +19,35 @@ std::atomic<int> iFailureExitCode{0};
 namespace {
 constexpr char kProductName[] = "Tavimora";
 constexpr size_t kGameThreadStack = 5000000;
+
+// The game polls the buttons as levels about once a millisecond, so a click whose down and up
+// arrive together (a touchpad tap, a synthetic click) could fall between two looks. A button
+// therefore stays down for at least this long after it went down.
+constexpr uint32_t kMinPressMs = 40;
+
+struct ButtonLatch {
+  std::atomic<uint8_t>& flag;
+  uint32_t downAt = 0;
+  bool releasePending = false;
+
+  void Down() {
+    flag = 1;
+    downAt = timeGetTime();
+    releasePending = false;
+  }
+  void Up() {
+    if (timeGetTime() - downAt >= kMinPressMs) flag = 0;
+    else releasePending = true;
+  }
+  void Tick() {
+    if (releasePending && timeGetTime() - downAt >= kMinPressMs) {
+      flag = 0;
+      releasePending = false;
+    }
+  }
+};
+ButtonLatch gLeftButton{gs.bLeftButtonDown};
+ButtonLatch gRightButton{gs.bRightButtonDown};
 
 // Tells the user why the game stopped, if something failed after start-up.
 int iFinalExitCode(int quitCode) {
@@ -50,10 +80,10 @@ int iFinalExitCode(int quitCode) {
 // The window procedure: buttons and Escape become the flags the game thread polls.
 void WndProc(const PlatformEvent& e) {
   switch (e.kind) {
-    case kEventLeftDown: gs.bLeftButtonDown = 1; break;
-    case kEventLeftUp: gs.bLeftButtonDown = 0; break;
-    case kEventRightDown: gs.bRightButtonDown = 1; break;
-    case kEventRightUp: gs.bRightButtonDown = 0; break;
+    case kEventLeftDown: gLeftButton.Down(); break;
+    case kEventLeftUp: gLeftButton.Up(); break;
+    case kEventRightDown: gRightButton.Down(); break;
+    case kEventRightUp: gRightButton.Up(); break;
     case kEventEscape: gs.iEscapePressed = 1; break;
     case kEventExposed: PlatformShowLatestFrame(true); break;
     case kEventClose: vDestroyWindow();
@@ -71,6 +101,8 @@ int iMessageLoop() {
       if (e.kind == kEventQuit) return e.code;
       WndProc(e);
     }
+    gLeftButton.Tick();
+    gRightButton.Tick();
     if (bMusicStarted) vPumpMusic();
     PlatformShowLatestFrame(false);
     if (gs.bQuitGame && !quitPosted) {
