@@ -1,5 +1,6 @@
 // Menu panels and the messages shown over the message plaque.
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <tuple>
 
@@ -37,10 +38,33 @@ void PaintSubtitle(cairo_t* cr, const std::string& text, const Rect& b) {
   cairo_restore(cr);
 }
 
+// The panels are opaque and always drawn centred over the title picture: painting that part of
+// the title first lets their rounded corners blend into it instead of showing a dark square.
+void PaintTitleBehind(cairo_t* cr, int width, int height) {
+  static const Image title = MakeTitle();
+  const int left = (kScreenWidth - width) / 2, top = (kScreenHeight - height) / 2;
+  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+  unsigned char* data = cairo_image_surface_get_data(s);
+  const int stride = cairo_image_surface_get_stride(s);
+  cairo_surface_flush(s);
+  for (int y = 0; y < height; ++y) {
+    auto* row = reinterpret_cast<uint32_t*>(data + y * stride);
+    for (int x = 0; x < width; ++x) {
+      const Rgb& p = title.at(left + x, top + y);
+      row[x] = (uint32_t{p.r} << 16) | (uint32_t{p.g} << 8) | p.b;
+    }
+  }
+  cairo_surface_mark_dirty(s);
+  cairo_set_source_surface(cr, s, 0, 0);
+  cairo_paint(cr);
+  cairo_surface_destroy(s);
+}
+
 Image MenuPanel(const char* const labels[3], const char* const subtitles[3], const int faces[2], uint32_t seed) {
   Canvas c(kMenuWidth, kMenuHeight);
   cairo_t* cr = c.cr();
-  PaintPanel(cr, kMenuWidth, kMenuHeight, seed);
+  PaintTitleBehind(cr, kMenuWidth, kMenuHeight);
+  PaintPanel(cr, kMenuWidth, kMenuHeight, seed, true);
   PaintSideTile(cr, 52, 140, -0.12, faces[0]);
   PaintSideTile(cr, kMenuWidth - 52 - 72, 132, 0.12, faces[1]);
   for (int i = 0; i < 3; ++i) {
@@ -88,7 +112,8 @@ Image MakeChooseDifficulty() {
 Image MakeAreYouSure() {
   Canvas c(kAreYouSureWidth, kAreYouSureHeight);
   cairo_t* cr = c.cr();
-  PaintPanel(cr, kAreYouSureWidth, kAreYouSureHeight, 23);
+  PaintTitleBehind(cr, kAreYouSureWidth, kAreYouSureHeight);
+  PaintPanel(cr, kAreYouSureWidth, kAreYouSureHeight, 23, true);
   PaintGoldText(cr, "Quit Tavimora?", Face::Serif, 46, kAreYouSureWidth / 2.0, 92, 1.8);
   PaintButton(cr, kYesButton.x, kYesButton.y, kYesButton.w, kYesButton.h, "YES");
   PaintButton(cr, kNoButton.x, kNoButton.y, kNoButton.w, kNoButton.h, "NO");

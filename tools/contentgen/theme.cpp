@@ -88,13 +88,27 @@ void PaintGoldFrame(cairo_t* cr, double x, double y, double w, double h, double 
   cairo_restore(cr);
 }
 
-void PaintPanel(cairo_t* cr, double w, double h, uint32_t seed) {
-  // Opaque panels are rectangles: the lacquer fills the corners too, edged by a dark line.
-  PaintLacquer(cr, w, h, seed);
-  cairo_rectangle(cr, 0.5, 0.5, w - 1, h - 1);
-  cairo_set_line_width(cr, 1);
-  SetColour(cr, kLacquerDeep.Scaled(0.5));
-  cairo_stroke(cr);
+void PaintPanel(cairo_t* cr, double w, double h, uint32_t seed, bool roundOverBackdrop) {
+  if (roundOverBackdrop) {
+    // What was painted beforehand shows around the rounded frame, under a soft shadow.
+    for (int k = 4; k >= 1; --k) {
+      RoundedRect(cr, 5 - k * 0.5, 7 + k * 0.5, w - 10 + k, h - 10 + k * 0.5, 14 + k);
+      SetColour(cr, {0, 0, 0}, 0.08);
+      cairo_fill(cr);
+    }
+    cairo_save(cr);
+    RoundedRect(cr, 5, 5, w - 10, h - 10, 14);
+    cairo_clip(cr);
+    PaintLacquer(cr, w, h, seed);
+    cairo_restore(cr);
+  } else {
+    // Opaque panels are rectangles: the lacquer fills the corners too, edged by a dark line.
+    PaintLacquer(cr, w, h, seed);
+    cairo_rectangle(cr, 0.5, 0.5, w - 1, h - 1);
+    cairo_set_line_width(cr, 1);
+    SetColour(cr, kLacquerDeep.Scaled(0.5));
+    cairo_stroke(cr);
+  }
   PaintGoldFrame(cr, 5, 5, w - 10, h - 10, 14, 4);
   // Corner ornaments: small gold cloud scrolls just inside the frame.
   cairo_save(cr);

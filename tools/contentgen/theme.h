@@ -35,7 +35,7 @@ void AddCloudScroll(cairo_t* cr, double x, double y, double size, bool mirrored)
 void PaintGoldFrame(cairo_t* cr, double x, double y, double w, double h, double radius, double width);
 
 // A panel: lacquer inside a gold frame with corner ornaments, filling (0, 0, w, h).
-void PaintPanel(cairo_t* cr, double w, double h, uint32_t seed);
+void PaintPanel(cairo_t* cr, double w, double h, uint32_t seed, bool roundOverBackdrop = false);
 
 // A cinnabar button with a gold rim and its label.
 void PaintButton(cairo_t* cr, double x, double y, double w, double h, const std::string& label);
