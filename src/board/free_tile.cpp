@@ -66,7 +66,7 @@ void vFlagBlockedTile(CellIndex cell) {
   gs.iBlockedCell = cell;
   gs.dwBlockedUntil = now + kBlockedShowMs;
   gs.bBlockedBlink = 0;
-  gs.dwBlockedBlinkAt = now;  // the renderer flips the blink phase on its first frame
+  gs.dwBlockedBlinkAt = now - 1;  // already passed: the first frame drawn flips the blink phase
   gs.iSelectedCount = 0;
   gs.aiSelectedCell[0] = -1;
   gs.aiSelectedCell[1] = -1;

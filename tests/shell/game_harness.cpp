@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "board/board.h"
@@ -38,6 +39,20 @@ bool ZoneCentre(const char* name, int& x, int& y) {
 }
 
 bool ZonePresent(const char* name) { return gMouseZones.Find(name) != nullptr; }
+
+void WriteStoredBest(int32_t best) {
+  std::string bytes(4, '\0');
+  std::memcpy(bytes.data(), &best, 4);
+  WriteWholeFile("content/levels/scr.dat", bytes);
+}
+
+int32_t StoredBest() {
+  std::string bytes = ReadWholeFile("content/levels/scr.dat");
+  if (bytes.size() != 4) return -1;
+  int32_t best = 0;
+  std::memcpy(&best, bytes.data(), 4);
+  return best;
+}
 
 GameHarness::GameHarness() {
   vResetGameState();
@@ -103,6 +118,15 @@ int GameHarness::CountInTrace(const std::string& line) const {
   return count;
 }
 
+bool GameHarness::ZoneReady(const char* name, uint32_t now, uint32_t afterMs) {
+  if (!ZonePresent(name)) {
+    zoneSeenAt_.erase(name);
+    return false;
+  }
+  auto [it, fresh] = zoneSeenAt_.try_emplace(name, now);
+  return now - it->second >= afterMs;
+}
+
 void GameHarness::Step(uint32_t now) {
   if (holding_ && bTimeReached(now, releaseAt_)) {
     holding_ = false;
@@ -126,6 +150,7 @@ uint32_t GameHarness::Run(std::function<void()> screen, std::function<bool(uint3
   limitAt_ = start + limitMs;
   finished_ = false;
   timedOut = false;
+  zoneSeenAt_.clear();
   screen();
   body_ = nullptr;
   return timeGetTime() - start;

@@ -5,6 +5,7 @@
 // zones and the trace.
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,11 @@ bool ZonePresent(const char* name);
 
 // The cell number of a tile origin.
 int CellOf(const TileAt& t);
+
+// The best score file: written as one little-endian 32-bit value; read back, or -1 when it is
+// missing or not 4 bytes long.
+void WriteStoredBest(int32_t best);
+int32_t StoredBest();
 
 class GameHarness {
  public:
@@ -54,6 +60,9 @@ class GameHarness {
 
   std::string Trace() const { return ReadWholeFile("debug.txt"); }
   int CountInTrace(const std::string& line) const;
+  // True once the named zone has been in the table for `afterMs` (past any screen's click guard);
+  // forgets a zone as soon as it is gone.
+  bool ZoneReady(const char* name, uint32_t now, uint32_t afterMs = 300);
   bool timedOut = false;
 
  private:
@@ -65,4 +74,5 @@ class GameHarness {
   std::function<bool(uint32_t)> body_;
   uint32_t limitAt_ = 0;
   bool finished_ = false;
+  std::map<std::string, uint32_t> zoneSeenAt_;
 };

@@ -1,0 +1,162 @@
+// The board as drawn on the playing screen: where tiles, shadows and bases land, which tile lies
+// over which, and the marks on selected, hinted and blocked tiles.
+#include <gtest/gtest.h>
+
+#include "board/game_state.h"
+#include "platform/clock.h"
+#include "render_fixture.h"
+#include "screens/render.h"
+
+using namespace render_colours;
+
+namespace {
+using BoardRenderTest = RenderTest;
+
+TEST_F(BoardRenderTest, EmptyBoardDrawsNothingOverTheBoardArea) {
+  vDrawGameScreen();
+  for (int y = 72; y < kFrameHeight; ++y)
+    for (int x = 70; x < 979; ++x) ASSERT_EQ(At(x, y), kBackground) << x << "," << y;
+  EXPECT_EQ(At(979, 721), kHelpButton);
+  EXPECT_EQ(At(1023, 765), kHelpButton);
+  EXPECT_EQ(At(978, 721), kBackground);
+  EXPECT_EQ(At(979, 720), kBackground);
+}
+
+TEST_F(BoardRenderTest, TilesAndShadowsLandOnTheirLayerPositions) {
+  Place(0, 0, 1, 1);
+  Place(10, 5, 0, -1);  // values of 0 or less are no tile
+  vDrawGameScreen();
+  EXPECT_EQ(At(89, 102), kFace[1]);
+  EXPECT_EQ(At(88, 102), kBackground);
+  EXPECT_EQ(At(89, 101), kBackground);
+  EXPECT_EQ(At(85, 115), kShadow);  // 4 left of and 13 below the tile
+  EXPECT_EQ(At(84, 115), kBackground);
+  EXPECT_EQ(At(85, 114), kBackground);
+  EXPECT_EQ(At(420, 332), kBackground);
+
+  vResetGameState();
+  Place(0, 0, 0, 1);
+  vDrawGameScreen();
+  EXPECT_EQ(At(80, 112), kFace[1]);
+  EXPECT_EQ(At(79, 112), kBackground);
+  EXPECT_EQ(At(80, 111), kBackground);
+  EXPECT_EQ(At(76, 125), kShadow);
+  EXPECT_EQ(At(75, 125), kBackground);
+  EXPECT_EQ(At(76, 124), kBackground);
+}
+
+TEST_F(BoardRenderTest, OverlapsFollowLayerColumnAndRowOrder) {
+  // A smaller face on layer 1 over a full one on layer 0: the upper layer's shadow and base lie
+  // over the lower layer's face.
+  Place(0, 0, 0, 1);
+  Place(0, 0, 1, 4);
+  // Two neighbours in a row, and two neighbours in a column, overlapping by 8 pixels.
+  Place(10, 5, 0, 1);
+  Place(12, 5, 0, 2);
+  Place(20, 2, 0, 1);
+  Place(20, 4, 0, 3);
+  vDrawGameScreen();
+
+  EXPECT_EQ(At(100, 150), kFace[4]);
+  EXPECT_EQ(At(86, 150), kShadow);   // layer 1's shadow over layer 0's face
+  EXPECT_EQ(At(100, 185), kBorder);  // layer 1's base over layer 0's face
+
+  EXPECT_EQ(At(466, 350), kFace[1]);  // column 10 over column 12, its right neighbour
+  EXPECT_EQ(At(472, 350), kFace[2]);
+
+  EXPECT_EQ(At(750, 275), kFace[3]);  // row 4 over row 2, the row above it
+  EXPECT_EQ(At(750, 271), kFace[1]);
+}
+
+TEST_F(BoardRenderTest, SelectedTilesAreTintedYellowAndMarked) {
+  const int first = iGetCellIndex(5, 3, 0), second = iGetCellIndex(9, 3, 0);
+  Place(5, 3, 0, 1);  // at (240, 232)
+  Place(9, 3, 0, 2);  // at (368, 232)
+  gs.iSelectedCount = 1;
+  gs.aiSelectedCell[0] = first;
+  vDrawGameScreen();
+  const uint32_t yellow = Tinted(kFace[1], 150, 100, 0);
+  EXPECT_EQ(At(280, 272), yellow);
+  EXPECT_EQ(At(249, 232), kTileSelect);
+  EXPECT_EQ(At(248, 232), yellow);
+  EXPECT_EQ(At(255, 232), yellow);
+  EXPECT_EQ(At(408, 272), kFace[2]);
+  EXPECT_EQ(At(377, 232), kFace[2]);
+
+  gs.iSelectedCount = 2;
+  gs.aiSelectedCell[1] = second;
+  vDrawGameScreen();
+  EXPECT_EQ(At(280, 272), yellow);
+  EXPECT_EQ(At(408, 272), Tinted(kFace[2], 150, 100, 0));
+  EXPECT_EQ(At(377, 232), kTileSelect);
+
+  // Cells left in the slots do not count once the selection is empty.
+  gs.iSelectedCount = 0;
+  vDrawGameScreen();
+  EXPECT_EQ(At(280, 272), kFace[1]);
+  EXPECT_EQ(At(249, 232), kFace[1]);
+  EXPECT_EQ(At(408, 272), kFace[2]);
+}
+
+TEST_F(BoardRenderTest, HintAngelsStandOverBothHintedTiles) {
+  Place(5, 3, 0, 1);   // at (240, 232)
+  Place(15, 8, 1, 1);  // at (569, 422)
+  Place(9, 3, 0, 2);   // at (368, 232), not hinted
+  gs.bHintShown = 1;
+  gs.aiHintCell[0] = iGetCellIndex(5, 3, 0);
+  gs.aiHintCell[1] = iGetCellIndex(15, 8, 1);
+  gs.iHintFrame = 2;
+  vDrawGameScreen();
+  EXPECT_EQ(At(266, 258), kAngel[2]);
+  EXPECT_EQ(At(265, 258), kFace[1]);
+  EXPECT_EQ(At(595, 448), kAngel[2]);
+  EXPECT_EQ(At(394, 258), kFace[2]);
+
+  gs.iHintFrame = 3;
+  vDrawGameScreen();
+  EXPECT_EQ(At(266, 258), kAngel[3]);
+
+  gs.bHintShown = 0;
+  vDrawGameScreen();
+  EXPECT_EQ(At(266, 258), kFace[1]);
+  EXPECT_EQ(At(595, 448), kFace[1]);
+}
+
+TEST_F(BoardRenderTest, BlockedTileBlinksForOneSecondThenDrawsPlain) {
+  const int cell = iGetCellIndex(5, 3, 0);
+  Place(5, 3, 0, 1);  // at (240, 232); its block mark at (249, 232)
+  const uint32_t start = timeGetTime();
+  // A blocked tile flagged long after the previous one.
+  gs.iBlockedCell = cell;
+  gs.dwBlockedUntil = start + 1000;
+  gs.bBlockedBlink = 0;
+  gs.dwBlockedBlinkAt = start - 5000;
+  const uint32_t red = Tinted(kFace[1], 150, -50, -50);
+
+  bool markShown[1002] = {};
+  for (uint32_t d = 0; d <= 1001; ++d) {
+    VirtualClockSet(start + d);
+    vDrawGameScreen();
+    ASSERT_EQ(At(280, 272), red) << "red tint through the whole second, ms " << d;
+    markShown[d] = At(249, 232) == kTileBlock;
+    if (!markShown[d]) {
+      ASSERT_EQ(At(249, 232), red) << d;
+    }
+    if (d < 1001) {
+      ASSERT_EQ(gs.iBlockedCell, cell) << d;
+    }
+  }
+  // The mark shows in the second and the fourth quarter of the second only.
+  for (uint32_t d = 10; d <= 240; ++d) EXPECT_FALSE(markShown[d]) << d;
+  for (uint32_t d = 260; d <= 490; ++d) EXPECT_TRUE(markShown[d]) << d;
+  for (uint32_t d = 510; d <= 740; ++d) EXPECT_FALSE(markShown[d]) << d;
+  for (uint32_t d = 760; d <= 990; ++d) EXPECT_TRUE(markShown[d]) << d;
+
+  // The frame after the end was still drawn tinted; it ended the indication.
+  EXPECT_EQ(gs.iBlockedCell, -1);
+  VirtualClockSet(start + 1002);
+  vDrawGameScreen();
+  EXPECT_EQ(At(280, 272), kFace[1]);
+  EXPECT_EQ(At(249, 232), kFace[1]);
+}
+}  // namespace

@@ -1,0 +1,395 @@
+// One game on the virtual clock through the per-game loop: leaving it, the in-game help, held and
+// right presses, the hint button, the time bar's pace and its end, and the two level ends.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "board/game_state.h"
+#include "game_harness.h"
+#include "platform/clock.h"
+#include "screens/game_loop.h"
+
+namespace {
+// Eight tiles far enough apart that every one of them is free.
+const std::vector<TileAt> kSpread = {{2, 2, 0}, {6, 2, 0}, {10, 2, 0}, {14, 2, 0},
+                                     {2, 6, 0}, {6, 6, 0}, {10, 6, 0}, {14, 6, 0}};
+const std::vector<TileAt> kPair = {{4, 4, 0}, {10, 4, 0}};
+// A point of the board where no tile of either pattern lies.
+constexpr int kOffX = 700, kOffY = 600;
+
+int TilesOnBoard() {
+  return static_cast<int>(std::count_if(std::begin(Board), std::end(Board),
+                                        [](int32_t c) { return c != 0; }));
+}
+
+class PlayTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(h.StartVideo()); }
+  // Plays one game with `body` as the player; false when the harness had to end it.
+  bool Play(std::function<bool(uint32_t)> body, uint32_t limitMs = 120000) {
+    start = timeGetTime();
+    h.Run(
+        [this] {
+          iGameLoop();
+          returnedAt = timeGetTime();
+        },
+        std::move(body), limitMs);
+    return !h.timedOut;
+  }
+  // Right presses a tile (tiles answer to the left button only).
+  void RightPressTile(int cell) { EXPECT_TRUE(h.PressZone(std::to_string(cell).c_str(), true)); }
+
+  GameHarness h;
+  uint32_t start = 0, returnedAt = 0;
+};
+
+TEST_F(PlayTest, EscapeLeavesWithoutGameOverAndWithoutSavingTheBest) {
+  WritePattern(0, kSpread);
+  WriteStoredBest(500);
+  int step = 0;
+  uint32_t at = 0;
+  ASSERT_TRUE(Play([&](uint32_t now) {
+    if (step == 0 && h.ZoneReady("GAME_LOOP", now)) {
+      h.PressTile(gs.aiSolution[0]);
+      at = now;
+      step = 1;
+    } else if (step == 1 && now - at >= 200) {
+      h.PressTile(gs.aiSolution[1]);
+      step = 2;
+    } else if (step == 2 && gs.iShownScore == 1000 && gs.iBestScore == 1000) {
+      h.PressEscape();
+      at = now;
+      step = 3;
+    }
+    return true;
+  }));
+  ASSERT_EQ(step, 3);
+  EXPECT_LE(returnedAt - at, 2u);
+  EXPECT_EQ(gs.iScore, 1000);
+  EXPECT_GT(gs.iTimeTicks, 0);
+  EXPECT_EQ(StoredBest(), 500);
+}
+
+TEST_F(PlayTest, TheTimeBarStandsStillDuringTheHelp) {
+  WritePattern(0, kSpread);
+  int phase = 0, movesInHelp = 0;
+  int32_t ticksAtHelp = -1;
+  uint32_t helpAt = 0, closeAt = 0;
+  std::vector<int32_t> afterHelp;  // the ticks left, ms by ms after the help closed
+  ASSERT_TRUE(Play([&](uint32_t now) {
+    if (phase == 0 && h.ZoneReady("GAME_LOOP", now, 600)) {
+      h.PressZone("HELP");
+      helpAt = now;
+      ticksAtHelp = gs.iTimeTicks;
+      phase = 1;
+    } else if (phase == 1) {
+      movesInHelp += gs.iTimeTicks != ticksAtHelp;
+      if (now - helpAt >= 5000) {
+        h.Press(kOffX, kOffY);
+        closeAt = now;
+        phase = 2;
+      }
+    } else if (phase == 2) {
+      afterHelp.push_back(gs.iTimeTicks);
+      if (now - closeAt >= 700) {
+        h.PressEscape();
+        phase = 3;
+      }
+    }
+    return true;
+  }));
+  ASSERT_EQ(phase, 3);
+  EXPECT_EQ(h.CountInTrace("iGameHelp()\n"), 1);
+  EXPECT_EQ(movesInHelp, 0);
+  ASSERT_GE(afterHelp.size(), 690u);
+  // One tick at once (a tick was overdue), the next a full interval later.
+  EXPECT_EQ(afterHelp[10], ticksAtHelp - 1);
+  for (size_t ms = 0; ms < 490; ++ms) EXPECT_GE(afterHelp[ms], ticksAtHelp - 1) << ms;
+  EXPECT_EQ(afterHelp[600], ticksAtHelp - 2);
+}
+
+TEST_F(PlayTest, HoldingTheButtonOnATileActsEvery125Ms) {
+  WritePattern(0, kSpread);
+  std::vector<uint32_t> changes;
+  std::vector<int32_t> counts;
+  int cell = -1;
+  uint32_t pressAt = 0;
+  ASSERT_TRUE(Play([&](uint32_t now) {
+    if (cell < 0 && h.ZoneReady("GAME_LOOP", now)) {
+      cell = gs.aiSolution[0];
+      h.PressTile(cell, 700);
+      pressAt = now;
+    } else if (cell >= 0) {
+      if (counts.empty() || gs.iSelectedCount != counts.back()) {
+        changes.push_back(now);
+        counts.push_back(gs.iSelectedCount);
+      }
+      if (now - pressAt >= 1000) h.PressEscape();
+    }
+    return true;
+  }));
+  // Select, drop (the same tile again), select, ... while the button stays down for 700 ms.
+  ASSERT_EQ(counts.size(), 6u);
+  for (size_t i = 0; i < counts.size(); ++i) EXPECT_EQ(counts[i], i % 2 == 0 ? 1 : 0) << i;
+  for (size_t i = 1; i < changes.size(); ++i) {
+    EXPECT_GE(changes[i] - changes[i - 1], 125u) << i;
+    EXPECT_LE(changes[i] - changes[i - 1], 126u) << i;
+  }
+  EXPECT_NE(Board[cell], 0);
+}
+
+TEST_F(PlayTest, RightPressAnywhereDropsTheSelection) {
+  WritePattern(0, kSpread);
+  int step = 0, cell = -1;
+  uint32_t at = 0;
+  ASSERT_TRUE(Play([&](uint32_t now) {
+    if (h.Busy() || (step > 0 && now - at < 200)) return true;
+    at = now;
+    switch (step++) {
+      case 0:
+        if (!h.ZoneReady("GAME_LOOP", now)) --step;
+        else h.PressTile(cell = gs.aiSolution[0]);
+        break;
+      case 1:
+        EXPECT_EQ(gs.iSelectedCount, 1);
+        RightPressTile(cell);
+        break;
+      case 2:
+        EXPECT_EQ(gs.iSelectedCount, 0) << "over the tile itself";
+        EXPECT_NE(Board[cell], 0);
+        h.PressTile(cell);
+        break;
+      case 3:
+        EXPECT_EQ(gs.iSelectedCount, 1);
+        h.PressZone("HINT", true);
+        break;
+      case 4:
+        EXPECT_EQ(gs.iSelectedCount, 0) << "over the hint button";
+        EXPECT_EQ(gs.iHintsLeft, 3);
+        EXPECT_EQ(gs.bHintShown, 0);
+        h.PressEscape();
+        break;
+    }
+    return true;
+  }));
+  EXPECT_EQ(step, 5);
+}
+
+TEST_F(PlayTest, HintButtonWithoutHintsLeftOnlyRenewsTheGuard) {
+  WritePattern(0, kSpread);
+  uint32_t hintAt = 0;
+  int cell = -1;
+  bool checked = false;
+  ASSERT_TRUE(Play([&](uint32_t now) {
+    if (hintAt == 0 && h.ZoneReady("GAME_LOOP", now)) {
+      gs.iHintsLeft = 0;
+      h.PressZone("HINT");
+      hintAt = now;
+      cell = gs.aiSolution[0];
+    } else if (hintAt != 0) {
+      uint32_t since = now - hintAt;
+      if (since == 60) h.PressTile(cell);  // released before the renewed guard has passed
+      if (since == 200) {
+        EXPECT_EQ(gs.iSelectedCount, 0);
+        EXPECT_EQ(gs.bHintShown, 0);
+        h.PressTile(cell);
+      }
+      if (since == 400) {
+        EXPECT_EQ(gs.iSelectedCount, 1);
+        EXPECT_EQ(gs.iHintsLeft, 0);
+        checked = true;
+        h.PressEscape();
+      }
+    }
+    return true;
+  }));
+  EXPECT_TRUE(checked);
+}
+
+class TimeBarPace : public PlayTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(TimeBarPace, OneTickPerIntervalOfTheDifficulty) {
+  WritePattern(0, kSpread);
+  gs.iDifficulty = GetParam();
+  const uint32_t interval = 500 - 150 * GetParam();
+  std::vector<uint32_t> ticks;
+  int32_t last = kStartTimeTicks;
+  ASSERT_TRUE(Play([&](uint32_t now) {
+    if (gs.iTimeTicks != last) {
+      EXPECT_EQ(gs.iTimeTicks, last - 1);
+      last = gs.iTimeTicks;
+      ticks.push_back(now);
+    }
+    if (now - start >= 4000) h.PressEscape();
+    return true;
+  }));
+  ASSERT_FALSE(ticks.empty());
+  EXPECT_LE(ticks[0] - start, 2u) << "the first pass already takes a tick";
+  EXPECT_GE(ticks.size(), 4000 / (interval + 1));
+  for (size_t i = 1; i < ticks.size(); ++i) {
+    EXPECT_GE(ticks[i] - ticks[i - 1], interval) << i;
+    EXPECT_LE(ticks[i] - ticks[i - 1], interval + 1) << i;
+  }
+  EXPECT_EQ(gs.iDifficulty, GetParam());
+}
+
+INSTANTIATE_TEST_SUITE_P(Difficulties, TimeBarPace, ::testing::Values(0, 1, 2));
+
+TEST_F(PlayTest, TheLastTickEndsTheGameInItsPass) {
+  WritePattern(0, kSpread);
+  int step = 0;
+  int32_t last = -1, lowest = 1000;
+  uint32_t at = 0, lastTickAt = 0, zeroAt = 0;
+  ASSERT_TRUE(Play([&](uint32_t now) {
+    lowest = std::min(lowest, gs.iTimeTicks);
+    bool ticked = last >= 0 && gs.iTimeTicks < last;
+    last = gs.iTimeTicks;
+    if (step == 0 && h.ZoneReady("GAME_LOOP", now)) {
+      h.PressTile(gs.aiSolution[0]);
+      at = now;
+      step = 1;
+    } else if (step == 1 && now - at >= 200) {
+      h.PressTile(gs.aiSolution[1]);
+      step = 2;
+    } else if (step == 2 && ticked && gs.iShownScore == 1000) {
+      gs.iTimeTicks = last = 1;
+      lastTickAt = now;
+      step = 3;
+    } else if (step == 3 && gs.iTimeTicks == 0) {
+      zeroAt = now;
+      step = 4;
+    }
+    return true;
+  }));
+  ASSERT_EQ(step, 4);
+  EXPECT_GE(zeroAt - lastTickAt, 500u);
+  EXPECT_LE(zeroAt - lastTickAt, 502u);
+  EXPECT_EQ(lowest, 0);
+  EXPECT_EQ(gs.iTimeTicks, 0);
+  // Straight into the four seconds of the game-over message, which saves the best score.
+  EXPECT_GE(returnedAt - zeroAt, 3995u);
+  EXPECT_LE(returnedAt - zeroAt, 4001u);
+  EXPECT_EQ(StoredBest(), 1000);
+}
+
+struct HintsAtClear {
+  int32_t before, after;
+};
+
+void PrintTo(const HintsAtClear& h, std::ostream* os) {
+  *os << h.before << " hints before, " << h.after << " after";
+}
+
+class LevelClear : public PlayTest, public ::testing::WithParamInterface<HintsAtClear> {};
+
+TEST_P(LevelClear, TopsUpTimeToAFullBarAndGivesAHintBack) {
+  WritePattern(0, kPair);
+  int step = 0;
+  uint32_t at = 0;
+  int32_t most = 0, least = 1000;
+  ASSERT_TRUE(Play([&](uint32_t now) {
+    if (step == 2) {
+      most = std::max(most, gs.iTimeTicks);
+      least = std::min(least, gs.iTimeTicks);
+    }
+    if (step == 0 && h.ZoneReady("GAME_LOOP", now)) {
+      gs.iHintsLeft = GetParam().before;
+      h.PressTile(CellOf(kPair[0]));
+      at = now;
+      step = 1;
+    } else if (step == 1 && now - at >= 200) {
+      gs.iTimeTicks = 167;  // the pair adds 3: the level ends with 170
+      h.PressTile(CellOf(kPair[1]));
+      step = 2;
+    } else if (step == 2 && h.ZoneReady("CONTINUE", now)) {
+      EXPECT_EQ(gs.iTimeTicks, 179);
+      EXPECT_EQ(gs.iHintsLeft, GetParam().after);
+      EXPECT_EQ(gs.iLevel, 2);
+      EXPECT_EQ(gs.iScore, 51000);
+      h.PressZone("CONTINUE");
+      step = 3;
+    } else if (step == 3 && TilesOnBoard() == 2 && h.ZoneReady("GAME_LOOP", now)) {
+      h.PressEscape();
+      step = 4;
+    }
+    return true;
+  }));
+  EXPECT_EQ(step, 4);
+  EXPECT_EQ(least, 170);
+  EXPECT_LE(most, 180);
+  EXPECT_EQ(h.CountInTrace("vLevelClear() END\n"), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Hints, LevelClear,
+                         ::testing::Values(HintsAtClear{0, 1}, HintsAtClear{3, 3}));
+
+TEST_F(PlayTest, EscapeShortensTheLevelClearAndTheGameEndsAfterTheNextDeal) {
+  WritePattern(0, kPair);
+  int step = 0;
+  uint32_t at = 0, escAt = 0, promptAt = 0;
+  ASSERT_TRUE(Play([&](uint32_t now) {
+    if (step == 0 && h.ZoneReady("GAME_LOOP", now)) {
+      h.PressTile(CellOf(kPair[0]));
+      at = now;
+      step = 1;
+    } else if (step == 1 && now - at >= 200) {
+      h.PressTile(CellOf(kPair[1]));
+      step = 2;
+    } else if (step == 2 && TilesOnBoard() == 0) {
+      at = now;
+      step = 3;
+    } else if (step == 3 && now - at == 1000) {
+      h.PressEscape();
+      escAt = now;
+      step = 4;
+    } else if (step == 4 && ZonePresent("CONTINUE")) {
+      if (promptAt == 0) promptAt = now;
+      if (h.ZoneReady("CONTINUE", now, 1000)) {
+        EXPECT_EQ(gs.iEscapePressed.load(), 1) << "the prompt leaves the flag alone";
+        h.PressZone("CONTINUE");
+        at = now;
+        step = 5;
+      }
+    }
+    return true;
+  }));
+  ASSERT_EQ(step, 5);
+  EXPECT_LE(promptAt - escAt, 2u);
+  EXPECT_LE(returnedAt - at, 2u);
+  EXPECT_EQ(h.CountInTrace("iGameLoop() Next level loaded\n"), 1);
+  EXPECT_EQ(TilesOnBoard(), 2);
+  EXPECT_EQ(gs.iLevel, 2);
+  EXPECT_GT(gs.iTimeTicks, 0);
+  EXPECT_EQ(StoredBest(), 0) << "no game-over screen";
+}
+
+TEST_F(PlayTest, EscapeShortensNoMoreMovesAndTheGameEndsAfterTheNewDeal) {
+  WritePattern(0, kSpread);
+  int step = 0;
+  uint32_t at = 0;
+  ASSERT_TRUE(Play([&](uint32_t now) {
+    if (step == 0 && h.ZoneReady("GAME_LOOP", now)) {
+      // A dead end: two tiles of one face, one on top of the other.
+      std::fill(std::begin(Board), std::end(Board), 0);
+      Board[iGetCellIndex(4, 4, 0)] = 5;
+      Board[iGetCellIndex(4, 4, 1)] = 5;
+      at = now;
+      step = 1;
+    } else if (step == 1 && now - at == 500) {
+      h.PressEscape();
+      at = now;
+      step = 2;
+    }
+    return true;
+  }));
+  ASSERT_EQ(step, 2);
+  EXPECT_LE(returnedAt - at, 2u);
+  EXPECT_EQ(h.CountInTrace("vNoMoreMoves() END\n"), 1);
+  EXPECT_EQ(h.CountInTrace("vLoadNextLevel() Loading content\\levels\\level0.dat\n"), 2);
+  EXPECT_EQ(TilesOnBoard(), static_cast<int>(kSpread.size()));
+  EXPECT_EQ(gs.iLevel, 1);
+  EXPECT_GT(gs.iTimeTicks, 0);
+}
+}  // namespace

@@ -1,0 +1,253 @@
+// The screens around the game, on the virtual clock: the title with its quit confirmation and
+// time limit, the help screen, the main menu and the difficulty choice.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "board/game_state.h"
+#include "game_harness.h"
+#include "platform/clock.h"
+#include "screens/mouse_zones.h"
+#include "screens/screens.h"
+#include "shell/shell.h"
+
+namespace {
+const std::vector<TileAt> kPair = {{4, 4, 0}, {10, 4, 0}};
+
+TEST(TitleScreen, EscapeThenYesQuits) {
+  GameHarness h;
+  ASSERT_TRUE(h.StartVideo());
+  const uint32_t start = timeGetTime();
+  int32_t result = 0;
+  bool escaped = false, answered = false;
+  h.Run([&] { result = iTitleScreen(); },
+        [&](uint32_t now) {
+          if (!escaped && now - start >= 1000) {
+            h.PressEscape();
+            escaped = true;
+          } else if (escaped && !answered && h.ZoneReady("YES", now)) {
+            answered = h.PressZone("YES");
+          }
+          return true;
+        },
+        30000);
+  EXPECT_FALSE(h.timedOut);
+  EXPECT_EQ(result, -1);
+  EXPECT_EQ(gs.bQuitGame.load(), 1);
+  EXPECT_FALSE(ZonePresent("YES"));
+  EXPECT_FALSE(ZonePresent("NO"));
+}
+
+TEST(TitleScreen, NoGoesOnWithTheTitleWhoseTenSecondsKeepRunning) {
+  GameHarness h;
+  ASSERT_TRUE(h.StartVideo());
+  const uint32_t start = timeGetTime();
+  int32_t result = 99;
+  int escapes = 0;
+  uint32_t lastNoAt = 0, returnedAt = 0;
+  h.Run([&] {
+          result = iTitleScreen();
+          returnedAt = timeGetTime();
+        },
+        [&](uint32_t now) {
+          if (h.Busy()) return true;
+          if (escapes == 0 && now - start >= 1000) {
+            h.PressEscape();
+            escapes = 1;
+          } else if (escapes == 1 && lastNoAt == 0 && h.ZoneReady("NO", now)) {
+            h.PressZone("NO");
+            lastNoAt = now;
+          } else if (escapes == 1 && lastNoAt != 0 && now - start >= 4000) {
+            EXPECT_FALSE(ZonePresent("NO"));
+            EXPECT_EQ(gs.iEscapePressed.load(), 0);
+            h.PressEscape();  // the title went on: ask again, and wait past its ten seconds
+            escapes = 2;
+          } else if (escapes == 2 && now - start >= 11000 && h.ZoneReady("NO", now)) {
+            h.PressZone("NO");
+            lastNoAt = now;
+            escapes = 3;
+          }
+          return true;
+        },
+        30000);
+  EXPECT_FALSE(h.timedOut);
+  ASSERT_EQ(escapes, 3);
+  EXPECT_EQ(result, 0);
+  EXPECT_LE(returnedAt - lastNoAt, 2u) << "the title's time limit had passed: it ends at once";
+  EXPECT_EQ(gs.bQuitGame.load(), 0);
+}
+
+TEST(TitleScreen, PressesAreSeenOnlyAfterTheClickGuard) {
+  GameHarness h;
+  ASSERT_TRUE(h.StartVideo());
+  // A press released within the first 250 ms is never seen; a right press after it opens the menu.
+  uint32_t start = timeGetTime(), returnedAt = 0;
+  int32_t result = 99;
+  h.Run([&] {
+          result = iTitleScreen();
+          returnedAt = timeGetTime();
+        },
+        [&](uint32_t now) {
+          if (now - start == 100) h.Press(500, 700, false, 100);
+          if (now - start == 400) h.Press(20, 20, true);
+          return true;
+        },
+        30000);
+  EXPECT_EQ(result, 1);
+  EXPECT_GE(returnedAt - start, 400u);
+  EXPECT_LE(returnedAt - start, 401u);
+
+  // After "NO" in the confirmation the title waits 500 ms before it looks at the mouse again.
+  start = timeGetTime();
+  uint32_t noAt = 0;
+  h.Run([&] {
+          result = iTitleScreen();
+          returnedAt = timeGetTime();
+        },
+        [&](uint32_t now) {
+          if (now - start == 1000) h.PressEscape();
+          if (noAt == 0 && !h.Busy() && h.ZoneReady("NO", now)) {
+            h.PressZone("NO");
+            noAt = now;
+          }
+          if (noAt != 0 && now - noAt == 300) h.Press(500, 700);
+          if (noAt != 0 && now - noAt == 600) h.Press(500, 700);
+          return true;
+        },
+        30000);
+  ASSERT_NE(noAt, 0u);
+  EXPECT_EQ(result, 1);
+  EXPECT_GE(returnedAt - noAt, 600u);
+  EXPECT_LE(returnedAt - noAt, 601u);
+}
+
+TEST(HelpScreen, ClosesOnAPressAfterTheGuardOnEscapeOrAfterAMinute) {
+  GameHarness h;
+  ASSERT_TRUE(h.StartVideo());
+  gMouseZones.Add("TITLE_SCREEN", 0, 0, 1024, 768, kZoneEither);  // as the title leaves it
+
+  uint32_t used = h.Run([] { iGameHelp(); }, [](uint32_t) { return true; }, 120000);
+  EXPECT_FALSE(h.timedOut);
+  EXPECT_EQ(used, 60000u);
+
+  uint32_t start = timeGetTime();
+  used = h.Run([] { iGameHelp(); },
+               [&](uint32_t now) {
+                 if (now - start == 100) h.Press(300, 300, false, 100);  // gone before 250 ms
+                 if (now - start == 400) h.Press(300, 300, true);
+                 return true;
+               },
+               120000);
+  EXPECT_GE(used, 400u);
+  EXPECT_LE(used, 401u);
+
+  // Escape closes it too; a flag left set from before does not, since the screen clears it.
+  gs.iEscapePressed = 1;
+  start = timeGetTime();
+  used = h.Run([] { iGameHelp(); },
+               [&](uint32_t now) {
+                 if (now - start == 1000) h.PressEscape();
+                 return true;
+               },
+               120000);
+  EXPECT_GE(used, 1000u);
+  EXPECT_LE(used, 1001u);
+}
+
+TEST(MainMenu, PressesOffTheButtonsOrWithTheRightButtonOnlyRenewTheGuard) {
+  GameHarness h;
+  ASSERT_TRUE(h.StartVideo());
+  gMouseZones.Add("TITLE_SCREEN", 0, 0, 1024, 768, kZoneEither);
+  const uint32_t start = timeGetTime();
+  int32_t result = 99;
+  uint32_t returnedAt = 0;
+  h.Run([&] {
+          result = iMainMenu();
+          returnedAt = timeGetTime();
+        },
+        [&](uint32_t now) {
+          switch (now - start) {
+            case 300: h.Press(10, 10); break;                          // the title's zone
+            case 400: EXPECT_TRUE(h.PressZone("NEWGAME")); break;       // within the renewed guard
+            case 600: EXPECT_TRUE(h.PressZone("NEWGAME", true)); break; // right: the title's zone
+            case 700: EXPECT_TRUE(h.PressZone("QUIT")); break;          // within the renewed guard
+            case 1000: EXPECT_TRUE(h.PressZone("HELP")); break;
+          }
+          return true;
+        },
+        30000);
+  EXPECT_EQ(result, 1);
+  EXPECT_GE(returnedAt - start, 1250u) << "a choice is followed by a 250 ms pause";
+  EXPECT_LE(returnedAt - start, 1251u);
+  EXPECT_FALSE(ZonePresent("NEWGAME"));
+  EXPECT_FALSE(ZonePresent("HELP"));
+  EXPECT_FALSE(ZonePresent("QUIT"));
+  EXPECT_TRUE(ZonePresent("TITLE_SCREEN"));
+}
+
+// The difficulty chosen before one game still holds in the next, and a window closed during the
+// choice leaves it as it was while the game still starts and ends at once.
+TEST(TopLevelFlow, DifficultySurvivesIntoTheNextGame) {
+  GameHarness h;
+  WritePattern(0, kPair);
+  ASSERT_TRUE(h.StartVideo());
+  int games = 0, choices = 0;
+  int32_t difficultyInSecondChoice = -1;
+  h.RunGameThread(
+      [&](uint32_t now) {
+        if (h.Busy()) return true;
+        if (h.ZoneReady("TITLE_SCREEN", now) && !ZonePresent("NEWGAME")) {
+          h.Press(500, 700);
+        } else if (h.ZoneReady("NEWGAME", now)) {
+          h.PressZone("NEWGAME");
+        } else if (h.ZoneReady("HARD", now)) {
+          if (++choices == 1) {
+            h.PressZone("HARD");
+          } else {
+            difficultyInSecondChoice = gs.iDifficulty;
+            gs.bShutdown = 1;
+          }
+        } else if (h.ZoneReady("GAME_LOOP", now)) {
+          ++games;
+          EXPECT_EQ(gs.iDifficulty, 2);
+          h.PressEscape();
+        }
+        return true;
+      },
+      120000);
+  EXPECT_FALSE(h.timedOut);
+  EXPECT_EQ(games, 1);
+  EXPECT_EQ(choices, 2);
+  EXPECT_EQ(difficultyInSecondChoice, 2);
+  EXPECT_EQ(gs.iDifficulty, 2);
+  EXPECT_EQ(h.CountInTrace("iGameLoop() ------------>> ENTERING GAME LOOP\n"), 2);
+  EXPECT_EQ(h.CountInTrace("GAME OVER\n"), 1);
+}
+
+TEST(TopLevelFlow, UntouchedTitleAndHelpTakeTurns) {
+  GameHarness h;
+  ASSERT_TRUE(h.StartVideo());
+  const uint32_t start = timeGetTime();
+  const std::string timedOut = "thrMainGameLoop() Title timed out, going to game help\n";
+  struct Check {
+    uint32_t at;
+    int timeouts, helps;
+  };
+  const std::vector<Check> checks = {{9990, 0, 0},   {10010, 1, 1}, {69990, 1, 1},
+                                     {70010, 1, 1},  {79990, 1, 1}, {80010, 2, 2}};
+  size_t next = 0;
+  h.RunGameThread(
+      [&](uint32_t now) {
+        if (next < checks.size() && now - start >= checks[next].at) {
+          EXPECT_EQ(h.CountInTrace(timedOut), checks[next].timeouts) << checks[next].at;
+          EXPECT_EQ(h.CountInTrace("iGameHelp()\n"), checks[next].helps) << checks[next].at;
+          ++next;
+        }
+        if (next == checks.size()) gs.bShutdown = 1;
+        return true;
+      },
+      200000);
+  EXPECT_EQ(next, checks.size());
+  EXPECT_FALSE(h.timedOut);
+}
+}  // namespace
