@@ -1,0 +1,205 @@
+// Blocks converted once to a buffer's pixel format, drawn as copies of their opaque runs.
+#include <algorithm>
+#include <cstring>
+
+#include "raster/raster.h"
+#include "raster/raster_internal.h"
+
+namespace {
+constexpr int kMaxPreparedSide = 65535;                // run positions are 16-bit
+constexpr size_t kMaxPreparedBytes = size_t{1} << 30;  // pixel offsets are 32-bit
+
+bool bOpaque(const uint8_t* p, int bytes) {
+  for (int i = 0; i < bytes; ++i) {
+    if (p[i] != 0) return true;
+  }
+  return false;
+}
+
+// One packed pixel in the buffer format of `bytes` per pixel (4: the fourth byte is 0).
+void vConvertPixel(const uint8_t* src, uint8_t* dst, int bytes) {
+  std::memcpy(dst, src, bytes == 4 ? 3 : size_t(bytes));
+  if (bytes == 4) dst[3] = 0;
+}
+
+// Appends the opaque runs of one packed row, and their pixels, to the block.
+void vAddRow(const uint8_t* src, int packedBytes, PreparedBlock& b) {
+  const int bpp = b.bytesPerPixel;
+  int x = 0;
+  while (x < b.width) {
+    while (x < b.width && !bOpaque(src + size_t(x) * packedBytes, packedBytes)) ++x;
+    int start = x;
+    while (x < b.width && bOpaque(src + size_t(x) * packedBytes, packedBytes)) ++x;
+    if (x == start) continue;
+    size_t offset = b.pixels.size();
+    b.runs.push_back(PreparedRun{static_cast<uint16_t>(start), static_cast<uint16_t>(x - start),
+                                 static_cast<uint32_t>(offset)});
+    b.pixels.resize(offset + size_t(x - start) * bpp);
+    for (int i = start; i < x; ++i) {
+      vConvertPixel(src + size_t(i) * packedBytes, b.pixels.data() + offset, bpp);
+      offset += bpp;
+    }
+  }
+}
+
+// True when rows a and b have their runs at the same columns.
+bool bSameRuns(const PreparedBlock& b, int rowA, int rowB) {
+  uint32_t a0 = b.rowFirstRun[rowA], a1 = b.rowFirstRun[rowA + 1];
+  uint32_t b0 = b.rowFirstRun[rowB], b1 = b.rowFirstRun[rowB + 1];
+  if (a1 - a0 != b1 - b0) return false;
+  for (uint32_t i = 0; i < a1 - a0; ++i) {
+    if (b.runs[a0 + i].x != b.runs[b0 + i].x || b.runs[a0 + i].length != b.runs[b0 + i].length) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// Groups the rows into bands of equal run columns.
+void vFindBands(PreparedBlock& b) {
+  for (int r = 0; r < b.height;) {
+    int end = r + 1;
+    while (end < b.height && bSameRuns(b, r, end)) ++end;
+    uint32_t first = b.rowFirstRun[r], count = b.rowFirstRun[r + 1] - first;
+    uint32_t rowBytes = 0;
+    for (uint32_t i = 0; i < count; ++i) rowBytes += b.runs[first + i].length * b.bytesPerPixel;
+    b.bands.push_back(PreparedBand{uint32_t(r), uint32_t(end - r), first, count, rowBytes});
+    r = end;
+  }
+}
+
+// True when the block can be drawn into the active buffer.
+bool bUsable(const PreparedBlock& b) {
+  const RasterTarget& t = Raster().target;
+  return b.depth != 0 && b.depth == t.depth && b.rowFirstRun.size() == size_t(b.height) + 1 &&
+         b.rowFirstRun.back() <= b.runs.size() && !b.bands.empty();
+}
+
+// Copies n bytes (n >= 1) of pixels: the library copy for long runs; for short ones inlined
+// moves (the last overlapping the previous), cheaper than a call.
+inline void vCopyPixels(uint8_t* d, const uint8_t* s, size_t n) {
+  if (n >= 64) {
+    std::memcpy(d, s, n);
+  } else if (n >= 16) {
+    size_t i = 0;
+    for (; i + 16 < n; i += 16) std::memcpy(d + i, s + i, 16);
+    std::memcpy(d + n - 16, s + n - 16, 16);
+  } else if (n >= 8) {
+    std::memcpy(d, s, 8);
+    std::memcpy(d + n - 8, s + n - 8, 8);
+  } else if (n >= 4) {
+    std::memcpy(d, s, 4);
+    std::memcpy(d + n - 4, s + n - 4, 4);
+  } else {
+    for (size_t i = 0; i < n; ++i) d[i] = s[i];
+  }
+}
+
+// Transparent drawing of whole rows (no column clipped), band by band. Within a band the
+// copies' addresses follow from the first row's, with no lookups: the processor can run ahead
+// over several rows' copies.
+template <int Bpp>
+void vDrawWholeRows(const PreparedBlock& b, const BlockSpan& span, uint8_t* dst, ptrdiff_t stride) {
+  const PreparedRun* runs = b.runs.data();
+  const uint8_t* pixels = b.pixels.data();
+  for (const PreparedBand& band : b.bands) {
+    int first = std::max<int>(int(band.firstRow), span.firstRow);
+    int last = std::min<int>(int(band.firstRow + band.rows) - 1, span.lastRow);
+    if (first > last || band.runCount == 0) continue;
+    const PreparedRun* proto = runs + band.firstRun;
+    const uint8_t* src =
+        pixels + proto->offset + size_t(first - int(band.firstRow)) * band.rowBytes;
+    uint8_t* d = dst - ptrdiff_t(first - span.firstRow) * stride;
+    if (band.runCount == 1) {
+      const size_t x = size_t(proto->x) * Bpp, n = size_t(proto->length) * Bpp;
+      for (int r = first; r <= last; ++r, d -= stride, src += n) vCopyPixels(d + x, src, n);
+      continue;
+    }
+    for (int r = first; r <= last; ++r, d -= stride) {
+      for (uint32_t i = 0; i < band.runCount; ++i) {
+        size_t n = size_t(proto[i].length) * Bpp;
+        vCopyPixels(d + size_t(proto[i].x) * Bpp, src, n);
+        src += n;
+      }
+    }
+  }
+}
+
+// Draws the block rows and columns of `span`. `dst` is where block column 0 of the first row
+// lands (possibly outside the buffer: only visible columns are addressed from it); each next
+// block row lies one buffer row up. Opaque drawing also writes the black gaps as zeros.
+template <int Bpp, bool Opaque>
+void vDrawRows(const PreparedBlock& b, const BlockSpan& span, uint8_t* dst, ptrdiff_t stride) {
+  if (!Opaque && span.firstCol == 0 && span.lastCol == b.width - 1) {
+    vDrawWholeRows<Bpp>(b, span, dst, stride);
+    return;
+  }
+  const PreparedRun* runs = b.runs.data();
+  const uint8_t* pixels = b.pixels.data();
+  for (int r = span.firstRow; r <= span.lastRow; ++r, dst -= stride) {
+    int next = span.firstCol;  // first column not yet written (opaque drawing)
+    const PreparedRun* end = runs + b.rowFirstRun[r + 1];
+    for (const PreparedRun* run = runs + b.rowFirstRun[r]; run != end; ++run) {
+      int start = std::max<int>(run->x, span.firstCol);
+      int last = std::min(run->x + run->length - 1, span.lastCol);
+      if (start > last) continue;
+      if (Opaque && start > next) std::memset(dst + next * Bpp, 0, size_t(start - next) * Bpp);
+      vCopyPixels(dst + start * Bpp, pixels + run->offset + (start - run->x) * Bpp,
+                  size_t(last - start + 1) * Bpp);
+      next = last + 1;
+    }
+    if (Opaque && next <= span.lastCol) {
+      std::memset(dst + next * Bpp, 0, size_t(span.lastCol - next + 1) * Bpp);
+    }
+  }
+}
+
+template <bool Opaque>
+int iDraw(const PreparedBlock& block, const RasterRect& area) {
+  const RasterState& st = Raster();
+  const RasterTarget& t = st.target;
+  BlockSpan span = RasterClipBlock(st.posX, st.posY, block.width, block.height, area);
+  if (span.Empty()) return 0;
+  uint8_t* dst = t.Row(st.posY - span.firstRow) + ptrdiff_t(st.posX) * t.bytesPerPixel;
+  if (t.depth == 32) vDrawRows<4, Opaque>(block, span, dst, t.stride);
+  if (t.depth == 24) vDrawRows<3, Opaque>(block, span, dst, t.stride);
+  if (t.depth == 16) vDrawRows<2, Opaque>(block, span, dst, t.stride);
+  return 0;
+}
+}  // namespace
+
+PreparedBlock PrepareBlock(const uint8_t* packed, int width, int height, int depth) {
+  PreparedBlock block;
+  if (!packed || (depth != 16 && depth != 24 && depth != 32) || width < 1 || height < 1 ||
+      width > kMaxPreparedSide || height > kMaxPreparedSide ||
+      size_t(width) * height * (depth / 8) > kMaxPreparedBytes) {
+    return block;
+  }
+  block.width = width;
+  block.height = height;
+  block.depth = depth;
+  block.bytesPerPixel = depth / 8;
+  int packedBytes = depth == 16 ? 2 : 3;
+  block.rowFirstRun.reserve(size_t(height) + 1);
+  for (int r = 0; r < height; ++r) {
+    block.rowFirstRun.push_back(static_cast<uint32_t>(block.runs.size()));
+    vAddRow(packed + size_t(r) * width * packedBytes, packedBytes, block);
+  }
+  block.rowFirstRun.push_back(static_cast<uint32_t>(block.runs.size()));
+  vFindBands(block);
+  return block;
+}
+
+int PutPrepared(const PreparedBlock& block) {
+  const RasterTarget& t = Raster().target;
+  if (!t.pixels) return 0;
+  if (!bUsable(block)) return -1;
+  return iDraw<true>(block, RasterRect{0, t.width - 1, 0, t.height - 1});
+}
+
+int PutPreparedTransparent(const PreparedBlock& block) {
+  const RasterTarget& t = Raster().target;
+  if (!t.pixels) return 0;
+  if (!bUsable(block)) return -1;
+  return iDraw<false>(block, RasterClipInsideBuffer(t));
+}
