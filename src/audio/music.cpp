@@ -22,12 +22,16 @@ constexpr const char* kTrackLines[3] = {
 };
 // A track that cannot be played is not retried at once: the pump tries again after this long.
 constexpr uint32_t kRetryDelayMs = 5000;
+// A track that ends this soon after its start did not really play (a file cut short): it counts
+// as failed, so a broken file is not reloaded many times a second.
+constexpr uint32_t kShortestTrackMs = 500;
 
 std::mutex gMusicLock;
 PlatformMusic* pMusicGraph = nullptr;  // the track now held
 int iMusicTrack = -1;
 bool bMusicFailed = false;  // the last start failed; retry after dwMusicRetryAt
 uint32_t dwMusicRetryAt = 0;
+uint32_t dwTrackStartedAt = 0;
 
 // The music's own random sequence, so that choosing a track never disturbs the deal's.
 uint32_t uMusicRandom = 1;
@@ -42,6 +46,12 @@ void vReleaseTrackLocked() {
   iMusicTrack = -1;
 }
 
+void vFailTrackLocked() {
+  vReleaseTrackLocked();
+  bMusicFailed = true;
+  dwMusicRetryAt = timeGetTime() + kRetryDelayMs;
+}
+
 void vStartRandomTrackLocked() {
   vReleaseTrackLocked();  // the finished track is freed before the next is built
   uMusicRandom = timeGetTime();
@@ -53,13 +63,12 @@ void vStartRandomTrackLocked() {
     started = PlatformMusicStart(pMusicGraph) == 0;
   }
   if (!started) {
-    vReleaseTrackLocked();
-    bMusicFailed = true;
-    dwMusicRetryAt = timeGetTime() + kRetryDelayMs;
+    vFailTrackLocked();
     return;
   }
   bMusicFailed = false;
   iMusicTrack = track;
+  dwTrackStartedAt = timeGetTime();
 }
 }  // namespace
 
@@ -78,7 +87,12 @@ void vPumpMusic() {
     }
     return;
   }
-  if (!PlatformMusicActive()) vStartRandomTrackLocked();  // played to its end
+  if (PlatformMusicActive()) return;
+  if (timeGetTime() - dwTrackStartedAt < kShortestTrackMs) {
+    vFailTrackLocked();
+    return;
+  }
+  vStartRandomTrackLocked();  // played to its end
 }
 
 void vStopMusic() {

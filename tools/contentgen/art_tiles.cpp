@@ -59,6 +59,7 @@ void PaintFacePlate(cairo_t* cr) {
   cairo_set_source(cr, rim);
   cairo_set_line_width(cr, 1.6);
   cairo_stroke(cr);
+  cairo_pattern_destroy(rim);
 }
 
 // Keeps only the pixels of `image` that lie inside the face outline.
