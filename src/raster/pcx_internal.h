@@ -31,6 +31,8 @@ class PcxScanLines {
   const uint8_t* NextSkipping();
   bool bRefill();
   int iReadByte();  // -1 at the end of the file
+  // Reads one run-length code into value and count; false (and exhausted) at the end of the file.
+  bool bReadCode(uint8_t& value, size_t& count);
   void vEmit(size_t at, uint8_t value, size_t count);
 
   FILE* file_ = nullptr;

@@ -144,15 +144,11 @@ const uint8_t* PcxScanLines::DecodeStored(Sink& sink) {
     cur_ = p;
     if (filled >= lineBytes) break;
     // One code across the chunk's edge, or the end of the file.
-    int b = iReadByte();
-    int value = b >= 0xC0 ? iReadByte() : b;
-    if (value < 0) {
-      exhausted_ = true;
-      break;
-    }
-    size_t n = b >= 0xC0 ? size_t(b & 0x3F) : 1;
-    sink.Run(filled, static_cast<uint8_t>(value), n);
-    vStoreRun<Sink::kStoresLine>(line, lineBytes, filled, static_cast<uint8_t>(value), n);
+    uint8_t value;
+    size_t n;
+    if (!bReadCode(value, n)) break;
+    sink.Run(filled, value, n);
+    vStoreRun<Sink::kStoresLine>(line, lineBytes, filled, value, n);
     filled += n;
   }
   carry_ = filled > lineBytes ? filled - lineBytes : 0;
@@ -169,19 +165,27 @@ void PcxScanLines::vEmit(size_t at, uint8_t value, size_t count) {
   }
 }
 
+bool PcxScanLines::bReadCode(uint8_t& value, size_t& count) {
+  int b = iReadByte();
+  int v = b >= 0xC0 ? iReadByte() : b;
+  if (v < 0) {
+    exhausted_ = true;
+    return false;
+  }
+  value = static_cast<uint8_t>(v);
+  count = b >= 0xC0 ? size_t(b & 0x3F) : 1;
+  return true;
+}
+
 const uint8_t* PcxScanLines::NextSkipping() {
   // Lines here are longer than any run, so the carry is always shorter than one line.
   std::memcpy(line_.get(), surplus_, std::min(carry_, keepBytes_));
   size_t filled = carry_;
   while (filled < lineBytes_ && !exhausted_) {
-    int b = iReadByte();
-    int value = b >= 0xC0 ? iReadByte() : b;
-    if (value < 0) {
-      exhausted_ = true;
-      break;
-    }
-    size_t n = b >= 0xC0 ? size_t(b & 0x3F) : 1;
-    vEmit(filled, static_cast<uint8_t>(value), n);
+    uint8_t value;
+    size_t n;
+    if (!bReadCode(value, n)) break;
+    vEmit(filled, value, n);
     filled += n;
   }
   carry_ = filled > lineBytes_ ? filled - lineBytes_ : 0;

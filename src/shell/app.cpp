@@ -3,6 +3,7 @@
 #include <string>
 
 #include "audio/music.h"
+#include "audio/sound_effects.h"
 #include "board/game_state.h"
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
@@ -59,6 +60,13 @@ int iFinalExitCode(int quitCode) {
   return iFailureExitCode != 0 ? iFailureExitCode.load() : quitCode;
 }
 
+// Sounds and the audio device are released here, in a known order, rather than by the
+// destructors of global objects at exit; then the window goes.
+void vReleaseForExit() {
+  gSoundEffects.Shutdown();
+  PlatformDestroyWindow();
+}
+
 // The window was closed: the whole shutdown runs here and the process ends.
 [[noreturn]] void vDestroyWindow() {
   gs.bQuitGame = 1;
@@ -73,7 +81,7 @@ int iFinalExitCode(int quitCode) {
   PlatformPostQuit(0);
   vDebugLog("Posted Quit Message\n");
   int code = iFinalExitCode(0);
-  PlatformDestroyWindow();
+  vReleaseForExit();
   std::exit(code);
 }
 
@@ -137,6 +145,6 @@ int WinMain() {
   hGameThread = nullptr;
   gFrameStack.Shutdown();
   int code = iFinalExitCode(quitCode);
-  PlatformDestroyWindow();
+  vReleaseForExit();
   return code;
 }

@@ -29,8 +29,16 @@ echo "title screen: $COLOURS colours (picture in $OUT/title.ppm)"
 if [ "${COLOURS:-0}" -lt 200 ]; then echo "FAIL: the title looks blank"; exit 1; fi
 
 "$PROBE" close Tavimora
-for _ in $(seq 200); do kill -0 $GAME_PID 2>/dev/null || break; sleep 0.05; done
-if kill -0 $GAME_PID 2>/dev/null; then echo "FAIL: the game did not end after its window closed"; exit 1; fi
+# A loaded machine may take a while to wind down; a hang shows where each thread waits.
+for _ in $(seq 600); do kill -0 $GAME_PID 2>/dev/null || break; sleep 0.05; done
+if kill -0 $GAME_PID 2>/dev/null; then
+  echo "FAIL: the game did not end within 30 s after its window closed"
+  for t in /proc/$GAME_PID/task/*; do
+    echo "  thread $(cat "$t/comm" 2>/dev/null): state $(awk '{print $3}' "$t/stat" 2>/dev/null), waits in $(cat "$t/wchan" 2>/dev/null)"
+  done
+  cat "$WORK/stderr"
+  exit 1
+fi
 wait $GAME_PID; CODE=$?
 if [ $CODE -ne 0 ]; then echo "FAIL: exit code $CODE"; cat "$WORK/stderr"; exit 1; fi
 if [ -s "$WORK/stderr" ]; then echo "FAIL: error output:"; cat "$WORK/stderr"; exit 1; fi
