@@ -1,0 +1,94 @@
+// scr.dat: the start of a game reads the best score (or creates the file), game over stores the
+// displayed score when it reaches the stored one. The first byte chooses how the file is there
+// (present with the input's bytes, missing, or a folder in its place), the next eight give the
+// displayed score and the best score held before loading; the rest is the file.
+#include <algorithm>
+#include <cstring>
+#include <string>
+
+#include "board/game_state.h"
+#include "fuzz_support.h"
+#include "fuzz_targets.h"
+#include "save/scores.h"
+
+namespace {
+constexpr size_t kMaxFileBytes = 64;
+constexpr const char* kFile = "content/levels/scr.dat";
+constexpr const char* kTemporary = "content/levels/scr.dat.tmp";
+
+enum FileKind { kPresent = 0, kMissing = 1, kFolder = 2 };
+
+std::string Le32(int32_t value) {
+  std::string s(4, '\0');
+  for (int i = 0; i < 4; ++i) s[i] = static_cast<char>(static_cast<uint32_t>(value) >> (8 * i));
+  return s;
+}
+
+// The value read from the file's bytes over `before`: a short file replaces only what it holds.
+int32_t Overlaid(int32_t before, const std::string& bytes) {
+  std::string value = Le32(before);
+  std::memcpy(value.data(), bytes.data(), std::min<size_t>(bytes.size(), 4));
+  return static_cast<int32_t>(FuzzLe32(reinterpret_cast<const uint8_t*>(value.data())));
+}
+
+void vPlaceFile(FileKind kind, const uint8_t* bytes, size_t size) {
+  vRemoveFuzzPath(kFile);
+  if (kind == kPresent) vWriteFuzzFile(kFile, bytes, size);
+  if (kind == kFolder) vBlockWithFolder(kFile);
+}
+
+// After vLoadBestScore: the value from the file, or the file created with the value held.
+void vCheckLoaded(FileKind kind, int32_t before, const std::string& fileBytes) {
+  bool exists = false;
+  std::string now = FuzzFileBytes(kFile, &exists);
+  if (kind == kPresent) {
+    FUZZ_CHECK(gs.iBestScore == Overlaid(before, fileBytes));
+    FUZZ_CHECK(exists && now == fileBytes);
+  } else if (kind == kMissing) {
+    FUZZ_CHECK(gs.iBestScore == before);
+    FUZZ_CHECK(exists && now == Le32(before));
+  } else {
+    FUZZ_CHECK(gs.iBestScore == before && !exists);
+  }
+}
+
+// After vSaveBestScore: stored when the displayed score reaches the stored one (a folder in the
+// file's place cannot be replaced, and reads as no best score).
+void vCheckSaved(FileKind kind, int32_t loaded, const std::string& fileBefore) {
+  int32_t stored = kind == kFolder ? 0 : Overlaid(0, fileBefore);
+  bool exists = false;
+  FuzzFileBytes(kTemporary, &exists);
+  FUZZ_CHECK(!exists);  // a failed write leaves nothing behind
+  std::string now = FuzzFileBytes(kFile, &exists);
+  if (gs.iShownScore >= stored) {
+    FUZZ_CHECK(gs.iBestScore == gs.iShownScore);
+    if (kind != kFolder) FUZZ_CHECK(now == Le32(gs.iShownScore));
+  } else {
+    FUZZ_CHECK(gs.iBestScore == loaded);
+    if (kind != kFolder) FUZZ_CHECK(now == fileBefore);
+  }
+  if (kind == kFolder) FUZZ_CHECK(now.empty());
+}
+}  // namespace
+
+int FuzzBestScore(const uint8_t* data, size_t size) {
+  if (size < 9 || size > 9 + kMaxFileBytes) return 0;
+  FuzzWorkDirScope workDir;
+  FileKind kind = static_cast<FileKind>(data[0] % 3);
+  int32_t shown = static_cast<int32_t>(FuzzLe32(data + 1));
+  int32_t before = static_cast<int32_t>(FuzzLe32(data + 5));
+  std::string fileBytes(reinterpret_cast<const char*>(data + 9), size - 9);
+
+  vPlaceFile(kind, data + 9, size - 9);
+  gs.iBestScore = before;
+  vLoadBestScore();
+  vCheckLoaded(kind, before, fileBytes);
+
+  bool exists = false;
+  std::string fileBefore = FuzzFileBytes(kFile, &exists);
+  int32_t loaded = gs.iBestScore;
+  gs.iShownScore = shown;
+  vSaveBestScore();
+  vCheckSaved(kind, loaded, fileBefore);
+  return 0;
+}

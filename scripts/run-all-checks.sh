@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test, headless, three times: the normal build first (so its
+# failures show first), then the whole suite under AddressSanitizer with UndefinedBehaviorSanitizer,
+# then under ThreadSanitizer. Each build has its own folder under build/. Exits non-zero when any
+# stage fails, after printing each stage's time and CTest summary.
+# Usage: bash scripts/run-all-checks.sh (the README test command runs the normal stage only)
+set -uo pipefail
+cd "$(dirname "$0")/.."
+ROOT=$PWD
+bash scripts/deps.sh || exit 1
+
+SUPP=$ROOT/tests/sanitizers
+# A report fails the run at once, with the stack that led to it. The content generator runs
+# during the sanitizer builds, so these hold for the builds as well as for the tests.
+export ASAN_OPTIONS=detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:detect_leaks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$SUPP/lsan.supp:print_suppressions=0
+export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$SUPP/tsan.supp
+
+FAILED=0
+REPORT=()
+
+# stage NAME BUILD_DIR [cmake options...]: configure, build and run every test.
+# Returns 1 when the build failed, 2 when tests failed.
+stage() {
+  local name=$1 dir=$2
+  shift 2
+  echo "=== ${name}: configure and build in ${dir}"
+  local start=$SECONDS
+  if ! cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" ||
+     ! cmake --build "$dir" --parallel "$(nproc)"; then
+    REPORT+=("${name}: BUILD FAILED after $((SECONDS - start)) s")
+    FAILED=1
+    return 1
+  fi
+  local built=$((SECONDS - start))
+  echo "=== ${name}: tests"
+  start=$SECONDS
+  ctest --test-dir "$dir" --output-on-failure --parallel 2 --timeout 600 2>&1 | tee "$dir/ctest.log"
+  local rc=$?
+  local tested=$((SECONDS - start))
+  REPORT+=("${name}: configure+build ${built} s, tests ${tested} s")
+  # CTest's own summary: the pass line, the total time and any failed tests.
+  while IFS= read -r line; do REPORT+=("    $line"); done \
+    < <(sed -n '/tests passed, /,$p' "$dir/ctest.log" | grep -v '^$')
+  if [ $rc -ne 0 ]; then
+    FAILED=1
+    return 2
+  fi
+  return 0
+}
+
+summary() {
+  echo
+  echo "=== Summary"
+  printf '%s\n' "${REPORT[@]}"
+  if [ $FAILED -ne 0 ]; then echo "=== FAILED"; else echo "=== ALL PASSED"; fi
+  exit $FAILED
+}
+
+# A build that does not compile would fail the same way under the sanitizers: stop there.
+# Failing tests do not stop the run, so every stage's failures are seen.
+stage "normal" build/release -DTAVIMORA_SANITIZE= || [ $? -eq 2 ] || summary
+stage "address+undefined" build/asan -DTAVIMORA_SANITIZE=address -DTAVIMORA_BENCH=OFF ||
+  [ $? -eq 2 ] || summary
+stage "thread" build/tsan -DTAVIMORA_SANITIZE=thread -DTAVIMORA_BENCH=OFF
+summary
