@@ -1,11 +1,92 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test, headless. Usage: bash scripts/run-tests.sh
-set -euo pipefail
+# Builds everything and runs every check, headless, in four stages: the whole suite in the normal
+# build first (so its failures show first), then under AddressSanitizer with
+# UndefinedBehaviorSanitizer, then under ThreadSanitizer, then a bounded run of every fuzzer.
+# Each build has its own folder under build/. Exits non-zero when any stage fails, after printing
+# each stage's time and summary.
+# Usage: bash scripts/run-tests.sh [normal] [asan] [tsan] [fuzz]   (default: all four)
+set -uo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/deps.sh
+ROOT=$PWD
+bash scripts/deps.sh || exit 1
 
-BUILD=build/release
-cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$BUILD" --parallel "$(nproc)"
+STAGES=("$@")
+[ ${#STAGES[@]} -eq 0 ] && STAGES=(normal asan tsan fuzz)
 
-ctest --test-dir "$BUILD" --output-on-failure --parallel "$(nproc)" --timeout 600
+SUPP=$ROOT/tests/sanitizers
+# A report fails the run at once, with the stack that led to it. The content generator runs
+# during the sanitizer builds, so these hold for the builds as well as for the tests.
+export ASAN_OPTIONS=detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:detect_leaks=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+export LSAN_OPTIONS=suppressions=$SUPP/lsan.supp:print_suppressions=0
+export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1:suppressions=$SUPP/tsan.supp
+
+FAILED=0
+REPORT=()
+TOTAL_START=$SECONDS
+
+# suite NAME BUILD_DIR [cmake options...]: configure, build and run every test.
+# Returns 1 when the build failed, 2 when tests failed.
+suite() {
+  local name=$1 dir=$2
+  shift 2
+  echo "=== ${name}: configure and build in ${dir}"
+  local start=$SECONDS
+  if ! cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" ||
+     ! cmake --build "$dir" --parallel "$(nproc)"; then
+    REPORT+=("${name}: BUILD FAILED after $((SECONDS - start)) s")
+    FAILED=1
+    return 1
+  fi
+  local built=$((SECONDS - start))
+  echo "=== ${name}: tests"
+  start=$SECONDS
+  ctest --test-dir "$dir" --output-on-failure --parallel "$(nproc)" --timeout 900 2>&1 |
+    tee "$dir/ctest.log"
+  local rc=$?
+  REPORT+=("${name}: configure+build ${built} s, tests $((SECONDS - start)) s")
+  # CTest's own summary: the pass line, the total time and any failed tests.
+  while IFS= read -r line; do REPORT+=("    $line"); done \
+    < <(sed -n '/tests passed, /,$p' "$dir/ctest.log" | grep -v '^$')
+  if [ $rc -ne 0 ]; then
+    FAILED=1
+    return 2
+  fi
+  return 0
+}
+
+# The bounded fuzz run: every target from its seeds for a fixed time (scripts/run-fuzz.sh).
+fuzz() {
+  echo "=== fuzz: build and run every fuzzer"
+  local start=$SECONDS
+  bash scripts/run-fuzz.sh 2>&1 | tee build/fuzz-stage.log
+  local rc=$?
+  REPORT+=("fuzz: $((SECONDS - start)) s")
+  while IFS= read -r line; do REPORT+=("    $line"); done \
+    < <(grep -E '_fuzz: |passed, ' build/fuzz-stage.log)
+  [ $rc -eq 0 ] || FAILED=1
+}
+
+summary() {
+  echo
+  echo "=== Summary ($((SECONDS - TOTAL_START)) s in all)"
+  printf '%s\n' "${REPORT[@]}"
+  if [ $FAILED -ne 0 ]; then echo "=== FAILED"; else echo "=== ALL PASSED"; fi
+  exit $FAILED
+}
+
+mkdir -p build
+# Code that does not compile would fail the same way in every stage: stop there.
+# Failing tests do not stop the run, so every stage's failures are seen.
+for stage in "${STAGES[@]}"; do
+  case $stage in
+    normal) suite "normal" build/release -DTAVIMORA_SANITIZE= || [ $? -eq 2 ] || summary ;;
+    asan) suite "address+undefined" build/asan -DTAVIMORA_SANITIZE=address \
+            -DTAVIMORA_BENCH=OFF || [ $? -eq 2 ] || summary ;;
+    tsan) suite "thread" build/tsan -DTAVIMORA_SANITIZE=thread -DTAVIMORA_BENCH=OFF ||
+            [ $? -eq 2 ] || summary ;;
+    fuzz) fuzz ;;
+    *) echo "unknown stage '$stage' (normal, asan, tsan, fuzz)"; exit 2 ;;
+  esac
+done
+summary
