@@ -63,13 +63,7 @@ static long now_ms(void) {
   return t.tv_sec * 1000L + t.tv_nsec / 1000000L;
 }
 
-int main(int argc, char** argv) {
-  if (argc < 3) return 1;
-  Display* d = XOpenDisplay(NULL);
-  if (!d) {
-    fprintf(stderr, "x11_probe: no display\n");
-    return 1;
-  }
+static int run(Display* d, int argc, char** argv) {
   const char* cmd = argv[1];
   const char* name = argv[2];
   if (strcmp(cmd, "wait") == 0 && argc >= 4) {
@@ -105,4 +99,17 @@ int main(int argc, char** argv) {
     return 0;
   }
   return 1;
+}
+
+int main(int argc, char** argv) {
+  if (argc < 3) return 1;
+  Display* d = XOpenDisplay(NULL);
+  if (!d) {
+    fprintf(stderr, "x11_probe: no display\n");
+    return 1;
+  }
+  int rc = run(d, argc, argv);
+  // Closed on every path, so a leak checker in a sanitizer build has nothing to report.
+  XCloseDisplay(d);
+  return rc;
 }
