@@ -390,13 +390,10 @@ TEST(BrokenContent, GameOverKeepsAHigherBestStoredInAFileTooLong) {
   EXPECT_EQ(ReadWholeFile("content/levels/scr.dat"), stored);
 }
 
-TEST(BrokenContent, LevelsFolderThatCannotBeWrittenKeepsTheStoredBest) {
-  if (geteuid() == 0) {
-    GTEST_SKIP() << "running as root, where folder permissions do not stop writes";
-  }
-  ScopedTempCwd cwd;
+// Saving into a read-only levels folder, as a user whom the permissions stop.
+static void vSaveIntoReadOnlyLevels() {
   WriteStoredBest(9000);
-  // Read-only from here on; writable again at the end, however the test ends.
+  // Read-only from here on; writable again at the end, however the checks end.
   struct ReadOnly {
     ReadOnly() { EXPECT_EQ(chmod("content/levels", 0555), 0); }
     ~ReadOnly() { chmod("content/levels", 0755); }
@@ -419,6 +416,29 @@ TEST(BrokenContent, LevelsFolderThatCannotBeWrittenKeepsTheStoredBest) {
     vSaveBestScore();
     EXPECT_FALSE(fs::exists("content/levels/scr.dat"));
   }
+}
+
+TEST(BrokenContent, LevelsFolderThatCannotBeWrittenKeepsTheStoredBest) {
+  ScopedTempCwd cwd;
+  if (geteuid() != 0) {
+    vSaveIntoReadOnlyLevels();
+    return;
+  }
+  // Root writes through folder permissions, so the checks run in a child that has become an
+  // unprivileged user (nobody), in a folder that user owns.
+  fs::create_directories("content/levels");
+  ASSERT_EQ(chown(cwd.path().c_str(), 65534, 65534), 0);
+  for (const auto& entry : fs::recursive_directory_iterator(cwd.path())) {
+    ASSERT_EQ(chown(entry.path().c_str(), 65534, 65534), 0);
+  }
+  ASSERT_EQ(chmod(cwd.path().c_str(), 0755), 0);
+  EXPECT_EXIT(
+      {
+        if (setgid(65534) != 0 || setuid(65534) != 0) std::exit(3);
+        vSaveIntoReadOnlyLevels();
+        std::exit(::testing::Test::HasFailure() ? 1 : 0);
+      },
+      ::testing::ExitedWithCode(0), "");
 }
 
 // The real program, run headless from a copy of the game folder.
