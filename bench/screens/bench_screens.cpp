@@ -5,22 +5,19 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <vector>
 
 #include "board/board.h"
-#include "board/deal.h"
 #include "board/game_state.h"
-#include "board/selection.h"
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
 #include "gfx/video_setup.h"
 #include "platform/clock.h"
-#include "platform/files.h"
 #include "screens/render.h"
+#include "staged_board.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -28,39 +25,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr size_t kTileLayerBytes = 72 * 88 * 4;
 constexpr size_t kBackgroundBytes = size_t(kFrameWidth) * kFrameHeight * 4;
-
-int iTilesInLayout(int layout) {
-  char path[64];
-  std::snprintf(path, sizeof path, "content\\levels\\level%d.dat", layout);
-  FILE* file = PlatformOpen(path, "rb");
-  if (file == nullptr) return -1;
-  int32_t cells[kBoardCells];
-  size_t got = std::fread(cells, sizeof cells[0], kBoardCells, file);
-  std::fclose(file);
-  if (got != size_t(kBoardCells)) return -1;
-  int tiles = 0;
-  for (int32_t c : cells) tiles += c != 0;
-  return tiles;
-}
-
-int iLargestLayout() {
-  int best = 0, bestTiles = 0;
-  for (int layout = 0, tiles; (tiles = iTilesInLayout(layout)) >= 0; ++layout) {
-    if (tiles > bestTiles) {
-      best = layout;
-      bestTiles = tiles;
-    }
-  }
-  return best;
-}
-
-CellIndex FirstTile(bool bBlocked) {
-  for (CellIndex cell = 0; cell < kBoardCells; ++cell) {
-    bool hinted = gs.bHintShown && (cell == gs.aiHintCell[0] || cell == gs.aiHintCell[1]);
-    if (Board[cell] > 0 && !hinted && bIsTileBlocked(cell, true) == bBlocked) return cell;
-  }
-  return -1;
-}
 
 // Copies the generated content next to the benchmark, sets up video and stages the board.
 // False when any of it fails.
@@ -74,19 +38,9 @@ bool bSetUpOnce() {
                fs::copy_options::recursive | fs::copy_options::overwrite_existing, error);
     }
     if (!bInitVideo(nullptr)) return false;
-    vResetGameState();
-    vSeedDealRandom(2024);
-    gs.iLevelFile = iLargestLayout();
-    vLoadNextLevel();
-    if (gs.bNoPlayableLevel) return false;
-    // Blocked first (flagging drops the selection); its indication held on for the whole run.
-    vFlagBlockedTile(FirstTile(true));
-    gs.dwBlockedUntil = timeGetTime() + 1000000000u;
-    vGiveHint();
-    gs.iSelectedCount = 1;
-    gs.aiSelectedCell[0] = FirstTile(false);
-    gs.iScore = gs.iShownScore = 123000;
-    gs.iTimeTicks = 100;
+    // The largest layout, with a selected tile, a hint and a blocked tile showing.
+    if (!bStageBoard(iLargestLayout())) return false;
+    gs.dwBlockedUntil = gs.dwBlockedBlinkAt = timeGetTime() + 1000000000u;
     gFrameStack.Select(gResources.iFrameVB);
     return true;
   }();

@@ -33,18 +33,6 @@ namespace {
 constexpr const char* kIndex = "content/art/content.idx";
 constexpr const char* kPack = "content/art/content.pak";
 
-int TilesOnBoard() {
-  int n = 0;
-  for (int32_t c : Board) n += c != 0;
-  return n;
-}
-
-int Occurrences(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
-
 // What a short game through the real flow saw.
 struct ShortGame {
   bool dealt = false;

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "board/board.h"
 #include "support/temp_dir.h"
 
 extern char** environ;
@@ -124,6 +125,18 @@ int FindRecord(const std::vector<IndexRecord>& records, const std::string& name)
     if (records[i].name == name) return static_cast<int>(i);
   }
   return -1;
+}
+
+int TilesOnBoard() {
+  int n = 0;
+  for (int32_t c : Board) n += c != 0;
+  return n;
+}
+
+int Occurrences(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
 }
 
 std::string Garbage(size_t length, uint32_t seed) {

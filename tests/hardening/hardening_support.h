@@ -56,6 +56,11 @@ void WriteIndex(const std::string& path, const std::vector<IndexRecord>& records
 // Index of the record with that name, or -1.
 int FindRecord(const std::vector<IndexRecord>& records, const std::string& name);
 
+// Tiles left on the Board.
+int TilesOnBoard();
+// How many times `what` stands in `text` (overlapping ones counted).
+int Occurrences(const std::string& text, const std::string& what);
+
 // Bytes that follow no file format: a fixed pseudo-random sequence.
 std::string Garbage(size_t length, uint32_t seed);
 

@@ -43,18 +43,6 @@ constexpr uint32_t kNewDealPauseMs = 130;
 const char* const kCountLines[] = {"TOTAL COUNT && AUTO COUNT NOT EQUAL", "ODD # OF TILES",
                                    "COULD NOT BE DEALT", "NO PLAYABLE PATTERN"};
 
-int TilesOnBoard() {
-  int n = 0;
-  for (int32_t c : Board) n += c != 0;
-  return n;
-}
-
-int Occurrences(const std::string& text, const std::string& what) {
-  int n = 0;
-  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
-  return n;
-}
-
 // The player. Called after every Sleep of the game thread.
 class SoakPlayer {
  public:
