@@ -175,9 +175,8 @@ int ActivateBuffer(int handle) {
   const RasterSlot& slot = st.slots[handle];
   if (!slot.memory) return -2;
   st.active = handle;
-  st.target = RasterTarget{slot.memory.get(), slot.depth,   slot.bytesPerPixel, slot.stride,
-                           slot.width,        slot.height,  slot.clipMinX,      slot.clipMaxX,
-                           slot.clipMinY,     slot.clipMaxY};
+  static_cast<RasterLayout&>(st.target) = slot;
+  st.target.pixels = slot.memory.get();
   vRebuildPaletteTable();
   return 0;
 }

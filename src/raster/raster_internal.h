@@ -6,9 +6,9 @@
 
 #include "raster/raster.h"
 
-// One buffer slot. Rows are stored top-down: pixel (x, y) is at pixels + y * stride + x * bpp.
-struct RasterSlot {
-  std::unique_ptr<uint8_t[]> memory;  // null marks the slot free
+// A buffer's pixel format, size and clip rectangle. Rows are stored top-down: pixel (x, y) is at
+// pixels + y * stride + x * bytesPerPixel.
+struct RasterLayout {
   int depth = 0;
   int bytesPerPixel = 0;
   int stride = 0;
@@ -17,15 +17,14 @@ struct RasterSlot {
   int clipMinX = 0, clipMaxX = -1, clipMinY = 0, clipMaxY = -1;
 };
 
-// The active buffer as the drawing code sees it (a copy of its slot's fields).
-struct RasterTarget {
+// One buffer slot.
+struct RasterSlot : RasterLayout {
+  std::unique_ptr<uint8_t[]> memory;  // null marks the slot free
+};
+
+// The active buffer as the drawing code sees it (a copy of its slot's layout).
+struct RasterTarget : RasterLayout {
   uint8_t* pixels = nullptr;  // null: no buffer active
-  int depth = 0;
-  int bytesPerPixel = 0;
-  int stride = 0;
-  int width = 0;
-  int height = 0;
-  int clipMinX = 0, clipMaxX = -1, clipMinY = 0, clipMaxY = -1;
 
   uint8_t* Row(int y) const { return pixels + static_cast<ptrdiff_t>(y) * stride; }
   uint8_t* At(int x, int y) const { return Row(y) + static_cast<ptrdiff_t>(x) * bytesPerPixel; }

@@ -17,9 +17,10 @@ Argb ReadPixel(const unsigned char* data, int stride, int x, int y) {
 
 uint8_t ToByte(double v) { return uint8_t(std::clamp(v + 0.5, 0.0, 255.0)); }
 
-}  // namespace
-
-Image ImageFromSurface(cairo_surface_t* surface) {
+// An image of the surface's size whose pixels `convert` sets from the surface's (those it leaves
+// alone stay transparent).
+template <typename Convert>
+Image ConvertSurface(cairo_surface_t* surface, Convert convert) {
   cairo_surface_flush(surface);
   int w = cairo_image_surface_get_width(surface);
   int h = cairo_image_surface_get_height(surface);
@@ -27,32 +28,27 @@ Image ImageFromSurface(cairo_surface_t* surface) {
   const unsigned char* data = cairo_image_surface_get_data(surface);
   Image out(w, h);
   for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      Argb p = ReadPixel(data, stride, x, y);
-      out.at(x, y) = {ToByte(p.r), ToByte(p.g), ToByte(p.b)};
-    }
+    for (int x = 0; x < w; ++x) convert(ReadPixel(data, stride, x, y), out.at(x, y));
   }
   return out;
 }
 
+}  // namespace
+
+Image ImageFromSurface(cairo_surface_t* surface) {
+  return ConvertSurface(surface, [](const Argb& p, Rgb& out) {
+    out = {ToByte(p.r), ToByte(p.g), ToByte(p.b)};
+  });
+}
+
 Image MaskedImageFromSurface(cairo_surface_t* surface, Rgb matte, double threshold) {
-  cairo_surface_flush(surface);
-  int w = cairo_image_surface_get_width(surface);
-  int h = cairo_image_surface_get_height(surface);
-  int stride = cairo_image_surface_get_stride(surface);
-  const unsigned char* data = cairo_image_surface_get_data(surface);
-  Image out(w, h);
-  for (int y = 0; y < h; ++y) {
-    for (int x = 0; x < w; ++x) {
-      Argb p = ReadPixel(data, stride, x, y);
-      double cover = p.a / 255.0;
-      if (cover < threshold || p.a == 0) continue;
-      double rest = 1.0 - cover;
-      Rgb c{ToByte(p.r + rest * matte.r), ToByte(p.g + rest * matte.g), ToByte(p.b + rest * matte.b)};
-      out.at(x, y) = KeepVisible(c);
-    }
-  }
-  return out;
+  return ConvertSurface(surface, [&](const Argb& p, Rgb& out) {
+    double cover = p.a / 255.0;
+    if (cover < threshold || p.a == 0) return;
+    double rest = 1.0 - cover;
+    out = KeepVisible(
+        {ToByte(p.r + rest * matte.r), ToByte(p.g + rest * matte.g), ToByte(p.b + rest * matte.b)});
+  });
 }
 
 void BlitTransparent(Image& base, const Image& top, int x0, int y0) {
