@@ -8,9 +8,9 @@
 #include <filesystem>
 #include <string>
 
-#include "board/deal.h"
-#include "board/game_state.h"
-#include "board/selection.h"
+#include "play/deal.h"
+#include "play/game_state.h"
+#include "play/selection.h"
 #include "diag/debug_log.h"
 #include "screens/mouse_zones.h"
 

@@ -10,12 +10,13 @@
 #include <filesystem>
 #include <vector>
 
-#include "board/board.h"
-#include "board/game_state.h"
+#include "play/board.h"
+#include "play/game_state.h"
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
-#include "gfx/video_setup.h"
+#include "content/video_setup.h"
 #include "platform/clock.h"
+#include "play/playing_screen.h"
 #include "screens/render.h"
 #include "staged_board.h"
 

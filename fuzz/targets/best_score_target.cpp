@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "board/game_state.h"
+#include "play/game_state.h"
 #include "fuzz_support.h"
 #include "fuzz_targets.h"
 #include "save/scores.h"
@@ -81,14 +81,14 @@ int FuzzBestScore(const uint8_t* data, size_t size) {
 
   vPlaceFile(kind, data + 9, size - 9);
   gs.iBestScore = before;
-  vLoadBestScore();
+  vLoadBestScore(gs.iBestScore);
   vCheckLoaded(kind, before, fileBytes);
 
   bool exists = false;
   std::string fileBefore = FuzzFileBytes(kFile, &exists);
   int32_t loaded = gs.iBestScore;
   gs.iShownScore = shown;
-  vSaveBestScore();
+  vSaveBestScore(gs.iShownScore, gs.iBestScore);
   vCheckSaved(kind, loaded, fileBefore);
   return 0;
 }

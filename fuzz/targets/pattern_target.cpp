@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "board/deal.h"
-#include "board/game_state.h"
+#include "play/deal.h"
+#include "play/game_state.h"
 #include "fuzz_support.h"
 #include "fuzz_targets.h"
 #include "screens/mouse_zones.h"

@@ -27,7 +27,3 @@ struct GameResources {
 };
 
 extern GameResources gResources;
-
-// Places an image of that size centred on the 1024 x 768 frame (each half truncated).
-inline int iCentredX(int width) { return (1024 - width) / 2; }
-inline int iCentredY(int height) { return (768 - height) / 2; }

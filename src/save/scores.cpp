@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "board/game_state.h"
 #include "platform/files.h"
 
 HighScoreEntry aHighScores[kHighScoreEntries];
@@ -99,15 +98,15 @@ void vLoadHighScores() {
   std::fclose(f);
 }
 
-void vLoadBestScore() {
-  if (bReadStoredBest(gs.iBestScore)) return;
-  vWriteStoredBest(gs.iBestScore);
+void vLoadBestScore(int32_t& iBestScore) {
+  if (bReadStoredBest(iBestScore)) return;
+  vWriteStoredBest(iBestScore);
 }
 
-void vSaveBestScore() {
+void vSaveBestScore(int32_t iShownScore, int32_t& iBestScore) {
   int32_t stored = 0;  // an unreadable file counts as no best score yet
   bReadStoredBest(stored);
-  if (gs.iShownScore < stored) return;
-  gs.iBestScore = gs.iShownScore;
-  vWriteStoredBest(gs.iBestScore);
+  if (iShownScore < stored) return;
+  iBestScore = iShownScore;
+  vWriteStoredBest(iBestScore);
 }

@@ -20,8 +20,9 @@ extern const char* const kScoreTablePath;
 // Fills the table from scores.txt, or with "Player" and 10000 down to 1000 when there is none.
 void vLoadHighScores();
 
-// Reads the stored best score into gs.iBestScore, or creates scr.dat with the current value.
-void vLoadBestScore();
+// Reads the stored best score into iBestScore, or creates scr.dat with its current value.
+void vLoadBestScore(int32_t& iBestScore);
 
-// At game over: stores the displayed score when it is at least the stored best.
-void vSaveBestScore();
+// At game over: stores the displayed score, and makes it the best, when it is at least the
+// stored best.
+void vSaveBestScore(int32_t iShownScore, int32_t& iBestScore);

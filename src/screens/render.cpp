@@ -2,15 +2,13 @@
 
 #include <cstdio>
 
-#include "board/game_state.h"
-#include "board/time_bar.h"
 #include "gfx/game_resources.h"
-#include "platform/clock.h"
+#include "screens/screen_layout.h"
 
 namespace {
-constexpr int kNumberY = 45;
-constexpr int kNumberFieldWidth = 165;
 constexpr int kCommaGlyph = 10;
+constexpr int kRedTicks = 40;     // the last 40 ticks are red
+constexpr int kYellowTicks = 80;  // the 40 before them yellow, the rest green
 
 // The glyph for each character: digits 0..9, the comma 10; anything else repeats the glyph of the
 // character before it (digit 0 at the start).
@@ -20,57 +18,74 @@ int iGlyphFor(char c, int previous) {
   return previous;
 }
 
-bool bIsSelected(int cell) {
-  return gs.iSelectedCount != 0 && (cell == gs.aiSelectedCell[0] || cell == gs.aiSelectedCell[1]);
+bool bIsSelected(const GameVars& vars, int cell) {
+  return vars.iSelectedCount != 0 &&
+         (cell == vars.aiSelectedCell[0] || cell == vars.aiSelectedCell[1]);
 }
 
-bool bIsHinted(int cell) {
-  return gs.bHintShown && (cell == gs.aiHintCell[0] || cell == gs.aiHintCell[1]);
+bool bIsHinted(const GameVars& vars, int cell) {
+  return vars.bHintShown && (cell == vars.aiHintCell[0] || cell == vars.aiHintCell[1]);
 }
 
-void vDrawShadowsAndBases(int z) {
+void vDrawTickCell(int cell, const Sprite& tick) {
+  tick.Draw(screen::kTickSize * (cell % screen::kTickColumns),
+            screen::kTickSize * (cell / screen::kTickColumns));
+}
+
+const Sprite& FullTick(int k) {
+  if (k < kRedTicks) return gResources.ticks[kRedTick];
+  if (k >= kYellowTicks) return gResources.ticks[kGreenTick];
+  return gResources.ticks[kYellowTick];
+}
+
+void vDrawShadowsAndBases(const int32_t* board, int z) {
   for (int x = kBoardColumns - 1; x >= 0; --x) {
     for (int y = 0; y < kBoardRows; ++y) {
-      if (Board[iGetCellIndex(x, y, z)] <= 0) continue;
-      int left = iTileLeft(x, z), top = iTileTop(y, z);
-      gResources.shadow.Draw(left - 4, top + 13);
+      if (board[iGetCellIndex(x, y, z)] <= 0) continue;
+      int left = screen::iTileLeft(x, z), top = screen::iTileTop(y, z);
+      gResources.shadow.Draw(left + screen::kShadowDx, top + screen::kShadowDy);
       gResources.border.Draw(left, top);
     }
   }
 }
 
-void vDrawBlockedMark(const Sprite& face, int left, int top) {
-  uint32_t now = timeGetTime();
-  if (bTimeAfter(now, gs.dwBlockedBlinkAt)) {
-    gs.bBlockedBlink = gs.bBlockedBlink ? 0 : 1;
-    gs.dwBlockedBlinkAt = now + 250;
-  }
-  face.DrawTinted(left, top, 150, -50, -50, pTintScratch);
-  gResources.tileBlock[gs.bBlockedBlink].Draw(left + 9, top);
-  if (bTimeAfter(now, gs.dwBlockedUntil)) gs.iBlockedCell = -1;
-}
-
-void vDrawFace(int cell, int value, int left, int top) {
+void vDrawFace(const GameVars& vars, int cell, int value, int left, int top) {
   const Sprite& face = gResources.tiles[value < kTileSprites ? value : 0];
   face.Draw(left, top);
-  if (bIsSelected(cell)) {
+  if (bIsSelected(vars, cell)) {
     face.DrawTinted(left, top, 150, 100, 0, pTintScratch);
-    gResources.tileSelect.Draw(left + 9, top);
+    gResources.tileSelect.Draw(left + screen::kTileMarkDx, top);
   }
-  if (bIsHinted(cell)) gResources.hintAngels[gs.iHintFrame & 3].Draw(left + 26, top + 26);
-  if (cell == gs.iBlockedCell) vDrawBlockedMark(face, left, top);
+  if (bIsHinted(vars, cell)) {
+    gResources.hintAngels[vars.iHintFrame & 3].Draw(left + screen::kHintOnFaceDx,
+                                                     top + screen::kHintOnFaceDy);
+  }
+  if (cell == vars.iBlockedCell) {
+    face.DrawTinted(left, top, 150, -50, -50, pTintScratch);
+    gResources.tileBlock[vars.bBlockedBlink].Draw(left + screen::kTileMarkDx, top);
+  }
 }
 
-void vDrawFaces(int z) {
+void vDrawFaces(const GameVars& vars, const int32_t* board, int z) {
   for (int x = kBoardColumns - 1; x >= 0; --x) {
     for (int y = 0; y < kBoardRows; ++y) {
       int cell = iGetCellIndex(x, y, z);
-      if (Board[cell] <= 0) continue;
-      vDrawFace(cell, Board[cell], iTileLeft(x, z), iTileTop(y, z));
+      if (board[cell] <= 0) continue;
+      vDrawFace(vars, cell, board[cell], screen::iTileLeft(x, z), screen::iTileTop(y, z));
     }
   }
 }
 }  // namespace
+
+void DrawTimeBar(const GameVars& vars) {
+  int ticks = vars.iTimeTicks < 0 ? 0 : vars.iTimeTicks;
+  if (ticks > screen::kTickCells) ticks = screen::kTickCells;
+  for (int k = 0; k < ticks; ++k) vDrawTickCell(screen::kTickCells - 1 - k, FullTick(k));
+  for (int m = 0; m < screen::kTickCells - ticks; ++m) {
+    vDrawTickCell(m, gResources.ticks[kEmptyTick]);
+  }
+  if (vars.bTimeWarning) gResources.timeRunningOut.Draw(screen::kTimeWarningX, screen::kTimeWarningY);
+}
 
 void DrawNumber(int32_t value, int x, int y, int width) {
   char text[16];
@@ -90,21 +105,23 @@ void DrawNumber(int32_t value, int x, int y, int width) {
   }
 }
 
-void vDrawHintsLeft() {
-  for (int i = 0; i < gs.iHintsLeft; ++i) gResources.hintAngels[0].Draw(769 + 34 * i, 34);
+void DrawHintsLeft(const GameVars& vars) {
+  for (int i = 0; i < vars.iHintsLeft; ++i) {
+    gResources.hintAngels[0].Draw(screen::kHintsLeftX + screen::kHintsLeftStep * i,
+                                  screen::kHintsLeftY);
+  }
 }
 
-void vDrawGameScreen() {
+void DrawGameScreen(const GameVars& vars, const int32_t* board) {
   gResources.gameScreen.Draw(0, 0);
-  vDrawTimeBar();
-  if (gs.iBestScore < gs.iShownScore) gs.iBestScore = gs.iShownScore;
-  DrawNumber(gs.iShownScore, 192, kNumberY, kNumberFieldWidth);
-  DrawNumber(gs.iBestScore, 556, kNumberY, kNumberFieldWidth);
-  DrawNumber(gs.iLevel, 374, kNumberY, kNumberFieldWidth);
-  vDrawHintsLeft();
+  DrawTimeBar(vars);
+  DrawNumber(vars.iShownScore, screen::kScoreX, screen::kNumberY, screen::kNumberFieldWidth);
+  DrawNumber(vars.iBestScore, screen::kBestX, screen::kNumberY, screen::kNumberFieldWidth);
+  DrawNumber(vars.iLevel, screen::kLevelX, screen::kNumberY, screen::kNumberFieldWidth);
+  DrawHintsLeft(vars);
   for (int z = 0; z < kBoardLayers; ++z) {
-    vDrawShadowsAndBases(z);
-    vDrawFaces(z);
+    vDrawShadowsAndBases(board, z);
+    vDrawFaces(vars, board, z);
   }
-  gResources.helpButton.Draw(979, 721);
+  gResources.helpButton.Draw(screen::kHelpButtonX, screen::kHelpButtonY);
 }

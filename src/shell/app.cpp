@@ -4,10 +4,10 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
-#include "board/game_state.h"
+#include "play/game_state.h"
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
-#include "gfx/video_setup.h"
+#include "content/video_setup.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/window.h"

@@ -1,10 +1,10 @@
 #include "audio/sound_effects.h"
-#include "audio/sound_setup.h"
-#include "board/game_state.h"
+#include "shell/sound_setup.h"
+#include "play/game_state.h"
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
-#include "screens/game_loop.h"
-#include "screens/screens.h"
+#include "play/game_loop.h"
+#include "play/menus.h"
 #include "shell/shell.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "board/board.h"
+#include "play/board.h"
 #include "support/temp_dir.h"
 
 using Tile = std::array<int, 3>;  // x, y, z

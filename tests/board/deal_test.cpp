@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <set>
 
-#include "board/deal.h"
-#include "board/game_state.h"
-#include "board/selection.h"
+#include "play/deal.h"
+#include "play/game_state.h"
+#include "play/selection.h"
 #include "board_test_support.h"
 #include "diag/debug_log.h"
 #include "platform/virtual_clock.h"
@@ -60,23 +60,42 @@ TEST_F(Deal, BrokenPatternsAreSkippedWithTheirOwnLogLine) {
   WriteLevel(1, {{27, 3, 0}, {0, 0, 0}});
   WriteLevel(2, {{4, 4, 0}, {5, 5, 0}});
   WriteLevel(3, {{4, 4, 0}, {8, 4, 0}, {12, 4, 0}});
-  WriteLevel(4, {});
-  WriteWholeFile("content/levels/level5.dat", std::string(8960, '\x5a'));
-  WriteLevel(6, {{0, 0, 0}}, 3);
-  WriteLevel(7, {{10, 10, 0}, {10, 10, 1}});  // can never be taken apart
-  WriteLevel(8, Flat(), 4 * 84 + 2);           // short, holding the first row only
+  WriteWholeFile("content/levels/level4.dat", std::string(8960, '\x5a'));
+  WriteLevel(5, {{0, 0, 0}}, 3);
+  WriteLevel(6, {{10, 10, 0}, {10, 10, 1}});  // can never be taken apart
+  WriteLevel(7, Flat(), 4 * 84 + 2);           // short, holding the first row only
   vSetDebugTrace(true);
   vLoadNextLevel();
-  EXPECT_EQ(gs.iLevelFile, 9);
+  EXPECT_EQ(gs.iLevelFile, 8);
   EXPECT_EQ(Tiles(), 8);
   for (const char* problem : {"0.dat: a cell holds a value other than 0 or 1",
                               "1.dat: a tile lies in column 27 or row 15",
                               "2.dat: two tiles of one layer overlap", "3.dat: an odd number",
-                              "5.dat: a cell holds", "6.dat: an odd number"}) {
+                              "4.dat: a cell holds", "5.dat: an odd number"}) {
     EXPECT_TRUE(Logged(std::string("() ** INVALID PATTERN content\\levels\\level") + problem)) << problem;
   }
+  EXPECT_TRUE(Logged("level6.dat COULD NOT BE DEALT"));
+}
+
+// An empty pattern ends the list: the next deal is file 0 again, and a list that comes back to
+// file 0 without a pattern it can deal gives up instead of going round for ever.
+TEST_F(Deal, EmptyPatternStartsTheListAgainFromTheFirstFile) {
+  WriteLevel(0, {{2, 2, 0}, {6, 2, 0}});
+  WriteLevel(1, {});
+  WriteLevel(2, Flat());
+  vSetDebugTrace(true);
+  vLoadNextLevel();
+  vLoadNextLevel();
   EXPECT_TRUE(Logged("vLoadNextLevel() ** NO TILES FOUND IN PATTERN\n"));
-  EXPECT_TRUE(Logged("level7.dat COULD NOT BE DEALT"));
+  EXPECT_EQ(gs.iLevelFile, 1);
+  EXPECT_EQ(Tiles(), 2);
+  EXPECT_EQ(gs.bNoPlayableLevel, 0);
+
+  WriteLevel(0, {});
+  gs.iLevelFile = 0;
+  vLoadNextLevel();
+  EXPECT_EQ(gs.bNoPlayableLevel, 1);
+  EXPECT_EQ(Tiles(), 0);
 }
 
 TEST_F(Deal, ListWrapsToTheFirstFileAfterTheLast) {

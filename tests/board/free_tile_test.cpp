@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "board/game_state.h"
+#include "play/game_state.h"
 #include "board_test_support.h"
 
 namespace {

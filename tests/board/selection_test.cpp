@@ -4,8 +4,8 @@
 #include <random>
 
 #include "audio/sound_effects.h"
-#include "board/game_state.h"
-#include "board/selection.h"
+#include "play/game_state.h"
+#include "play/selection.h"
 #include "board_test_support.h"
 #include "platform/audio.h"
 #include "platform/clock.h"

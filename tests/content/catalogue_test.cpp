@@ -10,7 +10,7 @@
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
-#include "gfx/video_setup.h"
+#include "content/video_setup.h"
 
 namespace {
 // Every image the game loads, in loading order.

@@ -7,12 +7,12 @@
 #include <string>
 
 #include "audio/sound_effects.h"
-#include "audio/sound_setup.h"
-#include "board/deal.h"
+#include "shell/sound_setup.h"
+#include "play/deal.h"
 #include "content/catalogue.h"
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
-#include "gfx/video_setup.h"
+#include "content/video_setup.h"
 #include "platform/audio.h"
 #include "platform/files.h"
 #include "support/temp_dir.h"

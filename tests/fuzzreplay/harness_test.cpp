@@ -10,8 +10,8 @@
 #include <cstring>
 #include <set>
 
-#include "board/deal.h"
-#include "board/game_state.h"
+#include "play/deal.h"
+#include "play/game_state.h"
 #include "content/catalogue.h"
 #include "corpus_files.h"
 #include "fuzz_support.h"

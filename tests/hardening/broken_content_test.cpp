@@ -15,10 +15,10 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
-#include "audio/sound_setup.h"
-#include "board/board.h"
-#include "board/deal.h"
-#include "board/game_state.h"
+#include "shell/sound_setup.h"
+#include "play/board.h"
+#include "play/deal.h"
+#include "play/game_state.h"
 #include "content/catalogue.h"
 #include "gfx/game_resources.h"
 #include "hardening_support.h"
@@ -268,7 +268,7 @@ TEST(BrokenContent, MusicThatIsNotMusicLeavesSilenceWithoutATightRetry) {
 
 TEST(BrokenContent, PatternsCutShortOrFullOfNoiseAreDealtOrSkipped) {
   GameHarness h;
-  // File 1: a valid layout cut off after its last tile; file 5: the same with bytes beyond 8960.
+  // File 1: a valid layout cut off after its last tile; file 4: the same with bytes beyond 8960.
   const std::vector<TileAt> row = {{2, 6, 0}, {4, 6, 0}, {6, 6, 0}, {8, 6, 0}};
   WritePattern(0, row);
   WritePattern(1, row);
@@ -277,8 +277,8 @@ TEST(BrokenContent, PatternsCutShortOrFullOfNoiseAreDealtOrSkipped) {
                  full.substr(0, static_cast<size_t>(CellOf(row.back())) * 4 + 1));
   WriteWholeFile("content/levels/level2.dat", Garbage(8960, 7));
   WriteWholeFile("content/levels/level3.dat", Garbage(100, 8));
-  WriteWholeFile("content/levels/level4.dat", "");
-  WriteWholeFile("content/levels/level5.dat", full + Garbage(40, 9));
+  WriteWholeFile("content/levels/level4.dat", full + Garbage(40, 9));
+  WriteWholeFile("content/levels/level5.dat", "");  // empty: the list starts again from file 0
 
   gs.iLevelFile = 0;
   std::vector<int> tilesDealt;
@@ -292,7 +292,7 @@ TEST(BrokenContent, PatternsCutShortOrFullOfNoiseAreDealtOrSkipped) {
   EXPECT_EQ(gs.iLevelFile, 1) << "file 0 again after the last";
   const std::string trace = h.Trace();
   EXPECT_EQ(Occurrences(trace, "Loading content\\levels\\level1.dat\n"), 1);
-  EXPECT_EQ(Occurrences(trace, "Loading content\\levels\\level5.dat\n"), 1);
+  EXPECT_EQ(Occurrences(trace, "Loading content\\levels\\level4.dat\n"), 1);
   EXPECT_EQ(Occurrences(trace, "** INVALID PATTERN content\\levels\\level2.dat"), 1);
   EXPECT_EQ(Occurrences(trace, "** INVALID PATTERN content\\levels\\level3.dat"), 1);
   EXPECT_EQ(Occurrences(trace, "** NO TILES FOUND IN PATTERN\n"), 1);
@@ -350,18 +350,18 @@ TEST(BrokenContent, BestScoreFileOfTheWrongLengthIsNeverLost) {
     SCOPED_TRACE(c.bytes.size());
     WriteWholeFile("content/levels/scr.dat", c.bytes);
     gs.iBestScore = 0;
-    vLoadBestScore();
+    vLoadBestScore(gs.iBestScore);
     EXPECT_EQ(gs.iBestScore, c.expectLoaded);
     EXPECT_EQ(ReadWholeFile("content/levels/scr.dat"), c.bytes) << "reading never rewrites";
 
     gs.iShownScore = c.expectLoaded - 1;  // lower than the stored best: nothing is written
-    vSaveBestScore();
+    vSaveBestScore(gs.iShownScore, gs.iBestScore);
     if (c.expectLoaded > 0) {
       EXPECT_EQ(ReadWholeFile("content/levels/scr.dat"), c.bytes);
     }
 
     gs.iShownScore = 90000;  // a new best replaces the file whole
-    vSaveBestScore();
+    vSaveBestScore(gs.iShownScore, gs.iBestScore);
     EXPECT_EQ(StoredBest(), 90000);
   }
 }
@@ -389,19 +389,19 @@ static void vSaveIntoReadOnlyLevels() {
   {
     ReadOnly locked;
     gs.iBestScore = 0;
-    vLoadBestScore();
+    vLoadBestScore(gs.iBestScore);
     EXPECT_EQ(gs.iBestScore, 9000);
     gs.iShownScore = 12000;
-    vSaveBestScore();  // cannot be written: skipped silently
+    vSaveBestScore(gs.iShownScore, gs.iBestScore);  // cannot be written: skipped silently
     EXPECT_EQ(StoredBest(), 9000);
     EXPECT_FALSE(fs::exists("content/levels/scr.dat.tmp"));
   }
   fs::remove("content/levels/scr.dat");
   {
     ReadOnly locked;
-    vLoadBestScore();  // cannot create the file: nothing happens
+    vLoadBestScore(gs.iBestScore);  // cannot create the file: nothing happens
     EXPECT_FALSE(fs::exists("content/levels/scr.dat"));
-    vSaveBestScore();
+    vSaveBestScore(gs.iShownScore, gs.iBestScore);
     EXPECT_FALSE(fs::exists("content/levels/scr.dat"));
   }
 }

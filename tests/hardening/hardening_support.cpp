@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "board/board.h"
+#include "play/board.h"
 #include "support/temp_dir.h"
 
 extern char** environ;

@@ -13,9 +13,9 @@
 #include <vector>
 
 #include "audio/music.h"
-#include "board/board.h"
-#include "board/game_state.h"
-#include "board/selection.h"
+#include "play/board.h"
+#include "play/game_state.h"
+#include "play/selection.h"
 #include "hardening_support.h"
 #include "platform/clock.h"
 #include "platform/virtual_clock.h"

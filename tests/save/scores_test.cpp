@@ -8,7 +8,7 @@
 #include <random>
 #include <string>
 
-#include "board/game_state.h"
+#include "play/game_state.h"
 #include "save/scores.h"
 #include "support/temp_dir.h"
 
@@ -85,29 +85,29 @@ TEST_F(Scores, NoMoreThanTenEntriesAreStored) {
 }
 
 TEST_F(Scores, FirstStartCreatesZeroAndLaterStartsReadIt) {
-  vLoadBestScore();
+  vLoadBestScore(gs.iBestScore);
   EXPECT_EQ(gs.iBestScore, 0);
   EXPECT_EQ(StoredBest(), 0);
   WriteWholeFile("content/levels/scr.dat", Le32(123456));
-  vLoadBestScore();
+  vLoadBestScore(gs.iBestScore);
   EXPECT_EQ(gs.iBestScore, 123456);
 }
 
 TEST_F(Scores, SavingKeepsTheHigherScore) {
   WriteWholeFile("content/levels/scr.dat", Le32(5000));
   gs.iShownScore = 5000;  // equal rewrites
-  vSaveBestScore();
+  vSaveBestScore(gs.iShownScore, gs.iBestScore);
   EXPECT_EQ(StoredBest(), 5000);
   EXPECT_EQ(gs.iBestScore, 5000);
 
   gs.iShownScore = 4000;  // lower leaves the file alone
   gs.iBestScore = 4000;
-  vSaveBestScore();
+  vSaveBestScore(gs.iShownScore, gs.iBestScore);
   EXPECT_EQ(StoredBest(), 5000);
   EXPECT_EQ(gs.iBestScore, 4000);
 
   gs.iShownScore = 9000;
-  vSaveBestScore();
+  vSaveBestScore(gs.iShownScore, gs.iBestScore);
   EXPECT_EQ(StoredBest(), 9000);
   EXPECT_EQ(gs.iBestScore, 9000);
 }
@@ -115,14 +115,14 @@ TEST_F(Scores, SavingKeepsTheHigherScore) {
 TEST_F(Scores, UnreadableBestCountsAsZeroAtGameOver) {
   gs.iBestScore = 999999;  // stale value in memory must not decide
   gs.iShownScore = 1000;
-  vSaveBestScore();
+  vSaveBestScore(gs.iShownScore, gs.iBestScore);
   EXPECT_EQ(StoredBest(), 1000);
 }
 
 TEST_F(Scores, ShortFileChangesOnlyTheBytesItHolds) {
   WriteWholeFile("content/levels/scr.dat", std::string("\x10\x27", 2));  // 10000 in two bytes
   gs.iBestScore = 0;
-  vLoadBestScore();
+  vLoadBestScore(gs.iBestScore);
   EXPECT_EQ(gs.iBestScore, 10000);
 }
 
@@ -140,7 +140,7 @@ TEST_F(Scores, KilledWhileSavingLeavesOldOrNewValue) {
     if (child == 0) {
       for (int32_t score = lastSeen + 1;; ++score) {
         gs.iShownScore = score;
-        vSaveBestScore();
+        vSaveBestScore(gs.iShownScore, gs.iBestScore);
       }
     }
     usleep(static_cast<useconds_t>(500 + rng() % 20000));

@@ -2,9 +2,10 @@
 // over which, and the marks on selected, hinted and blocked tiles.
 #include <gtest/gtest.h>
 
-#include "board/game_state.h"
+#include "play/game_state.h"
 #include "platform/clock.h"
 #include "render_fixture.h"
+#include "play/playing_screen.h"
 #include "screens/render.h"
 
 using namespace render_colours;

@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "board/board.h"
-#include "board/game_state.h"
+#include "play/board.h"
+#include "play/game_state.h"
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
 #include "platform/virtual_clock.h"

@@ -4,10 +4,11 @@
 
 #include <vector>
 
-#include "board/game_state.h"
-#include "board/time_bar.h"
+#include "play/game_state.h"
+#include "play/time_bar.h"
 #include "platform/clock.h"
 #include "render_fixture.h"
+#include "play/playing_screen.h"
 #include "screens/render.h"
 
 using namespace render_colours;

@@ -5,14 +5,16 @@
 #include <cstring>
 #include <filesystem>
 
-#include "board/board.h"
-#include "board/game_state.h"
+#include "play/board.h"
+#include "play/game_state.h"
 #include "diag/debug_log.h"
-#include "gfx/video_setup.h"
+#include "content/video_setup.h"
 #include "platform/clock.h"
 #include "platform/virtual_clock.h"
 #include "platform/window.h"
+#include "play/playing_screen.h"
 #include "screens/render.h"
+#include "screens/screen_layout.h"
 #include "shell/shell.h"
 
 namespace fs = std::filesystem;
@@ -104,7 +106,7 @@ bool GameHarness::PressZone(const char* name, bool right, uint32_t holdMs) {
 void GameHarness::PressTile(int cell, uint32_t holdMs) {
   int x = 0, y = 0, z = 0;
   vGetCellXYZ(cell, x, y, z);
-  Press(iTileLeft(x, z) + 36, iTileTop(y, z) + 44, false, holdMs);
+  Press(screen::iTileLeft(x, z) + 36, screen::iTileTop(y, z) + 44, false, holdMs);
 }
 
 void GameHarness::PressEscape() { gs.iEscapePressed = 1; }

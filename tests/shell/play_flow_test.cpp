@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "board/game_state.h"
+#include "play/game_state.h"
 #include "game_harness.h"
 #include "platform/clock.h"
-#include "screens/game_loop.h"
+#include "play/game_loop.h"
 
 namespace {
 // Eight tiles far enough apart that every one of them is free.

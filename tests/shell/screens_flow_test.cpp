@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "board/game_state.h"
+#include "play/game_state.h"
 #include "game_harness.h"
 #include "platform/clock.h"
 #include "screens/mouse_zones.h"
-#include "screens/screens.h"
+#include "play/menus.h"
 #include "shell/shell.h"
 
 namespace {

@@ -5,13 +5,13 @@
 #include <functional>
 #include <string>
 
-#include "board/game_state.h"
-#include "board/level_end.h"
+#include "play/game_state.h"
+#include "play/level_end.h"
 #include "game_harness.h"
 #include "platform/clock.h"
-#include "screens/game_loop.h"
+#include "play/game_loop.h"
 #include "screens/mouse_zones.h"
-#include "screens/screens.h"
+#include "play/menus.h"
 #include "shell/shell.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <deque>
 #include <map>
 
-#include "board/game_state.h"
+#include "play/game_state.h"
 #include "game_harness.h"
 #include "platform/clock.h"
 

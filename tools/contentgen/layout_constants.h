@@ -1,58 +1,7 @@
 #pragma once
-// Where the game draws things and where its buttons lie, in pixels of the 1024 x 768 frame or
-// relative to a panel's top-left corner. The art is painted to fit these places.
+// The game's screen positions, which the art is painted to fit.
+#include "screens/screen_layout.h"
+
 namespace contentgen {
-
-constexpr int kScreenWidth = 1024;
-constexpr int kScreenHeight = 768;
-
-struct Rect {
-  int x, y, w, h;
-};
-
-// Time bar: 4 x 45 cells of 17 px from (0, 0).
-constexpr int kTickSize = 17;
-constexpr int kTickColumns = 4;
-constexpr int kTickRows = 45;
-constexpr int kTimeColumnWidth = kTickSize * kTickColumns;  // 68
-
-// Status numbers: fields of 165 px from y 45, digits drawn at y 45.
-constexpr int kNumberY = 45;
-constexpr int kNumberFieldWidth = 165;
-constexpr int kScoreX = 192, kLevelX = 374, kBestX = 556;
-constexpr int kDigitHeight = 28;
-constexpr int kDigitWidth = 18;
-constexpr int kCommaWidth = 9;
-
-// Hints left: the first hint mark at (769 + 34 i, 34); the hint button's zone.
-constexpr int kHintsLeftX = 769, kHintsLeftY = 34, kHintsLeftStep = 34;
-constexpr Rect kHintZone{907, 6, 70, 70};
-constexpr int kHintMarkSize = 32;
-constexpr int kHintOnFaceDx = 26, kHintOnFaceDy = 26;
-
-constexpr int kHelpButtonX = 979, kHelpButtonY = 721, kHelpButtonSize = 45;
-constexpr int kTimeWarningX = 10, kTimeWarningY = 12, kTimeWarningWidth = 172, kTimeWarningHeight = 44;
-
-// Menu panels (menubar and choosediff share size and buttons).
-constexpr int kMenuWidth = 720, kMenuHeight = 400;
-constexpr Rect kMenuButtons[3] = {{178, 45, 364, 68}, {178, 166, 364, 68}, {178, 287, 364, 68}};
-constexpr int kAreYouSureWidth = 729, kAreYouSureHeight = 400;
-constexpr Rect kYesButton{183, 168, 363, 68};
-constexpr Rect kNoButton{183, 286, 363, 68};
-
-// The message plaque and the messages drawn over its middle.
-constexpr Rect kMessageBar{180, 205, 664, 358};
-constexpr Rect kGameOver{340, 331, 344, 106};
-constexpr Rect kNoMoreMoves{378, 305, 268, 158};
-constexpr Rect kLevelClearBonus{338, 295, 348, 178};
-constexpr int kClickToContinueWidth = 420, kClickToContinueHeight = 90;
-
-// Board geometry: a tile at column c, row r, layer z has its top-left corner here.
-inline int iTileX(int c, int z) { return 80 + 32 * c + 9 * z; }
-inline int iTileY(int r, int z) { return 112 + 40 * r - 10 * z; }
-
-// The centred position of a picture, as the game computes it.
-inline int iCentredX(int width) { return (kScreenWidth - width) / 2; }
-inline int iCentredY(int height) { return (kScreenHeight - height) / 2; }
-
+using namespace screen;
 }  // namespace contentgen

@@ -119,11 +119,11 @@ Image GameFrame(const Images& images, int ticks, bool warning, const std::vector
       return a.c != b.c ? a.c > b.c : a.r < b.r;
     });
     for (const SampleTile& t : layer) {
-      Draw(frame, images, "shadow", iTileX(t.c, z) - 4, iTileY(t.r, z) + 13);
-      Draw(frame, images, "border", iTileX(t.c, z), iTileY(t.r, z));
+      Draw(frame, images, "shadow", iTileLeft(t.c, z) - 4, iTileTop(t.r, z) + 13);
+      Draw(frame, images, "border", iTileLeft(t.c, z), iTileTop(t.r, z));
     }
     for (const SampleTile& t : layer) {
-      int x = iTileX(t.c, z), y = iTileY(t.r, z);
+      int x = iTileLeft(t.c, z), y = iTileTop(t.r, z);
       const Image& face = Get(images, "tile" + std::to_string(t.face));
       BlitTransparent(frame, face, x, y);
       if ((t.c == 2 && t.r == 7) || (t.c == 24 && t.r == 5)) {

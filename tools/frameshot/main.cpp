@@ -8,8 +8,9 @@
 
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
-#include "gfx/video_setup.h"
+#include "content/video_setup.h"
 #include "png_out.h"
+#include "play/playing_screen.h"
 #include "screens/render.h"
 #include "staged_board.h"
 

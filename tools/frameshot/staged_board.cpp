@@ -2,10 +2,10 @@
 
 #include <cstdio>
 
-#include "board/board.h"
-#include "board/deal.h"
-#include "board/game_state.h"
-#include "board/selection.h"
+#include "play/board.h"
+#include "play/deal.h"
+#include "play/game_state.h"
+#include "play/selection.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 

@@ -1,0 +1,122 @@
+#include "play/game_loop.h"
+
+#include <cstdlib>
+
+#include "diag/debug_log.h"
+#include "gfx/frame_stack.h"
+#include "gfx/game_resources.h"
+#include "platform/clock.h"
+#include "play/deal.h"
+#include "play/game_state.h"
+#include "play/level_end.h"
+#include "play/menus.h"
+#include "play/playing_screen.h"
+#include "play/pointer.h"
+#include "play/selection.h"
+#include "play/time_bar.h"
+#include "rules/selection.h"
+#include "screens/mouse_zones.h"
+#include "screens/screen_layout.h"
+
+namespace {
+constexpr uint32_t kGameClickGuardMs = 125;
+constexpr char kNoLevelText[] =
+    "No level can be dealt: the pattern files in content\\levels are missing or broken. "
+    "Please reinstall the game.";
+
+void vDrawAndShow() {
+  vDrawGameScreen();
+  ShowFrame(kActiveSlot);
+}
+
+// Acts on a zone the pointer hit. False when the in-game help ran, which skips the rest of the
+// pass and the renewal of the click guard.
+bool bActOnZone(const char* name) {
+  if (bZoneIs(name, "GAME_LOOP")) {
+    DropSelection(gs);
+  } else if (bZoneIs(name, "HINT")) {
+    if (gs.iHintsLeft > 0) vGiveHint();
+  } else if (bZoneIs(name, "HELP")) {
+    iGameHelp();
+    return false;
+  } else {
+    vSelectTile(std::atoi(name));
+  }
+  return true;
+}
+
+void vAddZone(const char* name, const screen::Rect& r) {
+  gMouseZones.Add(name, static_cast<int16_t>(r.x), static_cast<int16_t>(r.y),
+                  static_cast<int16_t>(r.w), static_cast<int16_t>(r.h), kZoneLeft);
+}
+
+// Deals the next level after a level end, on a fresh zone table.
+void vDealAfterLevelEnd() {
+  vAddPlayingZones();
+  vLoadNextLevel();
+  if (gs.bNoPlayableLevel) vSetFatalError(kNoLevelText);
+}
+
+void vAfterLevelClear() {
+  vDrawAndShow();
+  vLevelClear();
+  vDealAfterLevelEnd();
+  vDebugLog("iGameLoop() Next level loaded\n");
+  vDebugLog("iGameLoop() Rendering\n");
+  vDrawGameScreen();
+  vDebugLog("iGameLoop() Showing VB\n");
+  ShowFrame(kActiveSlot);
+  vDebugLog("iGameLoop() Continuing\n");
+}
+
+void vAfterNoMoreMoves() {
+  vDrawAndShow();
+  vNoMoreMoves();
+  vDealAfterLevelEnd();
+  vDebugLog("iGameLoop() Rendering\n");
+  vDrawGameScreen();
+  vDebugLog("iGameLoop() Showing VB\n");
+  ShowFrame(kActiveSlot);
+  vDebugLog("iGameLoop() Continuing\n");
+}
+}  // namespace
+
+void vAddPlayingZones() {
+  gMouseZones.Clear();
+  gMouseZones.Add("GAME_LOOP", 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
+  vAddZone("HINT", screen::kHintZone);
+  vAddZone("HELP", screen::kHelpZone);
+}
+
+int32_t iGameLoop() {
+  uint32_t guard = timeGetTime() + 250;
+  gs.iEscapePressed = 0;
+  vAddPlayingZones();
+  gFrameStack.Select(gResources.iFrameVB);
+  vStartNewGame();
+  if (gs.bNoPlayableLevel) vSetFatalError(kNoLevelText);
+  vDebugLog("iGameLoop() ------------>> ENTERING GAME LOOP\n");
+  char name[kZoneNameSize];
+  for (;;) {
+    if (gs.iEscapePressed == 1 || gs.bQuitGame || gs.bShutdown) return 1;
+    if (bFrameDue()) vDrawAndShow();
+    Sleep(1);
+    if (bTimeAfter(timeGetTime(), guard) && bPollZone(name)) {
+      if (!bActOnZone(name)) continue;
+      guard = timeGetTime() + kGameClickGuardMs;
+    }
+    if (bTimeRunsOut()) {
+      vDrawAndShow();
+      vGameOverScreen();
+      return 1;
+    }
+    if (bBoardEmpty()) {
+      vAfterLevelClear();
+    } else if (!bMoveAvailable()) {
+      vAfterNoMoreMoves();
+    } else {
+      vStepShownScore();
+      if (gs.bHintShown) vStepHint();
+    }
+  }
+}

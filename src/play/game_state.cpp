@@ -1,0 +1,36 @@
+#include "play/game_state.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <mutex>
+
+GameState gs;
+int32_t Board[kBoardCells];
+
+void vResetGameState() {
+  static_cast<GameVars&>(gs) = GameVars{};
+  gs.bQuitGame = 0;
+  gs.bShutdown = 0;
+  gs.iEscapePressed = 0;
+  gs.bLeftButtonDown = 0;
+  gs.bRightButtonDown = 0;
+  std::fill(std::begin(Board), std::end(Board), 0);
+}
+
+namespace {
+std::mutex gFatalLock;
+char gFatalText[512] = "";
+}  // namespace
+
+void vSetFatalError(const char* text) {
+  {
+    std::lock_guard<std::mutex> lock(gFatalLock);
+    std::snprintf(gFatalText, sizeof gFatalText, "%s", text);
+  }
+  gs.bQuitGame = 1;
+}
+
+std::string FatalErrorText() {
+  std::lock_guard<std::mutex> lock(gFatalLock);
+  return gFatalText;
+}

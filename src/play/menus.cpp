@@ -1,0 +1,208 @@
+#include "play/menus.h"
+
+#include "audio/sound_effects.h"
+#include "diag/debug_log.h"
+#include "gfx/frame_stack.h"
+#include "gfx/game_resources.h"
+#include "platform/clock.h"
+#include "play/cues.h"
+#include "play/game_state.h"
+#include "play/playing_screen.h"
+#include "play/pointer.h"
+#include "play/selection.h"
+#include "save/scores.h"
+#include "screens/mouse_zones.h"
+#include "screens/screen_layout.h"
+
+namespace {
+constexpr uint32_t kClickGuardMs = 250;
+constexpr uint32_t kTitleLimitMs = 10000;
+constexpr uint32_t kHelpLimitMs = 60000;
+constexpr uint32_t kGameOverLimitMs = 4000;
+constexpr uint32_t kChoiceDelayMs = 250;
+
+// The three buttons of the main menu and the difficulty choice lie at the same places.
+using MenuButtons = const char* const[3];
+constexpr MenuButtons kMainButtons = {"NEWGAME", "HELP", "QUIT"};
+constexpr MenuButtons kDifficultyButtons = {"EASY", "MEDIUM", "HARD"};
+
+bool bShuttingDown() { return gs.bShutdown != 0; }
+
+bool bGuardPassed(uint32_t guard) { return bTimeAfter(timeGetTime(), guard); }
+
+// Adds a zone for the rectangle of a panel whose top-left corner is at (px, py).
+void vAddPanelZone(const char* name, const screen::Rect& r, int px, int py) {
+  gMouseZones.Add(name, static_cast<int16_t>(px + r.x), static_cast<int16_t>(py + r.y),
+                  static_cast<int16_t>(r.w), static_cast<int16_t>(r.h), kZoneLeft);
+}
+
+// Adds three menu buttons over the panel at (px, py).
+void vAddMenuButtons(const MenuButtons& buttons, int px, int py) {
+  for (int i = 0; i < 3; ++i) vAddPanelZone(buttons[i], screen::kMenuButtons[i], px, py);
+}
+
+void vRemoveMenuButtons(const MenuButtons& buttons) {
+  for (const char* name : buttons) gMouseZones.Remove(name);
+}
+
+// Waits for a press on one of the three buttons: its index, or -1 when shutdown began.
+int iWaitForMenuButton(const MenuButtons& buttons) {
+  uint32_t guard = timeGetTime() + kClickGuardMs;
+  char name[kZoneNameSize];
+  while (!bShuttingDown()) {
+    Sleep(1);
+    if (!bGuardPassed(guard) || !bPollZone(name)) continue;
+    for (int i = 0; i < 3; ++i) {
+      if (bZoneIs(name, buttons[i])) return i;
+    }
+    guard = timeGetTime() + kClickGuardMs;
+  }
+  return -1;
+}
+
+// The title's own loop until a press, the time limit, Escape or shutdown: 1 for a press, else 0.
+int iRunTitle(uint32_t& guard, uint32_t limit) {
+  char name[kZoneNameSize];
+  while (!bTimeReached(timeGetTime(), limit) && gs.iEscapePressed != 1 && !bShuttingDown()) {
+    if (bFrameDue()) {
+      gResources.title.Draw(0, 0);
+      ShowFrame(kActiveSlot);
+    }
+    Sleep(1);
+    if (bGuardPassed(guard) && bPollZone(name) && bZoneIs(name, "TITLE_SCREEN")) return 1;
+  }
+  return 0;
+}
+}  // namespace
+
+int32_t iTitleScreen() {
+  uint32_t guard = timeGetTime() + kClickGuardMs;
+  gs.iEscapePressed = 0;
+  vStopAllEffects();
+  gMouseZones.Clear();
+  gMouseZones.Add("TITLE_SCREEN", 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
+  gFrameStack.Select(gResources.iFrameVB);
+  uint32_t limit = timeGetTime() + kTitleLimitMs;
+  while (!bShuttingDown()) {
+    if (iRunTitle(guard, limit) == 1) return 1;
+    if (gs.iEscapePressed == 0) return 0;
+    if (bAreYouSure()) return -1;
+    guard = timeGetTime() + 500;  // the time limit is not renewed
+  }
+  return 0;
+}
+
+bool bAreYouSure() {
+  uint32_t guard = timeGetTime() + kClickGuardMs;
+  int px = screen::iCentredX(gResources.areYouSure.width);
+  int py = screen::iCentredY(gResources.areYouSure.height);
+  vAddPanelZone("YES", screen::kYesButton, px, py);
+  vAddPanelZone("NO", screen::kNoButton, px, py);
+  gResources.areYouSure.Draw(px, py);
+  ShowFrame(kActiveSlot);
+  vPlayCue(Cue::kButtonOver);
+  char name[kZoneNameSize];
+  while (!bShuttingDown()) {
+    Sleep(1);
+    if (!bGuardPassed(guard) || !bPollZone(name)) continue;
+    if (bZoneIs(name, "YES") || bZoneIs(name, "NO")) {
+      bool yes = bZoneIs(name, "YES");
+      gMouseZones.Remove("YES");
+      gMouseZones.Remove("NO");
+      gs.bQuitGame = yes ? 1 : 0;
+      vPlayCue(yes ? Cue::kBadMove : Cue::kGoodMove);
+      if (!yes) gs.iEscapePressed = 0;
+      return yes;
+    }
+    guard = timeGetTime() + kClickGuardMs;
+  }
+  return true;
+}
+
+int32_t iMainMenu() {
+  gResources.title.Draw(0, 0);
+  int px = screen::iCentredX(gResources.menuBar.width);
+  int py = screen::iCentredY(gResources.menuBar.height);
+  gResources.menuBar.Draw(px, py);
+  vAddMenuButtons(kMainButtons, px, py);
+  ShowFrame(kActiveSlot);
+  vPlayCue(Cue::kButtonOver);
+  int choice = iWaitForMenuButton(kMainButtons);
+  if (choice < 0) return 2;
+  vRemoveMenuButtons(kMainButtons);
+  vPlayCue(Cue::kGoodMove);
+  Sleep(kChoiceDelayMs);
+  return choice;
+}
+
+void vChooseDifficulty() {
+  gMouseZones.Clear();
+  gFrameStack.Select(gResources.iFrameVB);
+  // The menu bar's size, not the difficulty panel's, places the panel and its buttons.
+  int px = screen::iCentredX(gResources.menuBar.width);
+  int py = screen::iCentredY(gResources.menuBar.height);
+  vAddMenuButtons(kDifficultyButtons, px, py);
+  gResources.title.Draw(0, 0);
+  gResources.chooseDifficulty.Draw(px, py);
+  ShowFrame(kActiveSlot);
+  vPlayCue(Cue::kButtonOver);
+  int choice = iWaitForMenuButton(kDifficultyButtons);
+  if (choice < 0) return;
+  vRemoveMenuButtons(kDifficultyButtons);
+  vPlayCue(Cue::kGoodMove);
+  gs.iDifficulty = choice;
+  Sleep(kChoiceDelayMs);
+}
+
+int32_t iGameHelp() {
+  uint32_t guard = timeGetTime() + kClickGuardMs;
+  gs.iEscapePressed = 0;
+  gFrameStack.Select(gResources.iFrameVB);
+  gResources.gameHelp.Draw(0, 0);
+  ShowFrame(kActiveSlot);
+  vDebugLog("iGameHelp()\n");
+  uint32_t limit = timeGetTime() + kHelpLimitMs;
+  char name[kZoneNameSize];
+  while (!bTimeReached(timeGetTime(), limit) && gs.iEscapePressed != 1 && !bShuttingDown()) {
+    Sleep(1);
+    if (!bGuardPassed(guard) || !bPollZone(name)) continue;
+    if (bZoneIs(name, "TITLE_SCREEN") || bZoneIs(name, "GAME_LOOP")) return 0;
+  }
+  return 0;
+}
+
+void vClickToContinue() {
+  uint32_t guard = timeGetTime() + kClickGuardMs;
+  vStopAllEffects();
+  gMouseZones.Add("CONTINUE", 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
+  char name[kZoneNameSize];
+  while (!bShuttingDown()) {
+    Sleep(1);
+    if (bGuardPassed(guard) && bPollZone(name) && bZoneIs(name, "CONTINUE")) {
+      gMouseZones.Remove("CONTINUE");
+      return;
+    }
+    if (bFrameDue()) {
+      vDrawGameScreen();
+      const Sprite& prompt = gResources.clickToContinue;
+      prompt.Draw(screen::iCentredX(prompt.width), screen::iCentredY(prompt.height));
+      ShowFrame(kActiveSlot);
+    }
+    Sleep(1);
+    vStepShownScore();
+  }
+}
+
+void vGameOverScreen() {
+  uint32_t limit = timeGetTime() + kGameOverLimitMs;
+  FadeFrame(0, 0, screen::kScreenWidth, screen::kScreenHeight, -50, -50, -50);
+  while (gs.iEscapePressed != 1 && !bTimeReached(timeGetTime(), limit) && !bShuttingDown()) {
+    if (bFrameDue()) {
+      gResources.messageBar.Draw(screen::kMessageBar.x, screen::kMessageBar.y);
+      gResources.gameOver.Draw(screen::kGameOver.x, screen::kGameOver.y);
+      ShowFrame(kActiveSlot);
+    }
+    Sleep(1);
+  }
+  vSaveBestScore(gs.iShownScore, gs.iBestScore);
+}

@@ -1,0 +1,66 @@
+#pragma once
+// Where the game draws things and where its buttons lie, in pixels of the 1024 x 768 frame or
+// relative to a panel's top-left corner. The content generator paints the art to fit these
+// places, so both read them from here.
+namespace screen {
+
+constexpr int kScreenWidth = 1024;
+constexpr int kScreenHeight = 768;
+
+struct Rect {
+  int x, y, w, h;
+};
+
+// Time bar: 4 x 45 cells of 17 px from (0, 0), filled from the bottom-right cell.
+constexpr int kTickSize = 17;
+constexpr int kTickColumns = 4;
+constexpr int kTickRows = 45;
+constexpr int kTickCells = kTickColumns * kTickRows;  // 180
+constexpr int kTimeColumnWidth = kTickSize * kTickColumns;  // 68
+constexpr int kTimeWarningX = 10, kTimeWarningY = 12, kTimeWarningWidth = 172, kTimeWarningHeight = 44;
+
+// Status numbers: fields of 165 px from y 45, digits drawn at y 45.
+constexpr int kNumberY = 45;
+constexpr int kNumberFieldWidth = 165;
+constexpr int kScoreX = 192, kLevelX = 374, kBestX = 556;
+constexpr int kDigitHeight = 28;
+constexpr int kDigitWidth = 18;
+constexpr int kCommaWidth = 9;
+
+// Hints left: the first hint mark at (769 + 34 i, 34); the hint button's zone.
+constexpr int kHintsLeftX = 769, kHintsLeftY = 34, kHintsLeftStep = 34;
+constexpr Rect kHintZone{907, 6, 70, 70};
+constexpr int kHintMarkSize = 32;
+constexpr int kHintOnFaceDx = 26, kHintOnFaceDy = 26;
+
+constexpr int kHelpButtonX = 979, kHelpButtonY = 721, kHelpButtonSize = 45;
+constexpr Rect kHelpZone{kHelpButtonX, kHelpButtonY, kHelpButtonSize, kHelpButtonSize};
+
+// Menu panels (menubar and choosediff share size and buttons), centred by the menu bar's size.
+constexpr int kMenuWidth = 720, kMenuHeight = 400;
+constexpr Rect kMenuButtons[3] = {{178, 45, 364, 68}, {178, 166, 364, 68}, {178, 287, 364, 68}};
+constexpr int kAreYouSureWidth = 729, kAreYouSureHeight = 400;
+constexpr Rect kYesButton{183, 168, 363, 68};
+constexpr Rect kNoButton{183, 286, 363, 68};
+
+// The message plaque and the messages drawn over its middle.
+constexpr Rect kMessageBar{180, 205, 664, 358};
+constexpr Rect kGameOver{340, 331, 344, 106};
+constexpr Rect kNoMoreMoves{378, 305, 268, 158};
+constexpr Rect kLevelClearBonus{338, 295, 348, 178};
+constexpr int kClickToContinueWidth = 420, kClickToContinueHeight = 90;
+
+// Board geometry: a tile at column c, row r, layer z has its top-left corner here; each layer up
+// is 9 pixels right and 10 up. Its zone covers the face and the base below it.
+constexpr int iTileLeft(int c, int z) { return 80 + 32 * c + 9 * z; }
+constexpr int iTileTop(int r, int z) { return 112 + 40 * r - 10 * z; }
+constexpr int kTileZoneWidth = 72, kTileZoneHeight = 88;
+// Marks drawn over a tile, relative to its top-left corner.
+constexpr int kTileMarkDx = 9;
+constexpr int kShadowDx = -4, kShadowDy = 13;
+
+// The centred position of a picture of that size (each half truncated).
+constexpr int iCentredX(int width) { return (kScreenWidth - width) / 2; }
+constexpr int iCentredY(int height) { return (kScreenHeight - height) / 2; }
+
+}  // namespace screen
