@@ -5,6 +5,7 @@
 
 #include "gfx/frame_stack.h"
 #include "gfx/sprite.h"
+#include "screens/screen_layout.h"
 #include "raster/raster.h"
 
 namespace {
@@ -53,7 +54,7 @@ Scene& TheScene() {
 void DrawPlayingScreen(const Scene& s) {
   s.background.Draw(0, 0);
   for (int i = 0; i < kTiles; ++i) {
-    int left = 80 + 32 * (i % 28), top = 112 + 40 * (i / 28) - 10 * (i % 5);
+    int left = screen::iTileLeft(i % 28, i % 5), top = screen::iTileTop(i / 28, i % 5);
     s.shadow.Draw(left - 4, top + 13);
     s.border.Draw(left, top);
     s.face.Draw(left, top);
@@ -87,7 +88,7 @@ void BM_PlayingScreenPackedBlocks(benchmark::State& state) {
   for (auto _ : state) {
     put(s.background, 0, 0);
     for (int i = 0; i < kTiles; ++i) {
-      int left = 80 + 32 * (i % 28), top = 112 + 40 * (i / 28) - 10 * (i % 5);
+      int left = screen::iTileLeft(i % 28, i % 5), top = screen::iTileTop(i / 28, i % 5);
       put(s.shadow, left - 4, top + 13);
       put(s.border, left, top);
       put(s.face, left, top);

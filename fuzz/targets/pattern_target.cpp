@@ -1,25 +1,34 @@
-// Level pattern files: the bytes become level0.dat, which vLoadPattern reads into the Board.
+// Level pattern files, on the rules alone: the bytes of a pattern file are parsed into cells,
 // iCheckPattern's verdict is compared with a plain model of the rules, and a valid pattern of
 // modest size is dealt; a successful deal must come with a solution that clears the board.
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
-#include "play/deal.h"
-#include "play/game_state.h"
 #include "fuzz_support.h"
 #include "fuzz_targets.h"
-#include "screens/mouse_zones.h"
+#include "rules/deal.h"
+#include "rules/pattern.h"
 
 namespace {
-constexpr size_t kPatternBytes = 4 * kBoardCells;
 constexpr size_t kMaxInput = 16384;
 // Dealing is the slow part (a pattern that keeps running into dead ends is dealt up to 64 times):
 // layouts beyond the size of any real one are only loaded and checked, so a run stays fast.
 constexpr int kMaxDealtTiles = 200;
-constexpr const char* kGamePath = "content\\levels\\level0.dat";
-constexpr const char* kFilePath = "content/levels/level0.dat";
 
+int32_t Board[kBoardCells];
+int32_t DealtBoard[kBoardCells];
 int32_t aiPattern[kBoardCells];
+
+// A deal with a clock that stands still: the search window never closes, and a deal that could
+// not finish would hang the run, which the fuzzer reports.
+class FuzzDealHost : public DealHost {
+ public:
+  uint32_t Now() override { return 0; }
+  bool StopRequested() override { return false; }
+  bool TraceOn() override { return false; }
+  void Trace(const char*) override {}
+};
 
 // The cells as the file's bytes give them; missing bytes read as 0.
 void vCheckLoadedCells(const uint8_t* data, size_t size) {
@@ -71,15 +80,15 @@ void vCheckVerdict(PatternProblem problem, const PatternFacts& f) {
 
 // Takes the pairs in the solution's order from the pattern: both tiles of each pair must be on
 // the board, free at that moment and dealt the same face within the level's range.
-void vCheckSolution(int tiles) {
-  FUZZ_CHECK(gs.iSolutionCount == tiles);
-  const int maxFace = std::min(gs.iLevel + 4, 28);
+void vCheckSolution(const GameVars& vars, int tiles) {
+  FUZZ_CHECK(vars.iSolutionCount == tiles);
+  const int maxFace = std::min(vars.iLevel + 4, 28);
   std::memcpy(Board, aiPattern, sizeof Board);
-  for (int k = 0; k + 1 < gs.iSolutionCount; k += 2) {
-    CellIndex a = gs.aiSolution[k], b = gs.aiSolution[k + 1];
+  for (int k = 0; k + 1 < vars.iSolutionCount; k += 2) {
+    CellIndex a = vars.aiSolution[k], b = vars.aiSolution[k + 1];
     FUZZ_CHECK(a >= 0 && a < kBoardCells && b >= 0 && b < kBoardCells && a != b);
     FUZZ_CHECK(Board[a] == 1 && Board[b] == 1);
-    FUZZ_CHECK(!bIsTileBlocked(a, true) && !bIsTileBlocked(b, true));
+    FUZZ_CHECK(!TileIsBlocked(Board, a) && !TileIsBlocked(Board, b));
     FUZZ_CHECK(DealtBoard[a] == DealtBoard[b] && DealtBoard[a] >= 1 && DealtBoard[a] <= maxFace);
     Board[a] = Board[b] = 0;
   }
@@ -89,27 +98,11 @@ void vCheckSolution(int tiles) {
   }
 }
 
-// The whole level start: the pattern is dealt again, placed on the Board with a zone per tile.
-void vCheckNextLevel(int tiles) {
-  gs.iLevelFile = 0;
-  vLoadNextLevel();
-  FUZZ_CHECK(gs.iLevelFile == 1);
-  if (gs.bNoPlayableLevel) return;  // every deal ran into dead ends
-  FUZZ_CHECK(gMouseZones.Count() == tiles);
-  for (CellIndex i = 0; i < kBoardCells; ++i) FUZZ_CHECK((aiPattern[i] != 0) == (Board[i] != 0));
-  FUZZ_CHECK(gs.iSelectedCount == 0 && gs.iBlockedCell == -1);
-}
 }  // namespace
 
 int FuzzPatternFile(const uint8_t* data, size_t size) {
   if (size > kMaxInput) return 0;
-  FuzzWorkDirScope workDir;
-  // Every input starts from the state of a fresh process, so a finding reproduces on its own.
-  vResetGameState();
-  std::memset(DealtBoard, 0, sizeof DealtBoard);
-  gMouseZones.Clear();
-  vWriteFuzzFile(kFilePath, data, size);
-  vLoadPattern(kGamePath);
+  ParsePattern(data, size, Board);
   vCheckLoadedCells(data, size);
   std::memcpy(aiPattern, Board, sizeof aiPattern);
 
@@ -121,12 +114,11 @@ int FuzzPatternFile(const uint8_t* data, size_t size) {
 
   // The input picks the level (how many faces) and the random draws, so a run can be repeated.
   uint32_t hash = FuzzHash(data, size);
-  gs.iLevel = 1 + static_cast<int32_t>(hash % 30);
-  vSeedDealRandom(hash);
-  if (bDealPattern()) vCheckSolution(facts.tiles);
-  if (hash & 0x100) {
-    std::memcpy(Board, aiPattern, sizeof Board);
-    vCheckNextLevel(facts.tiles);
-  }
+  auto vars = std::make_unique<GameVars>();
+  vars->iLevel = 1 + static_cast<int32_t>(hash % 30);
+  DealRandom random;
+  random.Seed(hash);
+  FuzzDealHost host;
+  if (DealPattern(Board, DealtBoard, *vars, random, host)) vCheckSolution(*vars, facts.tiles);
   return 0;
 }

@@ -119,7 +119,7 @@ Image GameFrame(const Images& images, int ticks, bool warning, const std::vector
       return a.c != b.c ? a.c > b.c : a.r < b.r;
     });
     for (const SampleTile& t : layer) {
-      Draw(frame, images, "shadow", iTileLeft(t.c, z) - 4, iTileTop(t.r, z) + 13);
+      Draw(frame, images, "shadow", iTileLeft(t.c, z) + kShadowDx, iTileTop(t.r, z) + kShadowDy);
       Draw(frame, images, "border", iTileLeft(t.c, z), iTileTop(t.r, z));
     }
     for (const SampleTile& t : layer) {
