@@ -16,6 +16,7 @@ FrameStack::~FrameStack() { delete[] scratch_; }
 
 bool FrameStack::Init(int16_t width, int16_t height, int16_t depth, void* window, bool windowed) {
   window_ = window;
+  presented_.Forget();
   BindWindowDC(window);
   for (SlotRecord& record : slots_) record = SlotRecord{};
   int16_t bufferDepth = depth;
@@ -36,6 +37,7 @@ bool FrameStack::Init(int16_t width, int16_t height, int16_t depth, void* window
 }
 
 void FrameStack::Shutdown() {
+  presented_.Forget();
   DeactivateBuffers();
   CloseVirtualBuffer(-1);
   CloseRasterLibrary();
@@ -92,8 +94,12 @@ void FrameStack::ShowFrame(int16_t slot) {
     int16_t wanted = slot == kScreenSlot ? screenSlot : slot;
     if (wanted < 0 || ActiveBuffer() != wanted) return;
   }
-  if (const SlotRecord* record = ActiveRecord()) {
-    PresentRegion(0, 0, record->width, record->height, 0, 0);
+  if (ActiveRecord() == nullptr) return;
+  // Only what changed since the last frame goes to the window; an unchanged frame sends nothing.
+  BufferView view;
+  ViewActiveBuffer(view);
+  for (const ChangedRect& r : presented_.TakeChanges(view, GetActiveBuffer())) {
+    PresentClipped(r.x, r.y, r.w, r.h, r.x, r.y);
   }
 }
 
@@ -104,6 +110,11 @@ const FrameStack::SlotRecord* FrameStack::ActiveRecord() const {
 }
 
 void FrameStack::PresentRegion(int sx, int sy, int w, int h, int dx, int dy) {
+  presented_.Forget();  // the window no longer shows what the copy holds
+  PresentClipped(sx, sy, w, h, dx, dy);
+}
+
+void FrameStack::PresentClipped(int sx, int sy, int w, int h, int dx, int dy) {
   const SlotRecord* record = ActiveRecord();
   if (record == nullptr) return;
   // 64-bit arithmetic: no argument can overflow the sums below.

@@ -7,6 +7,8 @@
 // the buffer the image loader decodes into.
 #include <cstdint>
 
+#include "gfx/presented_copy.h"
+
 constexpr int16_t kActiveSlot = -1;
 constexpr int16_t kScreenSlot = 1024;
 constexpr int kFrameWidth = 1024;
@@ -33,7 +35,8 @@ class FrameStack {
   void SelectScreen();
   int16_t ActiveBuffer() const;
 
-  // Presents a whole buffer at the window's top-left corner (-1: the active buffer).
+  // Presents a whole buffer at the window's top-left corner (-1: the active buffer): the parts
+  // that changed since the last frame shown this way, nothing when none did.
   void ShowFrame(int16_t slot);
   // Presents a clipped rectangle of the active buffer at (dx, dy) of the window.
   void PresentRegion(int sx, int sy, int w, int h, int dx, int dy);
@@ -59,6 +62,7 @@ class FrameStack {
   };
   // The record of the active buffer, or null when none is active or it is not ours.
   const SlotRecord* ActiveRecord() const;
+  void PresentClipped(int sx, int sy, int w, int h, int dx, int dy);
   static constexpr int kSlotRecords = 64;   // indexed by the raster library's handle
   static constexpr int kSearchedSlots = 31; // only these are handed out
   SlotRecord slots_[kSlotRecords] = {};
@@ -67,6 +71,7 @@ class FrameStack {
   int16_t depth_ = 0;
   void* window_ = nullptr;
   uint8_t* scratch_;  // one archive member at a time passes through here
+  PresentedCopy presented_;
 };
 
 extern FrameStack gFrameStack;

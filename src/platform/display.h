@@ -35,5 +35,6 @@ int PlatformSetDisplayMode(int width, int height, int depth, bool fullScreen);
 // first present. Used by the main thread to show it and by tests to read it back.
 bool PlatformLastPresented(std::vector<uint32_t>& rgb, int& width, int& height);
 
-// How many presents have reached the platform so far.
+// How many presents have reached the platform so far, and how many pixels they carried.
 uint64_t PlatformPresentCount();
+uint64_t PlatformPresentedPixels();

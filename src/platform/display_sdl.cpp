@@ -13,6 +13,7 @@ std::mutex gFrameLock;
 std::vector<uint32_t> gFrame(static_cast<size_t>(kPlatformFrameWidth) * kPlatformFrameHeight, 0);
 bool gFramePresented = false;
 std::atomic<uint64_t> gPresentCount{0};
+std::atomic<uint64_t> gPresentedPixels{0};
 
 uint32_t From16(uint16_t v) {
   uint32_t r = (v >> 11) & 0x1F, g = (v >> 5) & 0x3F, b = v & 0x1F;
@@ -58,6 +59,7 @@ void PlatformPresent(const PlatformFrame& frame, int srcX, int srcY, int w, int 
   }
   gFramePresented = true;
   gPresentCount.fetch_add(1, std::memory_order_relaxed);
+  gPresentedPixels.fetch_add(static_cast<uint64_t>(w) * h, std::memory_order_relaxed);
 }
 
 int PlatformDesktopBitsPerPixel() {
@@ -119,3 +121,5 @@ bool PlatformCopyLatestFrame(SDL_Surface* target, uint64_t& lastSeen, bool force
 }
 
 uint64_t PlatformPresentCount() { return gPresentCount.load(std::memory_order_relaxed); }
+
+uint64_t PlatformPresentedPixels() { return gPresentedPixels.load(std::memory_order_relaxed); }

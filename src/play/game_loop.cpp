@@ -97,12 +97,16 @@ int32_t iGameLoop() {
   if (gs.bNoPlayableLevel) vSetFatalError(kNoLevelText);
   vDebugLog("iGameLoop() ------------>> ENTERING GAME LOOP\n");
   char name[kZoneNameSize];
+  PlayingScreenFrames frames;  // a frame is drawn and presented only when the picture changes
   for (;;) {
     if (gs.iEscapePressed == 1 || gs.bQuitGame || gs.bShutdown) return 1;
-    if (bFrameDue()) vDrawAndShow();
+    if (bFrameDue() && frames.Draw()) ShowFrame(kActiveSlot);
     Sleep(1);
     if (bTimeAfter(timeGetTime(), guard) && bPollZone(name)) {
-      if (!bActOnZone(name)) continue;
+      if (!bActOnZone(name)) {
+        frames.Invalidate();  // the help screen was shown in between
+        continue;
+      }
       guard = timeGetTime() + kGameClickGuardMs;
     }
     if (bTimeRunsOut()) {
@@ -112,8 +116,10 @@ int32_t iGameLoop() {
     }
     if (bBoardEmpty()) {
       vAfterLevelClear();
+      frames.Invalidate();
     } else if (!bMoveAvailable()) {
       vAfterNoMoreMoves();
+      frames.Invalidate();
     } else {
       vStepShownScore();
       if (gs.bHintShown) vStepHint();

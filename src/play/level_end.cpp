@@ -48,10 +48,12 @@ void vNoMoreMoves() {
   FadeFrame(0, 0, screen::kScreenWidth, screen::kScreenHeight, -50, -50, -50);
   vPlayCue(Cue::kNoMoves);
   vDebugLog("vNoMoreMoves() Loop\n");
+  bool shown = false;  // the message does not change while it is up
   while (bSequenceGoesOn(endTime)) {
-    if (bFrameDue()) {
+    if (!shown && bFrameDue()) {
       vDrawMessage(gResources.noMoreMoves, screen::kNoMoreMoves);
       ShowFrame(kActiveSlot);
+      shown = true;
     }
     Sleep(1);
   }
@@ -70,9 +72,9 @@ void vLevelClear() {
   vPauseMusic();
   vPlayCue(Cue::kLevelClear);
   vDebugLog("vLevelClear() Entering loop\n");
+  PlayingScreenFrames frames;
   while (bSequenceGoesOn(endTime)) {
-    if (bFrameDue()) {
-      vDrawGameScreen();
+    if (bFrameDue() && frames.Draw()) {
       vDrawMessage(gResources.levelClearBonus, screen::kLevelClearBonus);
       ShowFrame(kActiveSlot);
     }

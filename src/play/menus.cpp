@@ -63,10 +63,12 @@ int iWaitForMenuButton(const MenuButtons& buttons) {
 // The title's own loop until a press, the time limit, Escape or shutdown: 1 for a press, else 0.
 int iRunTitle(uint32_t& guard, uint32_t limit) {
   char name[kZoneNameSize];
+  bool shown = false;  // the title does not change while it is up
   while (!bTimeReached(timeGetTime(), limit) && gs.iEscapePressed != 1 && !bShuttingDown()) {
-    if (bFrameDue()) {
+    if (!shown && bFrameDue()) {
       gResources.title.Draw(0, 0);
       ShowFrame(kActiveSlot);
+      shown = true;
     }
     Sleep(1);
     if (bGuardPassed(guard) && bPollZone(name) && bZoneIs(name, "TITLE_SCREEN")) return 1;
@@ -176,14 +178,14 @@ void vClickToContinue() {
   vStopAllEffects();
   gMouseZones.Add("CONTINUE", 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
   char name[kZoneNameSize];
+  PlayingScreenFrames frames;
   while (!bShuttingDown()) {
     Sleep(1);
     if (bGuardPassed(guard) && bPollZone(name) && bZoneIs(name, "CONTINUE")) {
       gMouseZones.Remove("CONTINUE");
       return;
     }
-    if (bFrameDue()) {
-      vDrawGameScreen();
+    if (bFrameDue() && frames.Draw()) {
       const Sprite& prompt = gResources.clickToContinue;
       prompt.Draw(screen::iCentredX(prompt.width), screen::iCentredY(prompt.height));
       ShowFrame(kActiveSlot);
@@ -196,11 +198,13 @@ void vClickToContinue() {
 void vGameOverScreen() {
   uint32_t limit = timeGetTime() + kGameOverLimitMs;
   FadeFrame(0, 0, screen::kScreenWidth, screen::kScreenHeight, -50, -50, -50);
+  bool shown = false;  // the message does not change while it is up
   while (gs.iEscapePressed != 1 && !bTimeReached(timeGetTime(), limit) && !bShuttingDown()) {
-    if (bFrameDue()) {
+    if (!shown && bFrameDue()) {
       gResources.messageBar.Draw(screen::kMessageBar.x, screen::kMessageBar.y);
       gResources.gameOver.Draw(screen::kGameOver.x, screen::kGameOver.y);
       ShowFrame(kActiveSlot);
+      shown = true;
     }
     Sleep(1);
   }

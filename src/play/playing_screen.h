@@ -1,7 +1,28 @@
 #pragma once
+#include <memory>
+
 // The playing screen of the game's own state: the indicators that change with time are stepped,
 // then the frame is drawn from the state into the active buffer.
 void vDrawGameScreen();
+
+// A loop's record of what it last showed of the playing screen, so that it draws and presents a
+// frame only when the picture changes. The indicators step on every call all the same.
+class PlayingScreenFrames {
+ public:
+  PlayingScreenFrames();
+  ~PlayingScreenFrames();
+  // Steps the indicators and draws the playing screen when it would look different from the
+  // last frame drawn through this record. True when it drew (the caller adds its overlay and
+  // presents).
+  bool Draw();
+  // The next Draw draws whatever the state (something else was shown in between).
+  void Invalidate() { valid_ = false; }
+
+ private:
+  struct Pictures;
+  std::unique_ptr<Pictures> pictures_;
+  bool valid_ = false;
+};
 
 // The time bar alone: a full bar shows 179 ticks, the warning blinks below 40.
 void vDrawTimeBar();

@@ -190,6 +190,14 @@ int DeactivateBuffers() {
 
 int GetActiveBuffer() { return Raster().active; }
 
+bool ViewActiveBuffer(BufferView& view) {
+  const RasterTarget& t = Raster().target;
+  view = BufferView{};
+  if (!t.pixels) return false;
+  view = BufferView{t.pixels, t.width, t.height, t.stride, t.bytesPerPixel};
+  return true;
+}
+
 int SetClipRect(int minx, int maxx, int miny, int maxy) {
   RasterState& st = Raster();
   if (st.active < 0) return 0;

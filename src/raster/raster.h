@@ -104,6 +104,17 @@ int PutBlockTransparent(const uint8_t* packed, int width, int height);
 // or the 1024 x 768 window are dropped.
 int PresentRect(int minx, int maxx, int miny, int maxy, int destx, int desty);
 
+// A read-only view of the active buffer's rows, top row first, for comparing frames.
+struct BufferView {
+  const uint8_t* pixels = nullptr;
+  int width = 0;
+  int height = 0;
+  int stride = 0;  // bytes from one row to the next
+  int bytesPerPixel = 0;
+};
+// False (and the view empty) when no buffer is active.
+bool ViewActiveBuffer(BufferView& view);
+
 // ---------------------------------------------------------------------------------------------
 // Prepared blocks: a packed block converted once into a buffer's own pixel format and cut into
 // the opaque runs of its rows, stored one after the other (black pixels are not stored). Sprites

@@ -1,5 +1,6 @@
 #include "screens/render.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "gfx/game_resources.h"
@@ -110,6 +111,23 @@ void DrawHintsLeft(const GameVars& vars) {
     gResources.hintAngels[0].Draw(screen::kHintsLeftX + screen::kHintsLeftStep * i,
                                   screen::kHintsLeftY);
   }
+}
+
+void TakePicture(const GameVars& vars, const int32_t* board, GameScreenPicture& picture) {
+  picture.ticks = std::clamp(vars.iTimeTicks, 0, screen::kTickCells);
+  picture.timeWarning = vars.bTimeWarning ? 1 : 0;
+  picture.shownScore = vars.iShownScore;
+  picture.bestScore = vars.iBestScore;
+  picture.level = vars.iLevel;
+  picture.hintsLeft = vars.iHintsLeft;
+  for (int i = 0; i < 2; ++i) {
+    picture.selected[i] = vars.iSelectedCount != 0 ? vars.aiSelectedCell[i] : -1;
+    picture.hinted[i] = vars.bHintShown ? vars.aiHintCell[i] : -1;
+  }
+  picture.hintFrame = vars.bHintShown ? (vars.iHintFrame & 3) : 0;
+  picture.blockedCell = vars.iBlockedCell;
+  picture.blockedBlink = vars.iBlockedCell >= 0 ? vars.bBlockedBlink : 0;
+  std::copy(board, board + kBoardCells, picture.board);
 }
 
 void DrawGameScreen(const GameVars& vars, const int32_t* board) {

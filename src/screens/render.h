@@ -9,6 +9,25 @@
 
 void DrawGameScreen(const GameVars& vars, const int32_t* board);
 
+// Everything the playing screen shows, so that a loop can tell whether a new frame would look
+// any different from the last one and skip drawing it. Kept next to the drawing code: whatever
+// DrawGameScreen starts to show must be added here too.
+struct GameScreenPicture {
+  int32_t ticks = 0;
+  uint8_t timeWarning = 0;
+  int32_t shownScore = 0, bestScore = 0, level = 0, hintsLeft = 0;
+  int32_t selected[2] = {-1, -1};
+  int32_t hinted[2] = {-1, -1};
+  int32_t hintFrame = 0;
+  int32_t blockedCell = -1;
+  uint8_t blockedBlink = 0;
+  int32_t board[kBoardCells] = {};
+  bool operator==(const GameScreenPicture&) const = default;
+};
+
+// What DrawGameScreen would show for this state.
+void TakePicture(const GameVars& vars, const int32_t* board, GameScreenPicture& picture);
+
 // The time bar and, while it blinks on, the time warning.
 void DrawTimeBar(const GameVars& vars);
 

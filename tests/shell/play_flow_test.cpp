@@ -9,6 +9,7 @@
 #include "play/game_state.h"
 #include "game_harness.h"
 #include "platform/clock.h"
+#include "platform/display.h"
 #include "play/game_loop.h"
 
 namespace {
@@ -70,6 +71,35 @@ TEST_F(PlayTest, EscapeLeavesWithoutGameOverAndWithoutSavingTheBest) {
   EXPECT_EQ(gs.iScore, 1000);
   EXPECT_GT(gs.iTimeTicks, 0);
   EXPECT_EQ(StoredBest(), 500);
+}
+
+// The playing screen presents only when its picture changes, and then only what changed: a tile
+// click sends a small rectangle, not the frame.
+TEST_F(PlayTest, ATileClickPresentsOnlyTheTileNotTheFrame) {
+  WritePattern(0, kSpread);
+  int step = 0;
+  uint64_t pixelsBefore = 0, presentsBefore = 0, pixelsAfter = 0, presentsAfter = 0;
+  uint32_t at = 0;
+  ASSERT_TRUE(Play([&](uint32_t now) {
+    if (step == 0 && h.ZoneReady("GAME_LOOP", now) && (now - gs.dwNextTick) > 300) {
+      // Just after a tick: the next one is 500 ms away.
+      pixelsBefore = PlatformPresentedPixels();
+      presentsBefore = PlatformPresentCount();
+      h.PressTile(gs.aiSolution[0]);
+      at = now;
+      step = 1;
+    } else if (step == 1 && now - at >= 100) {
+      pixelsAfter = PlatformPresentedPixels();
+      presentsAfter = PlatformPresentCount();
+      h.PressEscape();
+      step = 2;
+    }
+    return true;
+  }));
+  ASSERT_EQ(step, 2);
+  EXPECT_EQ(gs.iSelectedCount, 1);
+  EXPECT_GE(presentsAfter - presentsBefore, 1u);
+  EXPECT_LT(pixelsAfter - pixelsBefore, 120u * 120u) << "more than the tile was presented";
 }
 
 TEST_F(PlayTest, TheTimeBarStandsStillDuringTheHelp) {

@@ -7,6 +7,7 @@
 #include "play/game_state.h"
 #include "game_harness.h"
 #include "platform/clock.h"
+#include "platform/display.h"
 #include "screens/mouse_zones.h"
 #include "play/menus.h"
 #include "shell/shell.h"
@@ -152,6 +153,27 @@ TEST(HelpScreen, ClosesOnAPressAfterTheGuardOnEscapeOrAfterAMinute) {
                120000);
   EXPECT_GE(used, 1000u);
   EXPECT_LE(used, 1001u);
+}
+
+// A screen whose picture does not change presents its first frame and then nothing: the title
+// over its whole ten seconds.
+TEST(TitleScreen, AnUntouchedTitlePresentsNothingAfterItsFirstFrame) {
+  GameHarness h;
+  ASSERT_TRUE(h.StartVideo());
+  const uint32_t start = timeGetTime();
+  uint64_t presentsAtOneSecond = 0, presentsAtTheEnd = 0;
+  h.Run([&] { iTitleScreen(); },
+        [&](uint32_t now) {
+          if (presentsAtOneSecond == 0 && now - start >= 1000) {
+            presentsAtOneSecond = PlatformPresentCount();
+          }
+          presentsAtTheEnd = PlatformPresentCount();
+          return true;
+        },
+        12000);
+  EXPECT_FALSE(h.timedOut);
+  EXPECT_GT(presentsAtOneSecond, 0u);
+  EXPECT_EQ(presentsAtTheEnd, presentsAtOneSecond);
 }
 
 TEST(MainMenu, PressesOffTheButtonsOrWithTheRightButtonOnlyRenewTheGuard) {

@@ -1,0 +1,70 @@
+#include "gfx/presented_copy.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstring>
+
+bool PresentedCopy::Matches(const BufferView& frame, int slot) const {
+  return slot == slot_ && frame.width == width_ && frame.height == height_ &&
+         frame.bytesPerPixel == bytesPerPixel_;
+}
+
+bool PresentedCopy::ChangedSpan(const BufferView& frame, int y, int& first, int& last) const {
+  const size_t rowBytes = static_cast<size_t>(width_) * bytesPerPixel_;
+  const uint8_t* now = frame.pixels + static_cast<std::ptrdiff_t>(y) * frame.stride;
+  const uint8_t* was = bytes_.data() + static_cast<size_t>(y) * rowBytes;
+  if (std::memcmp(now, was, rowBytes) == 0) return false;
+  size_t a = 0, b = rowBytes - 1;
+  while (now[a] == was[a]) ++a;
+  while (now[b] == was[b]) --b;
+  first = static_cast<int>(a / bytesPerPixel_);
+  last = static_cast<int>(b / bytesPerPixel_);
+  return true;
+}
+
+void PresentedCopy::CopyRows(const BufferView& frame, const ChangedRect& r) {
+  const size_t rowBytes = static_cast<size_t>(width_) * bytesPerPixel_;
+  const size_t offset = static_cast<size_t>(r.x) * bytesPerPixel_;
+  const size_t bytes = static_cast<size_t>(r.w) * bytesPerPixel_;
+  for (int y = r.y; y < r.y + r.h; ++y) {
+    std::memcpy(bytes_.data() + static_cast<size_t>(y) * rowBytes + offset,
+                frame.pixels + static_cast<std::ptrdiff_t>(y) * frame.stride + offset, bytes);
+  }
+}
+
+std::vector<ChangedRect> PresentedCopy::TakeChanges(const BufferView& frame, int slot) {
+  std::vector<ChangedRect> changes;
+  if (frame.pixels == nullptr || frame.width < 1 || frame.height < 1) return changes;
+  ChangedRect whole{0, 0, frame.width, frame.height};
+  if (!Matches(frame, slot)) {
+    slot_ = slot;
+    width_ = frame.width;
+    height_ = frame.height;
+    bytesPerPixel_ = frame.bytesPerPixel;
+    bytes_.assign(static_cast<size_t>(width_) * height_ * bytesPerPixel_, 0);
+    CopyRows(frame, whole);
+    changes.push_back(whole);
+    return changes;
+  }
+  for (int band = 0; band < height_; band += kBandRows) {
+    int minX = width_, maxX = -1;
+    for (int y = band; y < std::min(band + kBandRows, height_); ++y) {
+      int first, last;
+      if (!ChangedSpan(frame, y, first, last)) continue;
+      minX = std::min(minX, first);
+      maxX = std::max(maxX, last);
+    }
+    if (maxX < 0) continue;
+    int bandEnd = std::min(band + kBandRows, height_);
+    ChangedRect r{minX, band, maxX - minX + 1, bandEnd - band};
+    if (!changes.empty() && changes.back().y + changes.back().h == band) {
+      ChangedRect& prev = changes.back();  // touches the band above: one rectangle for both
+      int left = std::min(prev.x, r.x), right = std::max(prev.x + prev.w, r.x + r.w);
+      prev = {left, prev.y, right - left, bandEnd - prev.y};
+    } else {
+      changes.push_back(r);
+    }
+  }
+  for (const ChangedRect& r : changes) CopyRows(frame, r);
+  return changes;
+}

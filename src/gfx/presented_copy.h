@@ -1,0 +1,32 @@
+#pragma once
+// A copy of the frame as it was last presented, so that presenting a new frame sends only the
+// rectangles whose pixels changed. A screen whose picture did not change presents nothing.
+#include <cstdint>
+#include <vector>
+
+#include "raster/raster.h"
+
+struct ChangedRect {
+  int x, y, w, h;
+};
+
+class PresentedCopy {
+ public:
+  // The rectangles in which `frame` differs from the copy, which is brought up to date. A frame
+  // of another buffer, size or format than the copy comes back whole.
+  std::vector<ChangedRect> TakeChanges(const BufferView& frame, int slot);
+  // Forgets the copy: the next frame is presented whole.
+  void Forget() { slot_ = -1; }
+
+ private:
+  // Rows are compared in bands of this many; changed bands that touch merge into one rectangle.
+  static constexpr int kBandRows = 16;
+  bool Matches(const BufferView& frame, int slot) const;
+  void CopyRows(const BufferView& frame, const ChangedRect& r);
+  // The changed columns of a row, in pixels; false when the row is the same.
+  bool ChangedSpan(const BufferView& frame, int y, int& first, int& last) const;
+
+  std::vector<uint8_t> bytes_;
+  int slot_ = -1;
+  int width_ = 0, height_ = 0, bytesPerPixel_ = 0;
+};
