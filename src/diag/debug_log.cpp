@@ -4,6 +4,8 @@
 #include <cstdarg>
 #include <cstdio>
 
+#include "platform/files.h"
+
 #ifndef TAVIMORA_TRACE
 #define TAVIMORA_TRACE 0
 #endif
@@ -18,7 +20,7 @@ void AppendLine(const char* fileName, const char* format, va_list args) {
   int length = std::vsnprintf(line, sizeof line, format, args);
   if (length < 0) return;
   if (length >= kLineBufferSize) length = kLineBufferSize - 1;  // cut, never overrun
-  FILE* f = std::fopen(fileName, "a+");
+  FILE* f = PlatformOpen(fileName, "a+");  // in the player's folder once start-up chose it
   if (f == nullptr) return;  // an unwritable log never stops the game
   std::fwrite(line, 1, static_cast<size_t>(length), f);
   std::fclose(f);

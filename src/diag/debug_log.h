@@ -1,5 +1,6 @@
 #pragma once
-// The two trace files in the working directory: "debug.txt", the general trace, and
+// The two trace files, kept with the player's files (the working directory unless start-up moved
+// them, shell/data_dir.h): "debug.txt", the general trace, and
 // "graphics_debug.txt", which reports images the loader could not find. Each call appends one
 // formatted line and closes the file again, so every line is on disk when the call returns.
 
