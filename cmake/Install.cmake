@@ -52,8 +52,14 @@ add_custom_command(
   DEPENDS ${PROJECT_SOURCE_DIR}/dist/tavimora.6
   VERBATIM)
 add_custom_target(tavimora_dist ALL DEPENDS ${TAVIMORA_DIST_DIR}/icons/256.png
-                  ${TAVIMORA_SCREENSHOT} ${TAVIMORA_DIST_DIR}/tavimora.6.gz)
-add_dependencies(tavimora_dist tavimora_content)
+                  ${TAVIMORA_DIST_DIR}/tavimora.6.gz)
+# The screenshot is for publishing, so sanitizer builds leave it out (target tavimora_screenshot).
+if(TAVIMORA_SANITIZE)
+  add_custom_target(tavimora_screenshot DEPENDS ${TAVIMORA_SCREENSHOT})
+else()
+  add_custom_target(tavimora_screenshot ALL DEPENDS ${TAVIMORA_SCREENSHOT})
+endif()
+add_dependencies(tavimora_screenshot tavimora_content)
 
 install(TARGETS tavimora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The content tree without what a run from the build folder may have left in it.
