@@ -22,6 +22,10 @@ std::string TakeSdlString(char* text) {
 std::string PlatformExecutableFolder() { return TakeSdlString(SDL_GetBasePath()); }
 
 bool PlatformUserDataFolder(const char* app, std::string& folder, std::string& error) {
+  // An empty or relative XDG_DATA_HOME counts as unset, as the XDG rules say; SDL would take it
+  // as it is and make the folder under / or the working directory.
+  const char* dataHome = std::getenv("XDG_DATA_HOME");
+  if (dataHome != nullptr && dataHome[0] != '/') ::unsetenv("XDG_DATA_HOME");
   folder = TakeSdlString(SDL_GetPrefPath("", app));
   if (folder.empty()) error = SDL_GetError();
   return !folder.empty();

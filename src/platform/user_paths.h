@@ -9,6 +9,7 @@ std::string PlatformExecutableFolder();
 
 // The per-user data folder of `app` ($XDG_DATA_HOME/app, by default ~/.local/share/app), ending
 // in '/' and created when missing. False, with the reason in `error`, when it cannot be had.
+// Drops an XDG_DATA_HOME that is empty or relative from the environment.
 bool PlatformUserDataFolder(const char* app, std::string& folder, std::string& error);
 
 // A new folder only this user can use, under the system's temporary folder; empty on failure.

@@ -93,6 +93,19 @@ TEST_F(PlayerFiles, StayBesideAWritableCopyOnlyWhenItAlreadyKeepsTheBest) {
   EXPECT_FALSE(bKeepsPlayerFiles({cwd_.path(), DataFolderKind::kInstalled}));  // never written
 }
 
+// An empty or relative XDG_DATA_HOME is ignored, so the folder is never made under / or the
+// working directory.
+TEST_F(PlayerFiles, FolderIgnoresAnXdgDataHomeThatIsNotAbsolute) {
+  setenv("HOME", cwd_.path().c_str(), 1);
+  for (const char* dataHome : {"", "relative"}) {
+    setenv("XDG_DATA_HOME", dataHome, 1);
+    std::string folder, error;
+    ASSERT_TRUE(PlatformUserDataFolder("tavimora", folder, error)) << error;
+    EXPECT_EQ(folder, cwd_.path() + "/.local/share/tavimora/");
+  }
+  EXPECT_FALSE(fs::exists("relative"));
+}
+
 // The disk fills up while the best score is saved (a file size limit stands in for it): the
 // old file stays whole and no partial file is left.
 TEST_F(PlayerFiles, FullDiskWhileSavingKeepsTheOldBest) {
