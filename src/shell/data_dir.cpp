@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "diag/debug_log.h"
 #include "platform/user_paths.h"
 #include "platform/window.h"
 
@@ -22,7 +23,8 @@ constexpr char kUsage[] =
     "Without it the game uses TAVIMORA_DATA_DIR, else looks beside the program, then in the\n"
     "installed data folder. Scores are kept in $XDG_DATA_HOME/tavimora (~/.local/share/tavimora).\n";
 
-// The files the game writes, by the game's own paths, and their names in the player's folder.
+// The files the game writes into its content tree, by the game's own paths, and their names in
+// the player's folder. The trace files follow the folder given to vSetTraceFolder.
 struct PlayerFile {
   const char* gamePath;
   const char* name;
@@ -31,8 +33,6 @@ constexpr PlayerFile kPlayerFiles[] = {
     {"content\\levels\\scr.dat", "scr.dat"},
     {"content\\levels\\scores.txt", "scores.txt"},
     {"content\\art\\temp.pcx", "temp.pcx"},
-    {"debug.txt", "debug.txt"},
-    {"graphics_debug.txt", "graphics_debug.txt"},
 };
 
 std::string gPlayerFolder;
@@ -149,6 +149,7 @@ bool bKeepsPlayerFiles(const DataFolderCandidate& found) {
 void vUsePlayerFolder(const std::string& folder, const std::string& contentFolder) {
   gPlayerFolder = folder;
   if (folder.empty()) return;
+  vSetTraceFolder(folder);
   for (const PlayerFile& file : kPlayerFiles) PlatformRedirectPath(file.gamePath, folder + file.name);
   std::error_code ec;
   const fs::path table = fs::path(folder) / "scores.txt";

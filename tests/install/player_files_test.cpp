@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <string>
 
-#include "board/game_state.h"
 #include "diag/debug_log.h"
 #include "platform/files.h"
 #include "platform/user_paths.h"
@@ -29,8 +28,10 @@ std::string FoundIn(const std::vector<DataFolderCandidate>& candidates) {
 
 class PlayerFiles : public ::testing::Test {
  protected:
-  void SetUp() override { vResetGameState(); }
-  void TearDown() override { PlatformClearRedirects(); }
+  void TearDown() override {
+    PlatformClearRedirects();
+    vSetTraceFolder("");
+  }
   ScopedTempCwd cwd_;
 };
 }  // namespace
@@ -70,7 +71,8 @@ TEST_F(PlayerFiles, GoToThePlayersFolderAndTheShippedTableSeedsItOnce) {
   vUsePlayerFolder(player, cwd_.path());
   vLoadHighScores();
   EXPECT_STREQ(aHighScores[0].name, "Shipped");
-  vLoadBestScore();
+  int32_t best = 0;
+  vLoadBestScore(best);
   GraphicsDebugLog("a line\n");
   EXPECT_TRUE(fs::exists(player + "scr.dat"));
   EXPECT_TRUE(fs::exists(player + "graphics_debug.txt"));
@@ -117,8 +119,8 @@ TEST_F(PlayerFiles, FullDiskWhileSavingKeepsTheOldBest) {
         rlimit limit{};
         limit.rlim_cur = limit.rlim_max = 2;
         setrlimit(RLIMIT_FSIZE, &limit);
-        gs.iShownScore = 20000;
-        vSaveBestScore();
+        int32_t held = 9000;
+        vSaveBestScore(20000, held);
         std::exit(0);
       },
       ::testing::ExitedWithCode(0), "");
