@@ -52,22 +52,24 @@ void vCheckLoaded(FileKind kind, int32_t before, const std::string& fileBytes) {
   }
 }
 
-// After vSaveBestScore: stored when the displayed score reaches the stored one (a folder in the
-// file's place cannot be replaced, and reads as no best score).
+// After vSaveBestScore: stored when the displayed score reaches the stored one. A folder in the
+// file's place is a best score that cannot be read: nothing is saved.
 void vCheckSaved(FileKind kind, int32_t loaded, const std::string& fileBefore) {
-  int32_t stored = kind == kFolder ? 0 : Overlaid(0, fileBefore);
   bool exists = false;
   FuzzFileBytes(kTemporary, &exists);
   FUZZ_CHECK(!exists);  // a failed write leaves nothing behind
   std::string now = FuzzFileBytes(kFile, &exists);
-  if (gs.iShownScore >= stored) {
+  if (kind == kFolder) {
+    FUZZ_CHECK(gs.iBestScore == loaded && now.empty());
+    return;
+  }
+  if (gs.iShownScore >= Overlaid(0, fileBefore)) {
     FUZZ_CHECK(gs.iBestScore == gs.iShownScore);
-    if (kind != kFolder) FUZZ_CHECK(now == Le32(gs.iShownScore));
+    FUZZ_CHECK(now == Le32(gs.iShownScore));
   } else {
     FUZZ_CHECK(gs.iBestScore == loaded);
-    if (kind != kFolder) FUZZ_CHECK(now == fileBefore);
+    FUZZ_CHECK(now == fileBefore);
   }
-  if (kind == kFolder) FUZZ_CHECK(now.empty());
 }
 }  // namespace
 

@@ -5,12 +5,15 @@
 
 #include <cstdio>
 
+#include "platform/user_paths.h"
+
 std::string PlatformPath(const char* gamePath) {
   std::string path(gamePath);
   for (char& c : path) {
     if (c == '\\') c = '/';
   }
-  return path;
+  std::string redirected = PlatformRedirectedPath(path);
+  return redirected.empty() ? path : redirected;
 }
 
 FILE* PlatformOpen(const char* gamePath, const char* mode) {

@@ -4,7 +4,8 @@
 #include <cstdio>
 #include <string>
 
-// The game path turned into a path for this system.
+// The game path turned into a path for this system, or where it was redirected to
+// (PlatformRedirectPath, platform/user_paths.h).
 std::string PlatformPath(const char* gamePath);
 
 // fopen of a game path.

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
 
+#include "diag/debug_log.h"
 #include "platform/files.h"
 
 HighScoreEntry aHighScores[kHighScoreEntries];
@@ -53,20 +55,35 @@ int32_t iParseScore(const char* text) {
   return static_cast<int32_t>(value);
 }
 
-// The stored best score; false when scr.dat cannot be opened. A short file changes only the
-// bytes it holds.
-bool bReadStoredBest(int32_t& value) {
+// What reading scr.dat found. A file that exists but cannot be read (permissions, too many open
+// files, an I/O error) is not a missing one: it may hold a higher best, so it is never replaced.
+enum class StoredBest { kRead, kMissing, kUnreadable };
+
+// The stored best score into `value`; `error` says why it could not be read. A short file
+// changes only the bytes it holds.
+StoredBest ReadStoredBest(int32_t& value, int& error) {
+  errno = 0;
   FILE* f = PlatformOpen(kBestScorePath, "rb");
-  if (f == nullptr) return false;
+  if (f == nullptr) {
+    error = errno;
+    return error == ENOENT ? StoredBest::kMissing : StoredBest::kUnreadable;
+  }
   unsigned char bytes[4];
   size_t n = std::fread(bytes, 1, sizeof bytes, f);
+  error = std::ferror(f) ? (errno != 0 ? errno : EIO) : 0;
   std::fclose(f);
+  if (error != 0) return StoredBest::kUnreadable;
   uint32_t v = static_cast<uint32_t>(value);
   for (size_t i = 0; i < n; ++i) {
     v = (v & ~(0xFFu << (8 * i))) | (uint32_t{bytes[i]} << (8 * i));
   }
   value = static_cast<int32_t>(v);
-  return true;
+  return StoredBest::kRead;
+}
+
+void vTraceUnreadableBest(const char* caller, int error) {
+  vDebugLog("%s() Cannot read %s (%s): left as it is, nothing saved\n", caller,
+            PlatformPath(kBestScorePath).c_str(), std::strerror(error));
 }
 
 void vWriteStoredBest(int32_t value) {
@@ -99,13 +116,21 @@ void vLoadHighScores() {
 }
 
 void vLoadBestScore(int32_t& iBestScore) {
-  if (bReadStoredBest(iBestScore)) return;
-  vWriteStoredBest(iBestScore);
+  int error = 0;
+  switch (ReadStoredBest(iBestScore, error)) {
+    case StoredBest::kRead: return;
+    case StoredBest::kMissing: vWriteStoredBest(iBestScore); return;
+    case StoredBest::kUnreadable: vTraceUnreadableBest("vLoadBestScore", error); return;
+  }
 }
 
 void vSaveBestScore(int32_t iShownScore, int32_t& iBestScore) {
-  int32_t stored = 0;  // an unreadable file counts as no best score yet
-  bReadStoredBest(stored);
+  int32_t stored = 0;  // no file yet: no best score yet
+  int error = 0;
+  if (ReadStoredBest(stored, error) == StoredBest::kUnreadable) {
+    vTraceUnreadableBest("vSaveBestScore", error);
+    return;
+  }
   if (iShownScore < stored) return;
   iBestScore = iShownScore;
   vWriteStoredBest(iBestScore);

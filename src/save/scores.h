@@ -20,9 +20,10 @@ extern const char* const kScoreTablePath;
 // Fills the table from scores.txt, or with "Player" and 10000 down to 1000 when there is none.
 void vLoadHighScores();
 
-// Reads the stored best score into iBestScore, or creates scr.dat with its current value.
+// Reads the stored best score into iBestScore, or creates scr.dat with its current value when
+// there is none. A scr.dat that exists but cannot be read is left untouched.
 void vLoadBestScore(int32_t& iBestScore);
 
 // At game over: stores the displayed score, and makes it the best, when it is at least the
-// stored best.
+// stored best (no file counts as 0). Skipped when scr.dat exists but cannot be read.
 void vSaveBestScore(int32_t iShownScore, int32_t& iBestScore);

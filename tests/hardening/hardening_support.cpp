@@ -155,6 +155,9 @@ GameRun RunGameBinary(const std::string& dir, double waitSeconds) {
   GameRun run;
   const std::string errPath = dir + "/stderr.txt";
   std::vector<std::string> env = HeadlessEnvironment();
+  // The player's folder inside the test's own, never the real home.
+  std::erase_if(env, [](const std::string& e) { return e.rfind("XDG_DATA_HOME=", 0) == 0; });
+  env.push_back("XDG_DATA_HOME=" + dir + "/player-data");
   std::vector<char*> envp;
   for (std::string& e : env) envp.push_back(e.data());
   envp.push_back(nullptr);

@@ -16,7 +16,7 @@ export DISPLAY=:$(cat "$WORK/display")
 
 cd "$WORK"
 unset SDL_VIDEODRIVER
-SDL_AUDIODRIVER=dummy ./tavimora >"$WORK/stdout" 2>"$WORK/stderr" &
+SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$WORK/player-data" ./tavimora >"$WORK/stdout" 2>"$WORK/stderr" &
 GAME_PID=$!
 
 if ! FIRST_MS=$("$PROBE" wait Tavimora 30); then

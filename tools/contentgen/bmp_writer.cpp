@@ -42,14 +42,17 @@ std::vector<uint8_t> EncodeBmp24(const Image& image) {
   return out;
 }
 
-Image MakeIcon(int size) {
-  Canvas c(size, size);
-  cairo_t* cr = c.cr();
+void PaintIcon(cairo_t* cr, int size) {
   double scale = size / double(kTileHeight) * 0.98;
   cairo_translate(cr, (size - kTileWidth * scale) / 2, 0);
   cairo_scale(cr, scale, scale);
   PaintTileBody(cr);
   PaintTileFace(cr, 1);
+}
+
+Image MakeIcon(int size) {
+  Canvas c(size, size);
+  PaintIcon(c.cr(), size);
   return c.Masked({20, 30, 26});
 }
 

@@ -9,7 +9,10 @@ namespace contentgen {
 
 std::vector<uint8_t> EncodeBmp24(const Image& image);
 
-// The window icon: a small tile with the red dragon, on black.
+// The icon's picture, a tile with the red dragon, drawn into a size x size square.
+void PaintIcon(cairo_t* cr, int size);
+
+// The window icon: that picture on black.
 Image MakeIcon(int size);
 
 }  // namespace contentgen

@@ -3,6 +3,7 @@
 //
 //   tavimora_contentgen --out CONTENT_DIR --layouts LAYOUT_DIR
 //   tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR]
+//   tavimora_contentgen --icons ICON_DIR      (the desktop icons, 16.png ... 256.png)
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "content_writer.h"
+#include "desktop_icons.h"
 #include "preview.h"
 
 using namespace contentgen;
@@ -21,7 +23,8 @@ constexpr int kDealSeeds = 200;
 int Usage() {
   std::fprintf(stderr,
                "usage: tavimora_contentgen --out CONTENT_DIR --layouts LAYOUT_DIR\n"
-               "       tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR]\n");
+               "       tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR]\n"
+               "       tavimora_contentgen --icons ICON_DIR\n");
   return 2;
 }
 
@@ -35,14 +38,16 @@ bool bMakeFolder(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string out, layouts, preview;
+  std::string out, layouts, preview, icons;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--out") == 0) out = argv[i + 1];
     else if (std::strcmp(argv[i], "--layouts") == 0) layouts = argv[i + 1];
     else if (std::strcmp(argv[i], "--preview") == 0) preview = argv[i + 1];
+    else if (std::strcmp(argv[i], "--icons") == 0) icons = argv[i + 1];
     else return Usage();
   }
   if (argc % 2 == 0) return Usage();
+  if (!icons.empty()) return bMakeFolder(icons) && bWriteDesktopIcons(icons) ? 0 : 1;
   if (!preview.empty()) {
     std::vector<Layout> shown;
     if (!layouts.empty() && !bLoadLayouts(layouts, shown)) return 1;
