@@ -95,7 +95,9 @@ std::string ShapeKey(const Layout& l) {
     }
     std::sort(tiles.begin(), tiles.end());
     std::string k;
-    for (const auto& t : tiles) k += std::to_string(t[0] - left) + "," + std::to_string(t[1] - top) + "," + std::to_string(t[2]) + ";";
+    for (const auto& t : tiles) {
+      k += std::to_string(t[0] - left) + "," + std::to_string(t[1] - top) + "," + std::to_string(t[2]) + ";";
+    }
     return k;
   };
   return std::min(key(1), key(-1));

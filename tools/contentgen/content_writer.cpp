@@ -98,7 +98,9 @@ bool bWriteLevels(const std::string& layoutFolder, const std::string& levelFolde
   if (!bLoadLayouts(layoutFolder, layouts)) return false;
   for (size_t i = 0; i < layouts.size(); ++i) {
     std::string error;
-    if (!bVerifyDeals(layouts[i], dealSeeds, error)) return bFail(layoutFolder + "/" + layouts[i].name + ".txt: " + error);
+    if (!bVerifyDeals(layouts[i], dealSeeds, error)) {
+      return bFail(layoutFolder + "/" + layouts[i].name + ".txt: " + error);
+    }
     if (!bSave(levelFolder + "/level" + std::to_string(i) + ".dat", PatternBytes(layouts[i]))) return false;
   }
   RemoveStaleLevels(levelFolder, layouts.size());

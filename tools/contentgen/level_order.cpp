@@ -1,7 +1,6 @@
 #include "level_order.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <numeric>
 
 #include "layout_figures.h"
@@ -58,12 +57,11 @@ std::string LevelOrderTable(const std::vector<Layout>& layouts) {
       "challenge = tiles + 10 x (layers - 1) + 60 x (tiles - free at start) / tiles\n\n"
       "| level | file | layout | tiles | layers | free at start | challenge |\n"
       "|------:|------|--------|------:|-------:|--------------:|----------:|\n";
-  char row[256];
   for (size_t i = 0; i < layouts.size(); ++i) {
     LevelFigures f = FiguresOf(layouts[i]);
-    std::snprintf(row, sizeof row, "| %d | level%zu.dat | %s | %d | %d | %d | %d |\n", int(i + 1), i,
-                  layouts[i].name.c_str(), f.tiles, f.layers, f.freeAtStart, f.challenge);
-    table += row;
+    table += "| " + std::to_string(i + 1) + " | level" + std::to_string(i) + ".dat | " + layouts[i].name + " | " +
+             std::to_string(f.tiles) + " | " + std::to_string(f.layers) + " | " + std::to_string(f.freeAtStart) +
+             " | " + std::to_string(f.challenge) + " |\n";
   }
   return table;
 }
