@@ -47,8 +47,9 @@ TEST(ContentWriter, ArchiveHoldsEveryImageAsAPcxMemberBackToBack) {
 
 TEST(ContentWriter, LevelsFollowTheLayoutsAndStaleOnesGo) {
   ScopedTempCwd cwd;
-  WriteWholeFile("layouts/00_a.txt", kTwoTiles);
-  WriteWholeFile("layouts/01_b.txt", "layer 0\n\no.o.o.o\n");
+  // Name order puts the row of four first; the level order puts the easier pair first.
+  WriteWholeFile("layouts/a_row.txt", "layer 0\n\no.o.o.o\n");
+  WriteWholeFile("layouts/b_pair.txt", kTwoTiles);
   WriteWholeFile("layouts/notes.md", "not a layout");
   WriteWholeFile("levels/level7.dat", "old");
   WriteWholeFile("levels/scr.dat", "keep");
@@ -58,7 +59,8 @@ TEST(ContentWriter, LevelsFollowTheLayoutsAndStaleOnesGo) {
   EXPECT_FALSE(std::filesystem::exists("levels/level2.dat"));
   EXPECT_FALSE(std::filesystem::exists("levels/level7.dat"));
   EXPECT_EQ(ReadWholeFile("levels/scr.dat"), "keep");
-  EXPECT_EQ(ReadWholeFile("levels/level1.dat")[4 * 2], 1);
+  EXPECT_EQ(ReadWholeFile("levels/level0.dat")[0], 0);
+  EXPECT_EQ(ReadWholeFile("levels/level1.dat")[0], 1);
 }
 
 TEST(ContentWriter, ABrokenLayoutStopsTheLevels) {

@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 
+#include "contentgen/content_writer.h"
 #include "contentgen/deal_check.h"
 #include "contentgen/layouts.h"
+#include "contentgen/level_order.h"
 
 using namespace contentgen;
 
@@ -75,16 +80,67 @@ TEST(Layouts, RejectsMistakesWithAMessageThatPointsAtThem) {
   EXPECT_NE(Parse("layer 0\n" + fifteen + "o.o.\n", l).find("stick out"), std::string::npos);
 }
 
-TEST(Layouts, FirstLevelIsSmallAndTheFilesComeInNameOrder) {
-  std::vector<std::string> files = LayoutFiles(TAVIMORA_LAYOUT_DIR);
-  ASSERT_GE(files.size(), 20u);
-  EXPECT_NE(files[0].find("00_little_pagoda.txt"), std::string::npos);
-  Layout first, last;
-  ASSERT_EQ(Parse(ReadFile(files[0]), first), "");
-  EXPECT_EQ(first.tiles, 24);
-  ASSERT_EQ(Parse(ReadFile(files.back()), last), "");
-  EXPECT_GE(last.tiles, 140);
+namespace {
+
+// A layout's shape wherever it stands on the board and whichever way it faces.
+std::string ShapeKey(const Layout& l) {
+  auto key = [&](int sign) {
+    std::vector<std::array<int, 3>> tiles;
+    int left = 99, top = 99;
+    for (int i = 0; i < kLayoutCells; ++i) {
+      if (!l.cells[size_t(i)]) continue;
+      tiles.push_back({sign * (i % 28), i % 448 / 28, i / 448});
+      left = std::min(left, tiles.back()[0]);
+      top = std::min(top, tiles.back()[1]);
+    }
+    std::sort(tiles.begin(), tiles.end());
+    std::string k;
+    for (const auto& t : tiles) {
+      k += std::to_string(t[0] - left) + "," + std::to_string(t[1] - top) + "," + std::to_string(t[2]) + ";";
+    }
+    return k;
+  };
+  return std::min(key(1), key(-1));
+}
+
+}  // namespace
+
+TEST(Layouts, TheShippedSetHasSixtyShapesFromSmallToClassicSize) {
+  std::vector<Layout> layouts;
+  ASSERT_TRUE(bLoadLayouts(TAVIMORA_LAYOUT_DIR, layouts));
+  ASSERT_GE(layouts.size(), 60u);
+  std::set<std::string> shapes;
+  for (const Layout& l : layouts) EXPECT_TRUE(shapes.insert(ShapeKey(l)).second) << l.name << " repeats a shape";
+  EXPECT_LE(layouts.front().tiles, 30);
+  EXPECT_GE(layouts.back().tiles, 140);
   EXPECT_TRUE(LayoutFiles("/no/such/folder").empty());
+}
+
+TEST(Layouts, TheCommittedLevelTableMatchesTheLayouts) {
+  std::vector<Layout> layouts;
+  ASSERT_TRUE(bLoadLayouts(TAVIMORA_LAYOUT_DIR, layouts));
+  EXPECT_EQ(ReadFile(TAVIMORA_LEVEL_TABLE), LevelOrderTable(layouts))
+      << "data/levels.md is out of date; refresh it from the top of the source tree with\n"
+         "  build/release/tools/tavimora_contentgen --layouts data/layouts --write-order data/levels.md";
+}
+
+TEST(Layouts, LevelsGrowInChallengeCountedByTheGamesFreeTileRule) {
+  // Three in a row and one on the middle: the ends and the top one are free.
+  Layout hard;
+  ASSERT_EQ(Parse("layer 0\n...\n..o.o.o\nlayer 1\n...\n....o\n", hard), "");
+  LevelFigures f = FiguresOf(hard);
+  EXPECT_EQ(f.tiles, 4);
+  EXPECT_EQ(f.layers, 2);
+  EXPECT_EQ(f.freeAtStart, 3);
+  EXPECT_EQ(f.challenge, 4 + 10 + 60 * 1 / 4);
+  Layout easy;
+  ASSERT_EQ(Parse("layer 0\n...\n..o.o\n", easy), "");
+  std::vector<Layout> layouts{hard, easy, easy};
+  layouts[0].name = "a";
+  layouts[1].name = "z";
+  layouts[2].name = "m";
+  SortIntoLevelOrder(layouts);
+  EXPECT_EQ(layouts[0].name + layouts[1].name + layouts[2].name, "mza");
 }
 
 namespace {

@@ -12,6 +12,7 @@
 #include "catalogue.h"
 #include "deal_check.h"
 #include "layouts.h"
+#include "level_order.h"
 #include "music.h"
 #include "sounds.h"
 
@@ -85,22 +86,32 @@ bool bLoadLayouts(const std::string& layoutFolder, std::vector<Layout>& layouts)
     Layout layout;
     if (!bReadText(file, text)) return bFail("cannot read " + file);
     if (!bParseLayout(text, layout, error)) return bFail(file + ": " + error);
+    layout.name = std::filesystem::path(file).stem().string();
     layouts.push_back(layout);
   }
+  SortIntoLevelOrder(layouts);
   return true;
 }
 
 bool bWriteLevels(const std::string& layoutFolder, const std::string& levelFolder, int dealSeeds) {
   std::vector<Layout> layouts;
   if (!bLoadLayouts(layoutFolder, layouts)) return false;
-  std::vector<std::string> files = LayoutFiles(layoutFolder);
   for (size_t i = 0; i < layouts.size(); ++i) {
     std::string error;
-    if (!bVerifyDeals(layouts[i], dealSeeds, error)) return bFail(files[i] + ": " + error);
+    if (!bVerifyDeals(layouts[i], dealSeeds, error)) {
+      return bFail(layoutFolder + "/" + layouts[i].name + ".txt: " + error);
+    }
     if (!bSave(levelFolder + "/level" + std::to_string(i) + ".dat", PatternBytes(layouts[i]))) return false;
   }
   RemoveStaleLevels(levelFolder, layouts.size());
   return true;
+}
+
+bool bWriteLevelOrder(const std::string& layoutFolder, const std::string& tablePath) {
+  std::vector<Layout> layouts;
+  if (!bLoadLayouts(layoutFolder, layouts)) return false;
+  std::string table = LevelOrderTable(layouts);
+  return bSave(tablePath, std::vector<uint8_t>(table.begin(), table.end()));
 }
 
 }  // namespace contentgen

@@ -17,11 +17,14 @@ bool bWriteSoundEffects(const std::string& soundFolder);
 // content/sound: backmusic0.mp3 .. backmusic2.mp3.
 bool bWriteMusic(const std::string& soundFolder);
 
-// Reads and checks every layout source of a folder, in level order.
+// Reads and checks every layout source of a folder, in level order (see level_order.h).
 bool bLoadLayouts(const std::string& layoutFolder, std::vector<Layout>& layouts);
 
-// content/levels: level0.dat .. levelN.dat from the layout sources, each checked and dealt
-// `dealSeeds` times; stale level files past the last one are removed.
+// content/levels: level0.dat .. levelN.dat from the layout sources in level order, each checked
+// and dealt `dealSeeds` times; stale level files past the last one are removed.
 bool bWriteLevels(const std::string& layoutFolder, const std::string& levelFolder, int dealSeeds);
+
+// The table of the level order with each layout's figures (the committed copy: data/levels.md).
+bool bWriteLevelOrder(const std::string& layoutFolder, const std::string& tablePath);
 
 }  // namespace contentgen

@@ -21,6 +21,7 @@ constexpr int kLayoutCells = kLayoutColumns * kLayoutRows * kLayoutLayers;
 struct Layout {
   std::vector<int32_t> cells = std::vector<int32_t>(kLayoutCells, 0);  // 1 at tile origins
   int tiles = 0;
+  std::string name;  // the source file's name without ".txt"
 };
 
 // Parses and checks a layout; on failure returns false with a message naming the line.
@@ -29,7 +30,7 @@ bool bParseLayout(const std::string& text, Layout& layout, std::string& error);
 // The pattern file's bytes.
 std::vector<uint8_t> PatternBytes(const Layout& layout);
 
-// The layout sources of a folder (files ending in ".txt"), sorted by name: level 0 first.
+// The layout sources of a folder (files ending in ".txt"), sorted by name.
 std::vector<std::string> LayoutFiles(const std::string& folder);
 
 }  // namespace contentgen

@@ -1,7 +1,8 @@
 // tavimora_contentgen: writes the game's content tree (art archive, icons, sounds, music, level
-// patterns), or preview pictures of the art.
+// patterns), the table of the level order, or preview pictures of the art.
 //
-//   tavimora_contentgen --out CONTENT_DIR --layouts LAYOUT_DIR
+//   tavimora_contentgen --out CONTENT_DIR --layouts LAYOUT_DIR [--write-order TABLE]
+//   tavimora_contentgen --layouts LAYOUT_DIR --write-order TABLE
 //   tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR]
 //   tavimora_contentgen --icons ICON_DIR      (the desktop icons, 16.png ... 256.png)
 #include <cstdio>
@@ -22,7 +23,8 @@ constexpr int kDealSeeds = 200;
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: tavimora_contentgen --out CONTENT_DIR --layouts LAYOUT_DIR\n"
+               "usage: tavimora_contentgen --out CONTENT_DIR --layouts LAYOUT_DIR [--write-order TABLE]\n"
+               "       tavimora_contentgen --layouts LAYOUT_DIR --write-order TABLE\n"
                "       tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR]\n"
                "       tavimora_contentgen --icons ICON_DIR\n");
   return 2;
@@ -38,12 +40,13 @@ bool bMakeFolder(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string out, layouts, preview, icons;
+  std::string out, layouts, preview, icons, order;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--out") == 0) out = argv[i + 1];
     else if (std::strcmp(argv[i], "--layouts") == 0) layouts = argv[i + 1];
     else if (std::strcmp(argv[i], "--preview") == 0) preview = argv[i + 1];
     else if (std::strcmp(argv[i], "--icons") == 0) icons = argv[i + 1];
+    else if (std::strcmp(argv[i], "--write-order") == 0) order = argv[i + 1];
     else return Usage();
   }
   if (argc % 2 == 0) return Usage();
@@ -53,7 +56,9 @@ int main(int argc, char** argv) {
     if (!layouts.empty() && !bLoadLayouts(layouts, shown)) return 1;
     return bMakeFolder(preview) && bWritePreviews(preview, shown) ? 0 : 1;
   }
-  if (out.empty() || layouts.empty()) return Usage();
+  if (layouts.empty() || (out.empty() && order.empty())) return Usage();
+  if (!order.empty() && !bWriteLevelOrder(layouts, order)) return 1;
+  if (out.empty()) return 0;
 
   std::string art = out + "/art", sound = out + "/sound", levels = out + "/levels";
   bool ok = bMakeFolder(art) && bMakeFolder(sound) && bMakeFolder(levels) &&
