@@ -31,6 +31,10 @@ int PlatformDesktopBitsPerPixel();
 // the desktop mode.
 int PlatformSetDisplayMode(int width, int height, int depth, bool fullScreen);
 
+// For tests: from now on full-screen modes deeper than `bits` are refused, as by a display that
+// lacks them (0, the start value: none is refused).
+void PlatformLimitDisplayDepth(int bits);
+
 // The latest presented frame as 0x00RRGGBB values, row by row from the top; false before the
 // first present. Used by the main thread to show it and by tests to read it back.
 bool PlatformLastPresented(std::vector<uint32_t>& rgb, int& width, int& height);

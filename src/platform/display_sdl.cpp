@@ -72,6 +72,8 @@ int PlatformDesktopBitsPerPixel() {
 }
 
 namespace {
+std::atomic<int> gDepthLimit{0};
+
 Uint32 FormatForDepth(int depth) {
   switch (depth) {
     case 16: return SDL_PIXELFORMAT_RGB565;
@@ -86,6 +88,8 @@ int PlatformSetDisplayMode(int width, int height, int depth, bool fullScreen) {
   if (window == nullptr) return 0;  // no window yet: nothing to change
   if (depth == 0) return SDL_SetWindowFullscreen(window, 0) == 0 ? 0 : -1;
   if (!fullScreen) return 0;
+  const int limit = gDepthLimit.load(std::memory_order_relaxed);
+  if (limit != 0 && depth > limit) return -1;
   SDL_DisplayMode wanted{FormatForDepth(depth), width, height, 0, nullptr};
   SDL_DisplayMode closest;
   if (SDL_GetClosestDisplayMode(0, &wanted, &closest) == nullptr) return -1;
@@ -96,6 +100,8 @@ int PlatformSetDisplayMode(int width, int height, int depth, bool fullScreen) {
   if (SDL_SetWindowDisplayMode(window, &closest) != 0) return -1;
   return SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN) == 0 ? 0 : -1;
 }
+
+void PlatformLimitDisplayDepth(int bits) { gDepthLimit.store(bits, std::memory_order_relaxed); }
 
 bool PlatformLastPresented(std::vector<uint32_t>& rgb, int& width, int& height) {
   std::lock_guard<std::mutex> lock(gFrameLock);

@@ -1,15 +1,11 @@
 #pragma once
-// Boards and pattern files for the rules' tests.
-#include <array>
+// The game's own board and pattern files for the play layer's tests.
 #include <string>
 #include <vector>
 
 #include "play/board.h"
+#include "rules/test_layouts.h"
 #include "support/temp_dir.h"
-
-using Tile = std::array<int, 3>;  // x, y, z
-
-inline CellIndex Cell(const Tile& t) { return iGetCellIndex(t[0], t[1], t[2]); }
 
 inline void Place(const std::vector<Tile>& tiles, int32_t face = 1) {
   for (const Tile& t : tiles) Board[Cell(t)] = face;
@@ -19,27 +15,4 @@ inline void WriteLevel(int number, const std::vector<Tile>& tiles, size_t size =
   std::string bytes(4 * kBoardCells, '\0');
   for (const Tile& t : tiles) bytes[4 * Cell(t)] = 1;
   WriteWholeFile("content/levels/level" + std::to_string(number) + ".dat", bytes.substr(0, size));
-}
-
-// Tiles two cells apart over columns x0..x1 and rows y0..y1 of layer z.
-inline void AddGrid(std::vector<Tile>& t, int z, int x0, int x1, int y0, int y1) {
-  for (int y = y0; y <= y1; y += 2) {
-    for (int x = x0; x <= x1; x += 2) t.push_back({x, y, z});
-  }
-}
-
-// 38 tiles up to layer 4, with one tile stacked right on another at the top.
-inline std::vector<Tile> PyramidLayout() {
-  std::vector<Tile> t{{7, 5, 3}, {7, 5, 4}};
-  AddGrid(t, 0, 2, 12, 2, 8);
-  AddGrid(t, 1, 4, 10, 4, 6);
-  AddGrid(t, 2, 6, 8, 4, 6);
-  return t;
-}
-
-// Four rows of ten, every other row half a tile to the right.
-inline std::vector<Tile> HalfOffsetLayout() {
-  std::vector<Tile> t;
-  for (int row = 0; row < 4; ++row) AddGrid(t, 0, row % 2, 18 + row % 2, 2 * row, 2 * row);
-  return t;
 }

@@ -1,11 +1,11 @@
+// Dealing on the game's own board: pattern files taken in order and checked, the list's wrap,
+// the trace lines, and a mouse zone for every tile.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <set>
 
 #include "play/deal.h"
 #include "play/game_state.h"
-#include "play/selection.h"
 #include "board_test_support.h"
 #include "diag/debug_log.h"
 #include "platform/virtual_clock.h"
@@ -25,37 +25,11 @@ class Deal : public ::testing::Test {
   }
   int Tiles() { return static_cast<int>(std::count_if(Board, Board + kBoardCells, [](int v) { return v; })); }
   bool Logged(const std::string& text) { return ReadWholeFile("debug.txt").find(text) != std::string::npos; }
-  std::vector<Tile> Flat() {
-    std::vector<Tile> t;
-    AddGrid(t, 0, 2, 16, 2, 4);
-    return t;
-  }
   ScopedTempCwd cwd;
 };
 
-// Playing the pairs in the deal's order clears the board, with a move available before each.
-// The two-tile stack must never end up as the last pair.
-TEST_F(Deal, SolutionClearsEveryLayoutOverManySeeds) {
-  std::vector<Tile> stack{{10, 6, 0}, {10, 6, 1}, {0, 0, 0}, {4, 0, 0}};
-  for (const auto& layout : {Flat(), PyramidLayout(), HalfOffsetLayout(), stack}) {
-    WriteLevel(0, layout);
-    for (uint32_t seed = 1; seed <= 60; ++seed) {
-      Reset(seed);
-      vLoadNextLevel();
-      ASSERT_EQ(gs.iSolutionCount, static_cast<int>(layout.size()));
-      ASSERT_EQ(std::set<int>(gs.aiSolution, gs.aiSolution + gs.iSolutionCount).size(), layout.size());
-      for (int k = 0; k < gs.iSolutionCount; k += 2) {
-        ASSERT_TRUE(bMoveAvailable()) << "seed " << seed << " pair " << k / 2;
-        vSelectTile(gs.aiSolution[k]);
-        vSelectTile(gs.aiSolution[k + 1]);
-      }
-      ASSERT_EQ(Tiles() + gMouseZones.Count(), 0) << "seed " << seed;
-    }
-  }
-}
-
 TEST_F(Deal, BrokenPatternsAreSkippedWithTheirOwnLogLine) {
-  WriteLevel(0, Flat());
+  WriteLevel(0, FlatLayout());
   WriteWholeFile("content/levels/level0.dat", ReadWholeFile("content/levels/level0.dat").replace(400, 1, "\x02"));
   WriteLevel(1, {{27, 3, 0}, {0, 0, 0}});
   WriteLevel(2, {{4, 4, 0}, {5, 5, 0}});
@@ -63,7 +37,7 @@ TEST_F(Deal, BrokenPatternsAreSkippedWithTheirOwnLogLine) {
   WriteWholeFile("content/levels/level4.dat", std::string(8960, '\x5a'));
   WriteLevel(5, {{0, 0, 0}}, 3);
   WriteLevel(6, {{10, 10, 0}, {10, 10, 1}});  // can never be taken apart
-  WriteLevel(7, Flat(), 4 * 84 + 2);           // short, holding the first row only
+  WriteLevel(7, FlatLayout(), 4 * 84 + 2);    // short, holding the first row only
   vSetDebugTrace(true);
   vLoadNextLevel();
   EXPECT_EQ(gs.iLevelFile, 8);
@@ -82,7 +56,7 @@ TEST_F(Deal, BrokenPatternsAreSkippedWithTheirOwnLogLine) {
 TEST_F(Deal, EmptyPatternStartsTheListAgainFromTheFirstFile) {
   WriteLevel(0, {{2, 2, 0}, {6, 2, 0}});
   WriteLevel(1, {});
-  WriteLevel(2, Flat());
+  WriteLevel(2, FlatLayout());
   vSetDebugTrace(true);
   vLoadNextLevel();
   vLoadNextLevel();
@@ -115,23 +89,6 @@ TEST_F(Deal, ListWrapsToTheFirstFileAfterTheLast) {
   EXPECT_NE(log.find("vLoadNextLevel() Populated 2 tiles\n", wrap), std::string::npos);
 }
 
-TEST_F(Deal, FacesWidenWithTheLevel) {
-  WriteLevel(0, PyramidLayout());
-  for (int level : {1, 30}) {
-    std::set<int> faces;
-    for (uint32_t seed = 1; seed <= 60; ++seed) {
-      Reset(seed);
-      gs.iLevel = level;
-      vLoadNextLevel();
-      faces.insert(Board, Board + kBoardCells);
-    }
-    faces.erase(0);
-    std::set<int> expected;
-    for (int face = 1; face <= (level == 1 ? 5 : 28); ++face) expected.insert(face);
-    EXPECT_EQ(faces, expected) << level;
-  }
-}
-
 TEST_F(Deal, EveryTileGetsOneZoneWhereItIsDrawnAndPlayStateIsCleared) {
   WriteLevel(0, {{0, 0, 0}, {2, 1, 1}});
   gs.iSelectedCount = gs.bHintShown = gs.bLeftButtonDown = 1;
@@ -156,7 +113,7 @@ TEST_F(Deal, NoPlayablePatternGivesUpWithAnEmptyBoard) {
   EXPECT_EQ(gs.bNoPlayableLevel, 1);
   EXPECT_TRUE(Logged("NO PLAYABLE PATTERN"));
   for (int n = 0; n < 3; ++n) WriteLevel(n, {{10, 10, 0}, {10, 10, 1}});
-  WriteLevel(4, Flat());  // beyond the gap: not in the list
+  WriteLevel(4, FlatLayout());  // beyond the gap: not in the list
   for (int start : {0, 2}) {
     Reset();
     gs.iLevelFile = start;

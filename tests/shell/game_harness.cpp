@@ -139,7 +139,10 @@ void GameHarness::Step(uint32_t now) {
   if (bTimeReached(now, limitAt_)) {
     timedOut = true;
     finished_ = true;
-    gs.bShutdown = 1;  // as when the window closes: every screen returns at its next pass
+    // As when the window closes: every screen returns at its next pass, and a main loop of the
+    // test's own ends too.
+    gs.bQuitGame = 1;
+    gs.bShutdown = 1;
     return;
   }
   if (!body_(now)) finished_ = true;

@@ -1,5 +1,6 @@
 // One game on the virtual clock through the per-game loop: leaving it, the in-game help, held and
-// right presses, the hint button, the time bar's pace and its end, and the two level ends.
+// right presses, the hint button, the last tick, and Escape during the two level ends. The rules'
+// own numbers (tick pace, bonus, count-up) are checked on the rules alone in rules_tests.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -238,35 +239,6 @@ TEST_F(PlayTest, HintButtonWithoutHintsLeftOnlyRenewsTheGuard) {
   EXPECT_TRUE(checked);
 }
 
-class TimeBarPace : public PlayTest, public ::testing::WithParamInterface<int> {};
-
-TEST_P(TimeBarPace, OneTickPerIntervalOfTheDifficulty) {
-  WritePattern(0, kSpread);
-  gs.iDifficulty = GetParam();
-  const uint32_t interval = 500 - 150 * GetParam();
-  std::vector<uint32_t> ticks;
-  int32_t last = kStartTimeTicks;
-  ASSERT_TRUE(Play([&](uint32_t now) {
-    if (gs.iTimeTicks != last) {
-      EXPECT_EQ(gs.iTimeTicks, last - 1);
-      last = gs.iTimeTicks;
-      ticks.push_back(now);
-    }
-    if (now - start >= 4000) h.PressEscape();
-    return true;
-  }));
-  ASSERT_FALSE(ticks.empty());
-  EXPECT_LE(ticks[0] - start, 2u) << "the first pass already takes a tick";
-  EXPECT_GE(ticks.size(), 4000 / (interval + 1));
-  for (size_t i = 1; i < ticks.size(); ++i) {
-    EXPECT_GE(ticks[i] - ticks[i - 1], interval) << i;
-    EXPECT_LE(ticks[i] - ticks[i - 1], interval + 1) << i;
-  }
-  EXPECT_EQ(gs.iDifficulty, GetParam());
-}
-
-INSTANTIATE_TEST_SUITE_P(Difficulties, TimeBarPace, ::testing::Values(0, 1, 2));
-
 TEST_F(PlayTest, TheLastTickEndsTheGameInItsPass) {
   WritePattern(0, kSpread);
   int step = 0;
@@ -303,57 +275,6 @@ TEST_F(PlayTest, TheLastTickEndsTheGameInItsPass) {
   EXPECT_LE(returnedAt - zeroAt, 4001u);
   EXPECT_EQ(StoredBest(), 1000);
 }
-
-struct HintsAtClear {
-  int32_t before, after;
-};
-
-void PrintTo(const HintsAtClear& h, std::ostream* os) {
-  *os << h.before << " hints before, " << h.after << " after";
-}
-
-class LevelClear : public PlayTest, public ::testing::WithParamInterface<HintsAtClear> {};
-
-TEST_P(LevelClear, TopsUpTimeToAFullBarAndGivesAHintBack) {
-  WritePattern(0, kPair);
-  int step = 0;
-  uint32_t at = 0;
-  int32_t most = 0, least = 1000;
-  ASSERT_TRUE(Play([&](uint32_t now) {
-    if (step == 2) {
-      most = std::max(most, gs.iTimeTicks);
-      least = std::min(least, gs.iTimeTicks);
-    }
-    if (step == 0 && h.ZoneReady("GAME_LOOP", now)) {
-      gs.iHintsLeft = GetParam().before;
-      h.PressTile(CellOf(kPair[0]));
-      at = now;
-      step = 1;
-    } else if (step == 1 && now - at >= 200) {
-      gs.iTimeTicks = 167;  // the pair adds 3: the level ends with 170
-      h.PressTile(CellOf(kPair[1]));
-      step = 2;
-    } else if (step == 2 && h.ZoneReady("CONTINUE", now)) {
-      EXPECT_EQ(gs.iTimeTicks, 179);
-      EXPECT_EQ(gs.iHintsLeft, GetParam().after);
-      EXPECT_EQ(gs.iLevel, 2);
-      EXPECT_EQ(gs.iScore, 51000);
-      h.PressZone("CONTINUE");
-      step = 3;
-    } else if (step == 3 && TilesOnBoard() == 2 && h.ZoneReady("GAME_LOOP", now)) {
-      h.PressEscape();
-      step = 4;
-    }
-    return true;
-  }));
-  EXPECT_EQ(step, 4);
-  EXPECT_EQ(least, 170);
-  EXPECT_LE(most, 180);
-  EXPECT_EQ(h.CountInTrace("vLevelClear() END\n"), 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(Hints, LevelClear,
-                         ::testing::Values(HintsAtClear{0, 1}, HintsAtClear{3, 3}));
 
 TEST_F(PlayTest, EscapeShortensTheLevelClearAndTheGameEndsAfterTheNextDeal) {
   WritePattern(0, kPair);

@@ -51,10 +51,19 @@ const ShutdownCase kCases[] = {
      [](GameHarness&) { EXPECT_EQ(gResult, 1); }},
     {"NoMoreMoves", [] { gs.iLevelFile = 3; }, [] { vNoMoreMoves(); },
      [](GameHarness&) { EXPECT_EQ(gs.iLevelFile, 2); }},
-    {"LevelClear", [] { gs.iLevel = 4; }, [] { vLevelClear(); },
+    // The sequence still ends the level, having paid the bonus and part of the time bonus.
+    {"LevelClear",
+     [] {
+       gs.iLevel = 4;
+       gs.iTimeTicks = 100;
+       gs.iHintsLeft = 0;
+     },
+     [] { vLevelClear(); },
      [](GameHarness&) {
        EXPECT_EQ(gs.iLevel, 5);
        EXPECT_EQ(gs.iScore, 50000);
+       EXPECT_GT(gs.iTimeTicks, 100);
+       EXPECT_EQ(gs.iHintsLeft, 1);
      }},
     {"GameThread", vNothing, [] { thrMainGameLoop(nullptr); },
      [](GameHarness& h) { EXPECT_EQ(h.CountInTrace("GAME OVER\n"), 1); }},

@@ -1,16 +1,17 @@
+// The free-tile rule, case by case: sides, the cover of the layer above, and the board's edges.
 #include <gtest/gtest.h>
 
-#include "play/game_state.h"
-#include "board_test_support.h"
+#include "rules/board.h"
+#include "test_layouts.h"
 
 namespace {
 
 // Judges `tile` on a board holding only `tiles` (and the tile itself).
 bool BlockedAmong(const Tile& tile, const std::vector<Tile>& tiles) {
-  vResetGameState();
-  Place(tiles);
-  Place({tile});
-  return bIsTileBlocked(Cell(tile), true);
+  TestBoard board;
+  board.Place(tiles);
+  board.Place({tile});
+  return TileIsBlocked(board.data(), Cell(tile));
 }
 
 TEST(FreeTile, LoneTileIsFreeEverywhere) {
@@ -58,14 +59,16 @@ TEST(FreeTile, CoverBlockOfTheLayerAbove) {
   EXPECT_TRUE(BlockedAmong({10, 14, 0}, {{11, 13, 1}}));
 }
 
-TEST(FreeTile, CellsThatAreNoOriginAreBlockedQuietly) {
-  vResetGameState();
-  Board[kBoardCells - 1] = 1;
+// A cell whose footprint would leave the board is never judged free, so the move test, the hint
+// and the deal never offer it, and reading its neighbours never leaves the board.
+TEST(FreeTile, CellsThatAreNoOriginAreBlocked) {
+  TestBoard board;
+  board.cells[kBoardCells - 1] = 1;
   for (CellIndex cell : {-1, kBoardCells, kBoardCells - 1, iGetCellIndex(27, 3, 0),
                          iGetCellIndex(3, 15, 2)}) {
-    EXPECT_TRUE(bIsTileBlocked(cell, false)) << cell;
+    EXPECT_TRUE(TileIsBlocked(board.data(), cell)) << cell;
+    EXPECT_FALSE(TileIsFree(board.data(), cell)) << cell;
   }
-  EXPECT_EQ(gs.iBlockedCell, -1);
 }
 
 }  // namespace

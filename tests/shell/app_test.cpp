@@ -1,0 +1,182 @@
+// The whole program in the test process, headless: WinMain with its window, message loop and
+// game thread. The player's input arrives as real SDL events, pushed onto the queue the window
+// procedure reads, so it takes the shipped road through the button latch into the game.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "game_harness.h"
+#include "platform/audio.h"
+#include "play/game_state.h"
+#include "screens/screen_layout.h"
+#include "shell/shell.h"
+
+namespace {
+// Eight tiles far enough apart that every one of them is free.
+const std::vector<TileAt> kSpread = {{2, 2, 0}, {6, 2, 0}, {10, 2, 0}, {14, 2, 0},
+                                     {2, 6, 0}, {6, 6, 0}, {10, 6, 0}, {14, 6, 0}};
+
+// Pushes events from the game thread, and waits (in real time) until the main thread's message
+// loop has dealt with them. The game thread stands still meanwhile, and so does the virtual
+// clock, so the game sees the input at a known moment.
+class Player {
+ public:
+  // A press and release in the same millisecond, at (x, y) of the frame.
+  bool Click(int x, int y) {
+    for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
+      SDL_Event e{};
+      e.type = type;
+      e.button.button = SDL_BUTTON_LEFT;
+      e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+      e.button.clicks = 1;
+      e.button.x = x;
+      e.button.y = y;
+      SDL_PushEvent(&e);
+    }
+    return Settle();
+  }
+  bool ClickZone(const char* name) {
+    int x = 0, y = 0;
+    return ZoneCentre(name, x, y) && Click(x, y);
+  }
+  bool ClickTile(int cell) {
+    int x = 0, y = 0, z = 0;
+    vGetCellXYZ(cell, x, y, z);
+    return Click(screen::iTileLeft(x, z) + 36, screen::iTileTop(y, z) + 44);
+  }
+  bool Key(SDL_Keycode key) {
+    PushKey(key);
+    return Settle();
+  }
+  // Two keys the game ignores follow whatever was pushed; once both are gone from the queue, the
+  // loop has handled everything before them and finished a whole pass (with its latch ticks).
+  bool Settle() {
+    PushKey(SDLK_F13);
+    PushKey(SDLK_F13);
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_KEYDOWN) > 0) {
+      if (std::chrono::steady_clock::now() > giveUp) return false;
+      std::this_thread::sleep_for(std::chrono::microseconds(100));
+    }
+    return true;
+  }
+
+ private:
+  static void PushKey(SDL_Keycode key) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.state = SDL_PRESSED;
+    e.key.keysym.sym = key;
+    SDL_PushEvent(&e);
+  }
+};
+
+// Title, menu, difficulty, a short click on a tile, Escape back to the title, and QUIT.
+TEST(App, ShortClicksEscapeAndQuitTakeTheShippedRoad) {
+  GameHarness h;
+  WritePattern(0, kSpread);
+  Player player;
+  enum Step { kTitle, kMenu, kDifficulty, kGame, kSelected, kEscaped, kTitleAgain, kQuit, kDone };
+  Step step = kTitle;
+  int cell = -1, selectionChanges = 0;
+  int32_t lastCount = 0;
+  uint32_t at = 0;
+  bool clickHeld = false, escapeSeen = false;
+  // Goes on to the next step once the main loop has taken an action's events; when it never
+  // does, the program is told to end.
+  auto act = [&](bool acted, Step next, uint32_t now) {
+    if (!acted) {
+      ADD_FAILURE() << "the main loop did not take the events at step " << step;
+      gs.bQuitGame = 1;
+    }
+    step = acted ? next : kDone;
+    at = now;
+    return acted;
+  };
+  int code = -1;
+  const std::thread::id mainThread = std::this_thread::get_id();
+  h.Run([&] { code = WinMain(); },
+        [&](uint32_t now) {
+          if (std::this_thread::get_id() == mainThread) return true;
+          // While a short click is latched, the loop ticks the latch at every game millisecond.
+          if (gs.bLeftButtonDown != 0 && !player.Settle()) return act(false, kDone, now);
+          switch (step) {
+            case kTitle:
+              if (h.ZoneReady("TITLE_SCREEN", now)) act(player.Click(500, 700), kMenu, now);
+              break;
+            case kMenu:
+              if (h.ZoneReady("NEWGAME", now)) act(player.ClickZone("NEWGAME"), kDifficulty, now);
+              break;
+            case kDifficulty:
+              if (h.ZoneReady("EASY", now)) act(player.ClickZone("EASY"), kGame, now);
+              break;
+            case kGame:
+              if (h.ZoneReady("GAME_LOOP", now)) {
+                cell = gs.aiSolution[0];
+                act(player.ClickTile(cell), kSelected, now);
+                clickHeld = gs.bLeftButtonDown != 0;
+              }
+              break;
+            case kSelected:
+              if (gs.iSelectedCount != lastCount) ++selectionChanges;
+              lastCount = gs.iSelectedCount;
+              if (now - at >= 400) {
+                EXPECT_EQ(gs.aiSelectedCell[0], cell);
+                act(player.Key(SDLK_ESCAPE), kEscaped, now);
+              }
+              break;
+            case kEscaped:
+              if (ZonePresent("TITLE_SCREEN") && !ZonePresent("GAME_LOOP")) {
+                escapeSeen = now - at <= 2;
+                step = kTitleAgain;
+                at = now;
+              }
+              break;
+            case kTitleAgain:
+              if (now - at >= 300) act(player.Click(500, 700), kQuit, now);
+              break;
+            case kQuit:
+              if (h.ZoneReady("QUIT", now)) act(player.ClickZone("QUIT"), kDone, now);
+              break;
+            case kDone:
+              return false;
+          }
+          return true;
+        },
+        120000);
+  EXPECT_FALSE(h.timedOut) << "stuck at step " << step;
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(clickHeld) << "the release in the same millisecond waits for the game to look";
+  EXPECT_EQ(selectionChanges, 1) << "selected once, and not again by a button left down";
+  EXPECT_TRUE(escapeSeen) << "Escape ends the game at its next pass";
+  EXPECT_EQ(h.CountInTrace("iGameLoop() ------------>> ENTERING GAME LOOP\n"), 1);
+  EXPECT_EQ(h.CountInTrace("GAME OVER\n"), 1);
+}
+
+// No sound device: the game thread tells the user and the program ends, reporting the failure,
+// before any screen is shown.
+TEST(App, SoundSetUpFailureEndsTheProgramWithItsMessage) {
+  GameHarness h;
+  WritePattern(0, kSpread);
+  PlatformAudioClose();
+  setenv("SDL_AUDIODRIVER", "no_such_driver", 1);
+  testing::internal::CaptureStderr();
+  int code = 0;
+  h.Run([&] { code = WinMain(); }, [](uint32_t) { return true; }, 60000);
+  const std::string err = testing::internal::GetCapturedStderr();
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  iFailureExitCode = 0;
+  EXPECT_NE(code, 0);
+  EXPECT_NE(err.find("Sound System Error: Cannot setup the sound system.  You must have a "
+                     "DirectX compatible sound card installed to play this game.\n"),
+            std::string::npos)
+      << err;
+  EXPECT_FALSE(ZonePresent("TITLE_SCREEN"));
+  EXPECT_EQ(h.CountInTrace("GAME BEGIN\n"), 1);
+}
+}  // namespace
