@@ -6,6 +6,7 @@
 #include <climits>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "diag/debug_log.h"
 #include "platform/files.h"
@@ -14,6 +15,7 @@ HighScoreEntry aHighScores[kHighScoreEntries];
 
 const char* const kBestScorePath = "content\\levels\\scr.dat";
 const char* const kScoreTablePath = "content\\levels\\scores.txt";
+const char* const kLastNamePath = "content\\levels\\lastname.txt";
 
 namespace {
 constexpr int kLineBufferSize = 512;
@@ -113,6 +115,38 @@ void vLoadHighScores() {
     aHighScores[entry].score = iParseScore(line);
   }
   std::fclose(f);
+}
+
+std::string ScoreTableText() {
+  std::string text;
+  for (const HighScoreEntry& e : aHighScores) {
+    text.append(e.name, strnlen(e.name, kHighScoreNameChars));
+    text += '\n';
+    text += std::to_string(e.score);
+    text += '\n';
+  }
+  return text;
+}
+
+bool bSaveHighScores() {
+  std::string text = ScoreTableText();
+  return PlatformWriteFileAtomic(kScoreTablePath, text.data(), text.size());
+}
+
+std::string LastEnteredName() {
+  FILE* f = PlatformOpen(kLastNamePath, "r");
+  if (f == nullptr) return "";
+  char line[kLineBufferSize] = {};
+  bool read = std::fgets(line, sizeof line, f) != nullptr;
+  std::fclose(f);
+  if (!read) return "";
+  line[std::strcspn(line, "\n")] = '\0';
+  return std::string(line, strnlen(line, kHighScoreNameChars));
+}
+
+void vSaveLastEnteredName(const char* name) {
+  std::string text = std::string(name) + "\n";
+  PlatformWriteFileAtomic(kLastNamePath, text.data(), text.size());
 }
 
 void vLoadBestScore(int32_t& iBestScore) {

@@ -1,8 +1,10 @@
 #pragma once
 // The saved data beside the level patterns: the best score in "content\levels\scr.dat" (one
-// little-endian 32-bit integer) and a read-only table of ten names and scores in
-// "content\levels\scores.txt" (a name line and a score line per entry).
+// little-endian 32-bit integer), the table of ten names and scores in
+// "content\levels\scores.txt" (a name line and a score line per entry) and the name last
+// entered in it, in "content\levels\lastname.txt".
 #include <cstdint>
+#include <string>
 
 constexpr int kHighScoreEntries = 10;
 constexpr int kHighScoreNameChars = 32;
@@ -16,9 +18,21 @@ extern HighScoreEntry aHighScores[kHighScoreEntries];
 
 extern const char* const kBestScorePath;
 extern const char* const kScoreTablePath;
+extern const char* const kLastNamePath;
 
 // Fills the table from scores.txt, or with "Player" and 10000 down to 1000 when there is none.
 void vLoadHighScores();
+
+// The table as scores.txt holds it, ten entries of a name line and a score line.
+std::string ScoreTableText();
+
+// Writes the table to scores.txt so that a crash at any moment leaves the old or the new file.
+// False when it could not be stored.
+bool bSaveHighScores();
+
+// The name last entered in the table (its first line, at most 32 bytes), or "" when none was.
+std::string LastEnteredName();
+void vSaveLastEnteredName(const char* name);
 
 // Reads the stored best score into iBestScore, or creates scr.dat with its current value when
 // there is none. A scr.dat that exists but cannot be read is left untouched.

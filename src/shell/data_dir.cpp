@@ -32,6 +32,7 @@ struct PlayerFile {
 constexpr PlayerFile kPlayerFiles[] = {
     {"content\\levels\\scr.dat", "scr.dat"},
     {"content\\levels\\scores.txt", "scores.txt"},
+    {"content\\levels\\lastname.txt", "lastname.txt"},
     {"content\\art\\temp.pcx", "temp.pcx"},
 };
 

@@ -3,6 +3,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <random>
@@ -152,4 +154,61 @@ TEST_F(Scores, KilledWhileSavingLeavesOldOrNewValue) {
     lastSeen = stored;
   }
   EXPECT_GT(lastSeen, 0);
+}
+
+// A table the game wrote reads back as it was; a cut-short or junk file still loads as the
+// reader takes it, and the next write stores all ten entries again.
+TEST_F(Scores, WrittenTableReadsBackWholeAfterABrokenFile) {
+  WriteWholeFile("content/levels/scores.txt", "Ann\n5000\nB\xC3\xA9\n40x\n\x01\x02junk");
+  vLoadHighScores();
+  EXPECT_STREQ(aHighScores[1].name, "B\xC3\xA9");
+  EXPECT_EQ(aHighScores[1].score, 40);
+  std::snprintf(aHighScores[9].name, sizeof aHighScores[9].name, "%s", std::string(32, 'Z').c_str());
+  aHighScores[9].score = INT32_MIN;
+  ASSERT_TRUE(bSaveHighScores());
+  HighScoreEntry saved[kHighScoreEntries];
+  std::memcpy(saved, aHighScores, sizeof saved);
+  std::memset(aHighScores, 0x55, sizeof aHighScores);
+  vLoadHighScores();
+  for (int i = 0; i < kHighScoreEntries; ++i) {
+    EXPECT_STREQ(aHighScores[i].name, saved[i].name) << i;
+    EXPECT_EQ(aHighScores[i].score, saved[i].score) << i;
+  }
+  std::string text = ScoreTableText();
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 20);
+}
+
+// As for the best score: a writer killed at random moments leaves the old table or the new one,
+// always whole.
+TEST_F(Scores, KilledWhileSavingTheTableLeavesAWholeTable) {
+  std::mt19937 rng(6789);
+  vLoadHighScores();
+  ASSERT_TRUE(bSaveHighScores());
+  for (int round = 0; round < 20; ++round) {
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      for (int32_t score = 1;; ++score) {
+        for (HighScoreEntry& e : aHighScores) e.score = score;
+        bSaveHighScores();
+      }
+    }
+    usleep(static_cast<useconds_t>(500 + rng() % 20000));
+    kill(child, SIGKILL);
+    int status = 0;
+    waitpid(child, &status, 0);
+    std::string text = ReadWholeFile("content/levels/scores.txt");
+    vLoadHighScores();
+    std::string again = ScoreTableText();
+    EXPECT_EQ(text, again) << "round " << round;  // whole, and all ten scores from one write
+    EXPECT_EQ(aHighScores[0].score, aHighScores[9].score) << "round " << round;
+  }
+}
+
+TEST_F(Scores, LastEnteredNameIsKeptAndCut) {
+  EXPECT_EQ(LastEnteredName(), "");
+  vSaveLastEnteredName("Mei");
+  EXPECT_EQ(LastEnteredName(), "Mei");
+  WriteWholeFile("content/levels/lastname.txt", std::string(40, 'q') + "\nrest\n");
+  EXPECT_EQ(LastEnteredName(), std::string(32, 'q'));
 }
