@@ -88,7 +88,8 @@ bool bLoadScreenImages() {
       {"areyousure", &r.areYouSure, false},      {"choosediff", &r.chooseDifficulty, false},
       {"nomoremoves", &r.noMoreMoves, false},    {"levelclearbonus", &r.levelClearBonus, false},
       {"shadow", &r.shadow, true},               {"timerunningout", &r.timeRunningOut, true},
-      {"helpbutton", &r.helpButton, true},
+      {"helpbutton", &r.helpButton, true},       {"scorepanel", &r.scorePanel, false},
+      {"scoresbutton", &r.scoresButton, false},  {"okbutton", &r.okButton, false},
   };
   for (const ImageSlot& slot : screens) {
     if (!bLoadImage(*slot.sprite, slot.name, slot.bTransparent)) return false;
@@ -135,6 +136,9 @@ void vLoadTileSet() {
   }
   for (int i = 0; i < kDigits; ++i) {
     if (!bLoadNumbered(gResources.digits[i], "num%d", i, true)) return;
+  }
+  for (int i = 0; i < kGlyphSprites; ++i) {
+    if (!bLoadNumbered(gResources.glyphs[i], "glyph%d", i, true)) return;
   }
   vDebugLog("vLoadTileSet() END\n");
 }

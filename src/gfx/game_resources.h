@@ -9,6 +9,7 @@ constexpr int kTileFaces = 29;  // "tile0" .. "tile28"
 constexpr int kPatternTiles = 8;
 constexpr int kDigits = 11;     // "num0" .. "num9" and the comma "num10"
 constexpr int kHintAngels = 4;
+constexpr int kGlyphSprites = 192;  // "glyph0" .. "glyph191": Latin-1 and the replacement mark
 
 enum TickSprite { kRedTick = 0, kYellowTick, kGreenTick, kEmptyTick };
 
@@ -24,6 +25,8 @@ struct GameResources {
       noMoreMoves, levelClearBonus, border;
   Sprite digits[kDigits];
   Sprite hintAngels[kHintAngels];
+  Sprite glyphs[kGlyphSprites];
+  Sprite scorePanel, scoresButton, okButton;
 };
 
 extern GameResources gResources;

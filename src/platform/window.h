@@ -14,11 +14,15 @@ enum PlatformEventKind {
   kEventClose,      // the player closed the window
   kEventQuit,       // the quit posted by PlatformPostQuit
   kEventExposed,    // the window needs its picture again
+  kEventText,       // text was typed while text input is on (UTF-8 in `text`)
+  kEventEnter,      // the Enter key went down (without Alt)
+  kEventBackspace,  // the Backspace key went down
 };
 
 struct PlatformEvent {
   PlatformEventKind kind = kEventNone;
-  int code = 0;  // the quit code, for kEventQuit
+  int code = 0;       // the quit code, for kEventQuit
+  char text[32] = {};  // for kEventText, ended by a zero byte
 };
 
 // Starts the video system and creates the window, hidden. `windowed`: a captioned window centred
@@ -40,6 +44,9 @@ bool PlatformNextEvent(PlatformEvent& event, int timeoutMs);
 
 // Puts a quit event with that code at the end of the queue.
 void PlatformPostQuit(int code);
+
+// Turns typed-text events (kEventText) on or off; off until asked for. Main thread only.
+void PlatformSetTextInput(bool on);
 
 // Shows the latest presented frame in the window if it changed since the last call (or `force`).
 void PlatformShowLatestFrame(bool force);

@@ -12,6 +12,14 @@ Uint32 gQuitEventType = 0;
 std::atomic<int> gPointerX{0};
 std::atomic<int> gPointerY{0};
 
+// Enter and Backspace for typing a name; any other key is just a key.
+PlatformEventKind TypingKey(const SDL_Keysym& key) {
+  bool enter = key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER;
+  if (enter && (key.mod & KMOD_ALT) == 0) return kEventEnter;
+  if (key.sym == SDLK_BACKSPACE) return kEventBackspace;
+  return kEventKey;
+}
+
 bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
   switch (e.type) {
     case SDL_MOUSEMOTION:
@@ -29,7 +37,11 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
       return true;
     }
     case SDL_KEYDOWN:
-      out.kind = e.key.keysym.sym == SDLK_ESCAPE ? kEventEscape : kEventKey;
+      out.kind = e.key.keysym.sym == SDLK_ESCAPE ? kEventEscape : TypingKey(e.key.keysym);
+      return true;
+    case SDL_TEXTINPUT:
+      out.kind = kEventText;
+      std::snprintf(out.text, sizeof out.text, "%s", e.text.text);
       return true;
     case SDL_QUIT:
       out.kind = kEventClose;
@@ -124,6 +136,11 @@ void PlatformPostQuit(int code) {
   e.type = gQuitEventType;
   e.user.code = code;
   SDL_PushEvent(&e);
+}
+
+void PlatformSetTextInput(bool on) {
+  if (on) SDL_StartTextInput();
+  else SDL_StopTextInput();
 }
 
 void PlatformShowLatestFrame(bool force) {

@@ -12,6 +12,7 @@
 #include "play/menus.h"
 #include "play/playing_screen.h"
 #include "play/pointer.h"
+#include "play/score_screens.h"
 #include "play/selection.h"
 #include "play/time_bar.h"
 #include "rules/selection.h"
@@ -112,6 +113,7 @@ int32_t iGameLoop() {
     if (bTimeRunsOut()) {
       vDrawAndShow();
       vGameOverScreen();
+      vEnterHighScore(gs.iShownScore);
       return 1;
     }
     if (bBoardEmpty()) {

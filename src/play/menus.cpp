@@ -1,5 +1,7 @@
 #include "play/menus.h"
 
+#include <cstddef>
+
 #include "audio/sound_effects.h"
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
@@ -24,6 +26,8 @@ constexpr uint32_t kChoiceDelayMs = 250;
 // The three buttons of the main menu and the difficulty choice lie at the same places.
 using MenuButtons = const char* const[3];
 constexpr MenuButtons kMainButtons = {"NEWGAME", "HELP", "QUIT"};
+// The main menu's choices: its three buttons and the small one below the panel for the table.
+constexpr const char* kMainChoices[4] = {"NEWGAME", "HELP", "QUIT", "SCORES"};
 constexpr MenuButtons kDifficultyButtons = {"EASY", "MEDIUM", "HARD"};
 
 bool bShuttingDown() { return gs.bShutdown != 0; }
@@ -41,19 +45,21 @@ void vAddMenuButtons(const MenuButtons& buttons, int px, int py) {
   for (int i = 0; i < 3; ++i) vAddPanelZone(buttons[i], screen::kMenuButtons[i], px, py);
 }
 
-void vRemoveMenuButtons(const MenuButtons& buttons) {
+template <size_t N>
+void vRemoveMenuButtons(const char* const (&buttons)[N]) {
   for (const char* name : buttons) gMouseZones.Remove(name);
 }
 
-// Waits for a press on one of the three buttons: its index, or -1 when shutdown began.
-int iWaitForMenuButton(const MenuButtons& buttons) {
+// Waits for a press on one of the buttons: its index, or -1 when shutdown began.
+template <size_t N>
+int iWaitForMenuButton(const char* const (&buttons)[N]) {
   uint32_t guard = timeGetTime() + kClickGuardMs;
   char name[kZoneNameSize];
   while (!bShuttingDown()) {
     Sleep(1);
     if (!bGuardPassed(guard) || !bPollZone(name)) continue;
-    for (int i = 0; i < 3; ++i) {
-      if (bZoneIs(name, buttons[i])) return i;
+    for (size_t i = 0; i < N; ++i) {
+      if (bZoneIs(name, buttons[i])) return static_cast<int>(i);
     }
     guard = timeGetTime() + kClickGuardMs;
   }
@@ -126,12 +132,14 @@ int32_t iMainMenu() {
   int px = screen::iCentredX(gResources.menuBar.width);
   int py = screen::iCentredY(gResources.menuBar.height);
   gResources.menuBar.Draw(px, py);
+  gResources.scoresButton.Draw(screen::kScoresButton.x, screen::kScoresButton.y);
   vAddMenuButtons(kMainButtons, px, py);
+  vAddPanelZone("SCORES", screen::kScoresButton, 0, 0);
   ShowFrame(kActiveSlot);
   vPlayCue(Cue::kButtonOver);
-  int choice = iWaitForMenuButton(kMainButtons);
+  int choice = iWaitForMenuButton(kMainChoices);
   if (choice < 0) return 2;
-  vRemoveMenuButtons(kMainButtons);
+  vRemoveMenuButtons(kMainChoices);
   vPlayCue(Cue::kGoodMove);
   Sleep(kChoiceDelayMs);
   return choice;

@@ -9,7 +9,7 @@
 int32_t iTitleScreen();
 // True "YES" (or shutdown began), false "NO".
 bool bAreYouSure();
-// 0 "NEWGAME", 1 "HELP", 2 "QUIT" (also when shutdown began).
+// 0 "NEWGAME", 1 "HELP", 2 "QUIT" (also when shutdown began), 3 "SCORES" (the table).
 int32_t iMainMenu();
 // Sets gs.iDifficulty from "EASY", "MEDIUM" or "HARD".
 void vChooseDifficulty();

@@ -50,6 +50,37 @@ constexpr Rect kNoMoreMoves{378, 305, 268, 158};
 constexpr Rect kLevelClearBonus{338, 295, 348, 178};
 constexpr int kClickToContinueWidth = 420, kClickToContinueHeight = 90;
 
+// Text drawn from glyph pictures: the printable Latin-1 characters (0x20..0x7E, 0xA0..0xFF) and a
+// replacement mark for every other character, all one line tall, each as wide as its advance.
+constexpr int kGlyphHeight = 32;
+constexpr int kGlyphBaseline = 24;
+constexpr int kGlyphFontSize = 22;
+constexpr int kAsciiGlyphs = 0x7F - 0x20, kLatinGlyphs = 0x100 - 0xA0;
+constexpr int kGlyphCount = kAsciiGlyphs + kLatinGlyphs + 1;
+constexpr int kReplacementGlyph = kGlyphCount - 1;
+constexpr int iGlyphSlot(char32_t c) {
+  if (c >= 0x20 && c < 0x7F) return static_cast<int>(c - 0x20);
+  if (c >= 0xA0 && c <= 0xFF) return kAsciiGlyphs + static_cast<int>(c - 0xA0);
+  return kReplacementGlyph;
+}
+constexpr char32_t GlyphCharacter(int slot) {
+  return slot < kAsciiGlyphs ? char32_t(0x20 + slot) : char32_t(0xA0 + slot - kAsciiGlyphs);
+}
+
+// The score panel (name entry and the table), centred; text goes on its flat field. Positions of
+// the lines are relative to the panel; y is a line's top.
+constexpr int kScorePanelWidth = 760, kScorePanelHeight = 600;
+constexpr Rect kScoreField{36, 36, 688, 528};
+constexpr int kScoreHeadingY = 56;
+constexpr int kEntryRankY = 120, kEntryPromptY = 190, kEntryNameY = 250, kEntryHintY = 330;
+constexpr int kEntryNameX = 70, kEntryNameWidth = 620;
+constexpr Rect kNameOkButton{280, 430, 200, 64};
+constexpr int kTableFirstRowY = 112, kTableRowStep = 44;
+constexpr int kTableRankRight = 110, kTableNameX = 132, kTableNameWidth = 400, kTableScoreRight = 690;
+
+// The small button on the title below the main menu that opens the table.
+constexpr Rect kScoresButton{397, 600, 230, 52};
+
 // Board geometry: a tile at column c, row r, layer z has its top-left corner here; each layer up
 // is 9 pixels right and 10 up. Its zone covers the face and the base below it.
 constexpr int iTileLeft(int c, int z) { return 80 + 32 * c + 9 * z; }

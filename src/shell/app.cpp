@@ -5,6 +5,7 @@
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "play/game_state.h"
+#include "play/typed_keys.h"
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
 #include "content/video_setup.h"
@@ -94,6 +95,10 @@ void WndProc(const PlatformEvent& e) {
     case kEventRightUp: gRightButton.Up(); break;
     case kEventEscape: gs.iEscapePressed = 1; break;
     case kEventExposed: PlatformShowLatestFrame(true); break;
+    case kEventText: vQueueTypedText(e.text); break;
+    case kEventEnter: vQueueTypedKey(kTypedEnter); break;
+    case kEventBackspace: vQueueTypedKey(kTypedBackspace); break;
+    case kEventKey: vQueueOtherKey(); break;
     case kEventClose: vDestroyWindow();
     default: break;
   }
@@ -103,11 +108,17 @@ void WndProc(const PlatformEvent& e) {
 // spins nor lags: every pass pumps the music and shows a newly presented frame.
 int iMessageLoop() {
   bool quitPosted = false;
+  bool textInput = false;
+  PlatformSetTextInput(false);  // only while the game asks for a name
   for (;;) {
     PlatformEvent e;
     if (PlatformNextEvent(e, 1)) {
       if (e.kind == kEventQuit) return e.code;
       WndProc(e);
+    }
+    if (bTextInputWanted != textInput) {
+      textInput = bTextInputWanted;
+      PlatformSetTextInput(textInput);
     }
     gLeftButton.Tick();
     gRightButton.Tick();

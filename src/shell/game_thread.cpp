@@ -5,6 +5,7 @@
 #include "gfx/frame_stack.h"
 #include "play/game_loop.h"
 #include "play/menus.h"
+#include "play/score_screens.h"
 #include "shell/shell.h"
 
 namespace {
@@ -26,6 +27,9 @@ void vRunFlowOnce() {
     case 1:
       vDebugLog("thrMainGameLoop() Go to game help\n");
       iGameHelp();
+      break;
+    case 3:
+      vHighScoreTable(-1);
       break;
     default:
       gs.bQuitGame = 1;

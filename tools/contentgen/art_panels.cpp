@@ -38,11 +38,9 @@ void PaintSubtitle(cairo_t* cr, const std::string& text, const Rect& b) {
   cairo_restore(cr);
 }
 
-// The panels are opaque and always drawn centred over the title picture: painting that part of
-// the title first lets their rounded corners blend into it instead of showing a dark square.
-void PaintTitleBehind(cairo_t* cr, int width, int height) {
+// The part of the title picture at (left, top), for opaque pictures drawn over the title.
+void PaintTitlePart(cairo_t* cr, int left, int top, int width, int height) {
   static const Image title = MakeTitle();
-  const int left = (kScreenWidth - width) / 2, top = (kScreenHeight - height) / 2;
   cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
   unsigned char* data = cairo_image_surface_get_data(s);
   const int stride = cairo_image_surface_get_stride(s);
@@ -58,6 +56,12 @@ void PaintTitleBehind(cairo_t* cr, int width, int height) {
   cairo_set_source_surface(cr, s, 0, 0);
   cairo_paint(cr);
   cairo_surface_destroy(s);
+}
+
+// The panels are opaque and always drawn centred over the title picture: painting that part of
+// the title first lets their rounded corners blend into it instead of showing a dark square.
+void PaintTitleBehind(cairo_t* cr, int width, int height) {
+  PaintTitlePart(cr, (kScreenWidth - width) / 2, (kScreenHeight - height) / 2, width, height);
 }
 
 Image MenuPanel(const char* const labels[3], const char* const subtitles[3], const int faces[2], uint32_t seed) {
@@ -94,7 +98,43 @@ void PaintInkText(cairo_t* cr, const std::string& text, double size, double cx, 
   cairo_restore(cr);
 }
 
+// The flat field where glyphs are drawn: the colour they are matted against.
+void PaintScoreField(cairo_t* cr) {
+  const Rect& f = kScoreField;
+  RoundedRect(cr, f.x, f.y, f.w, f.h, 12);
+  SetColour(cr, kPanelInner);
+  cairo_fill_preserve(cr);
+  cairo_set_line_width(cr, 1.5);
+  SetColour(cr, kGold);
+  cairo_stroke(cr);
+}
+
 }  // namespace
+
+Image MakeScorePanel() {
+  Canvas c(kScorePanelWidth, kScorePanelHeight);
+  PaintPanel(c.cr(), kScorePanelWidth, kScorePanelHeight, 61, false);
+  PaintScoreField(c.cr());
+  return c.Opaque();
+}
+
+Image MakeScoresButton() {
+  const Rect& b = kScoresButton;
+  Canvas c(b.w, b.h);
+  PaintTitlePart(c.cr(), b.x, b.y, b.w, b.h);
+  PaintButton(c.cr(), 1, 1, b.w - 4, b.h - 6, "HIGH SCORES");
+  return c.Opaque();
+}
+
+Image MakeOkButton() {
+  const Rect& b = kNameOkButton;
+  Canvas c(b.w, b.h);
+  cairo_rectangle(c.cr(), 0, 0, b.w, b.h);
+  SetColour(c.cr(), kPanelInner);
+  cairo_fill(c.cr());
+  PaintButton(c.cr(), 1, 1, b.w - 4, b.h - 6, "OK");
+  return c.Opaque();
+}
 
 Image MakeMenuBar() {
   const char* labels[3] = {"NEW GAME", "HELP", "QUIT"};

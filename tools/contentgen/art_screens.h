@@ -17,4 +17,11 @@ Image MakeNoMoreMoves();
 Image MakeLevelClearBonus();
 Image MakeClickToContinue();
 
+// The score table: its panel, the menu's small button that opens it, the name entry's OK
+// button, and one glyph per character slot of the text the game draws.
+Image MakeScorePanel();
+Image MakeScoresButton();
+Image MakeOkButton();
+Image MakeGlyph(int slot);
+
 }  // namespace contentgen

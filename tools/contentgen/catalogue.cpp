@@ -3,6 +3,7 @@
 #include "art_screens.h"
 #include "art_small.h"
 #include "art_tiles.h"
+#include "layout_constants.h"
 
 namespace contentgen {
 
@@ -22,6 +23,9 @@ std::vector<CatalogueEntry> Catalogue() {
       {"shadow", V::Mono2, MakeShadow},
       {"timerunningout", V::Rgb24, MakeTimeWarning},
       {"helpbutton", V::Rgb24, MakeHelpButton},
+      {"scorepanel", V::Rgb24, MakeScorePanel},
+      {"scoresbutton", V::Rgb24, MakeScoresButton},
+      {"okbutton", V::Rgb24, MakeOkButton},
   };
   for (int i = 0; i < 4; ++i) list.push_back({"hintangel" + std::to_string(i), V::Rgb24, [i] { return MakeHintMark(i); }});
   list.push_back({"border", V::Rgb24, MakeBorder});
@@ -38,6 +42,7 @@ std::vector<CatalogueEntry> Catalogue() {
     list.push_back({"patterntile" + std::to_string(i), V::Rgb24, [i] { return MakePatternTile(i); }});
   }
   for (int i = 0; i <= 10; ++i) list.push_back({"num" + std::to_string(i), V::Indexed256, [i] { return MakeDigit(i); }});
+  for (int i = 0; i < kGlyphCount; ++i) list.push_back({"glyph" + std::to_string(i), V::Rgb24, [i] { return MakeGlyph(i); }});
   return list;
 }
 

@@ -1,0 +1,162 @@
+#include "play/score_screens.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "gfx/frame_stack.h"
+#include "gfx/game_resources.h"
+#include "platform/clock.h"
+#include "play/cues.h"
+#include "play/game_state.h"
+#include "play/pointer.h"
+#include "play/typed_keys.h"
+#include "rules/score_table.h"
+#include "save/scores.h"
+#include "screens/mouse_zones.h"
+#include "screens/screen_layout.h"
+#include "screens/text.h"
+
+namespace {
+constexpr uint32_t kClickGuardMs = 250;
+constexpr uint32_t kTableLimitMs = 60000;
+constexpr char kDefaultName[] = "Player";
+
+// The panel's top-left corner: centred on the screen.
+constexpr int kPanelX = screen::iCentredX(screen::kScorePanelWidth);
+constexpr int kPanelY = screen::iCentredY(screen::kScorePanelHeight);
+constexpr int kPanelCentreX = kPanelX + screen::kScorePanelWidth / 2;
+
+bool bShuttingDown() { return gs.bShutdown != 0; }
+
+// A score with thousands separated by commas, as the status line shows it.
+std::string FormatScore(int32_t score) {
+  std::string digits = std::to_string(score < 0 ? -int64_t{score} : int64_t{score});
+  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(at, ",");
+  return score < 0 ? "-" + digits : digits;
+}
+
+// Starts a screen of its own: a fresh zone table with a full-screen zone of that name.
+void vStartScoreScreen(const char* backgroundZone) {
+  gs.iEscapePressed = 0;
+  vClearTypedKeys();
+  gMouseZones.Clear();
+  gMouseZones.Add(backgroundZone, 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
+  gFrameStack.Select(gResources.iFrameVB);
+}
+
+void vDrawNameEntry(int rank, int32_t score, const std::string& name) {
+  gResources.scorePanel.Draw(kPanelX, kPanelY);
+  vDrawTextCentred("NEW HIGH SCORE!", kPanelCentreX, kPanelY + screen::kScoreHeadingY);
+  std::string place = "Rank " + std::to_string(rank + 1) + "  \xC2\xB7  " + FormatScore(score);
+  vDrawTextCentred(place, kPanelCentreX, kPanelY + screen::kEntryRankY);
+  vDrawTextCentred("Type your name:", kPanelCentreX, kPanelY + screen::kEntryPromptY);
+  iDrawText(name + "_", kPanelX + screen::kEntryNameX, kPanelY + screen::kEntryNameY,
+            screen::kEntryNameWidth);
+  vDrawTextCentred("Enter or OK to confirm", kPanelCentreX, kPanelY + screen::kEntryHintY);
+  gResources.okButton.Draw(kPanelX + screen::kNameOkButton.x, kPanelY + screen::kNameOkButton.y);
+}
+
+// Applies what was typed: text, Backspace; true when Enter came.
+bool bApplyTyped(std::string& name, const std::string& typed) {
+  std::string text;
+  for (char key : typed) {
+    if (key != kTypedEnter && key != kTypedBackspace) {
+      text += key;
+      continue;
+    }
+    AppendTyped(name, text);
+    text.clear();
+    if (key == kTypedEnter) return true;
+    EraseLastCharacter(name);
+  }
+  AppendTyped(name, text);
+  return false;
+}
+
+// The name entry: the typed name on Enter or "NAME_OK", the offered one on Escape or shutdown.
+std::string NameEntry(int rank, int32_t score) {
+  uint32_t guard = timeGetTime() + kClickGuardMs;
+  std::string offered = CleanName(LastEnteredName());
+  if (offered.empty()) offered = kDefaultName;
+  vStartScoreScreen("NAME_ENTRY");
+  const screen::Rect& ok = screen::kNameOkButton;
+  gMouseZones.Add("NAME_OK", static_cast<int16_t>(kPanelX + ok.x), static_cast<int16_t>(kPanelY + ok.y),
+                  static_cast<int16_t>(ok.w), static_cast<int16_t>(ok.h), kZoneLeft);
+  bTextInputWanted = true;
+  vPlayCue(Cue::kButtonOver);
+  std::string name = offered;
+  bool redraw = true, confirmed = false;
+  char zone[kZoneNameSize];
+  while (!confirmed && gs.iEscapePressed != 1 && !bShuttingDown()) {
+    if (redraw && bFrameDue()) {
+      vDrawNameEntry(rank, score, name);
+      ShowFrame(kActiveSlot);
+      redraw = false;
+    }
+    Sleep(1);
+    std::string typed = TakeTypedKeys();
+    redraw = redraw || !typed.empty();
+    confirmed = bApplyTyped(name, typed);
+    if (confirmed || !bTimeAfter(timeGetTime(), guard) || !bPollZone(zone)) continue;
+    confirmed = bZoneIs(zone, "NAME_OK");
+    guard = timeGetTime() + kClickGuardMs;
+  }
+  bTextInputWanted = false;
+  gMouseZones.Remove("NAME_OK");
+  if (!confirmed) return offered;
+  vPlayCue(Cue::kGoodMove);
+  return name;
+}
+
+void vDrawTable(int highlight) {
+  gResources.scorePanel.Draw(kPanelX, kPanelY);
+  vDrawTextCentred("HIGH SCORES", kPanelCentreX, kPanelY + screen::kScoreHeadingY);
+  for (int i = 0; i < kHighScoreEntries; ++i) {
+    int y = kPanelY + screen::kTableFirstRowY + i * screen::kTableRowStep;
+    if (i == highlight) {
+      const screen::Rect& field = screen::kScoreField;
+      FadeFrame(kPanelX + field.x + 8, y - 4, field.w - 16, screen::kGlyphHeight + 8, 40, 40, 30);
+    }
+    const HighScoreEntry& e = aHighScores[i];
+    vDrawTextRight(std::to_string(i + 1) + ".", kPanelX + screen::kTableRankRight, y);
+    iDrawText(std::string(e.name, strnlen(e.name, kHighScoreNameChars)),
+              kPanelX + screen::kTableNameX, y, screen::kTableNameWidth);
+    vDrawTextRight(FormatScore(e.score), kPanelX + screen::kTableScoreRight, y);
+  }
+}
+}  // namespace
+
+void vEnterHighScore(int32_t score) {
+  int32_t scores[kHighScoreEntries];
+  for (int i = 0; i < kHighScoreEntries; ++i) scores[i] = aHighScores[i].score;
+  int rank = ScoreRank(scores, kHighScoreEntries, score);
+  if (rank >= kHighScoreEntries) return;
+  std::string name = NameEntry(rank, score);
+  HighScoreEntry entry{};
+  std::snprintf(entry.name, sizeof entry.name, "%s", name.c_str());
+  entry.score = score;
+  InsertScore(aHighScores, entry);
+  bSaveHighScores();
+  vSaveLastEnteredName(entry.name);
+  if (!bShuttingDown()) vHighScoreTable(rank);
+}
+
+void vHighScoreTable(int highlight) {
+  uint32_t guard = timeGetTime() + kClickGuardMs;
+  vStartScoreScreen("SCORE_TABLE");
+  uint32_t limit = timeGetTime() + kTableLimitMs;
+  bool shown = false;  // the table does not change while it is up
+  char zone[kZoneNameSize];
+  while (!bTimeReached(timeGetTime(), limit) && gs.iEscapePressed != 1 && !bShuttingDown()) {
+    if (!shown && bFrameDue()) {
+      vDrawTable(highlight);
+      ShowFrame(kActiveSlot);
+      shown = true;
+    }
+    Sleep(1);
+    bool key = bTakeAnyKey();  // keys held over from the screen before are let go
+    if (!bTimeAfter(timeGetTime(), guard)) continue;
+    if (key || bPollZone(zone)) return;
+  }
+}

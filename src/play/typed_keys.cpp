@@ -1,0 +1,53 @@
+#include "play/typed_keys.h"
+
+#include <mutex>
+
+#include "rules/score_table.h"
+
+std::atomic<bool> bTextInputWanted{false};
+
+namespace {
+std::mutex gLock;
+std::string gTyped;
+bool gAnyKey = false;
+constexpr size_t kMaxQueued = 256;  // a flood of keys the game does not read is dropped
+}  // namespace
+
+void vQueueTypedText(const char* utf8) {
+  std::string clean;
+  AppendTyped(clean, utf8);  // cut at 32 bytes, which one text event never reaches
+  std::lock_guard<std::mutex> hold(gLock);
+  gAnyKey = true;
+  if (gTyped.size() + clean.size() <= kMaxQueued) gTyped += clean;
+}
+
+void vQueueTypedKey(char key) {
+  std::lock_guard<std::mutex> hold(gLock);
+  gAnyKey = true;
+  if (gTyped.size() < kMaxQueued) gTyped += key;
+}
+
+void vQueueOtherKey() {
+  std::lock_guard<std::mutex> hold(gLock);
+  gAnyKey = true;
+}
+
+std::string TakeTypedKeys() {
+  std::lock_guard<std::mutex> hold(gLock);
+  std::string typed;
+  typed.swap(gTyped);
+  return typed;
+}
+
+bool bTakeAnyKey() {
+  std::lock_guard<std::mutex> hold(gLock);
+  bool any = gAnyKey;
+  gAnyKey = false;
+  return any;
+}
+
+void vClearTypedKeys() {
+  std::lock_guard<std::mutex> hold(gLock);
+  gTyped.clear();
+  gAnyKey = false;
+}

@@ -1,0 +1,93 @@
+// The name entry and the score table on the virtual clock: typed keys, Enter, Escape, presses,
+// the click guard and the table's time limit.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "game_harness.h"
+#include "play/game_state.h"
+#include "play/score_screens.h"
+#include "play/typed_keys.h"
+#include "save/scores.h"
+
+namespace {
+
+class ScoreScreens : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(h.StartVideo());
+    std::memset(aHighScores, 0, sizeof aHighScores);
+    vLoadHighScores();  // no file: "Player", 10000 down to 1000
+    vSaveLastEnteredName("Mei");
+  }
+  // Runs the entry for `score`, typing `keys` once the entry is up and closing the table.
+  void Enter(int32_t score, const std::string& keys, bool escape = false) {
+    bool typed = false;
+    h.Run([score] { vEnterHighScore(score); },
+          [&](uint32_t now) {
+            if (h.Busy()) return true;
+            if (!typed && h.ZoneReady("NAME_OK", now, 50)) {
+              EXPECT_TRUE(bTextInputWanted);
+              for (char k : keys) {
+                if (k == kTypedEnter || k == kTypedBackspace) vQueueTypedKey(k);
+                else vQueueTypedText(std::string(1, k).c_str());
+              }
+              if (escape) h.PressEscape();
+              typed = true;
+            } else if (h.ZoneReady("SCORE_TABLE", now)) {
+              h.Press(10, 10);
+              return false;
+            }
+            return true;
+          },
+          120000);
+    EXPECT_FALSE(h.timedOut);
+    EXPECT_FALSE(bTextInputWanted);
+  }
+  GameHarness h;
+};
+
+TEST_F(ScoreScreens, TypedNameEntersAtItsRankAndIsSaved) {
+  Enter(5500, std::string("\b\b\bZo") + kTypedEnter);
+  EXPECT_STREQ(aHighScores[5].name, "Zo");
+  EXPECT_EQ(aHighScores[5].score, 5500);
+  EXPECT_EQ(aHighScores[9].score, 2000);
+  EXPECT_EQ(LastEnteredName(), "Zo");
+  EXPECT_EQ(ReadWholeFile("content/levels/scores.txt"), ScoreTableText());
+}
+
+TEST_F(ScoreScreens, EscapeKeepsTheOfferedNameAndALowScoreAsksNothing) {
+  Enter(20000, "Xy", true);
+  EXPECT_STREQ(aHighScores[0].name, "Mei");
+  EXPECT_EQ(aHighScores[0].score, 20000);
+
+  std::string before = ScoreTableText();
+  uint32_t used = h.Run([] { vEnterHighScore(1000); }, [](uint32_t) { return true; }, 5000);
+  EXPECT_LT(used, 5u);  // equal to the last entry: not in the table, no screen
+  EXPECT_EQ(ScoreTableText(), before);
+}
+
+TEST_F(ScoreScreens, TableClosesOnAKeyAfterItsGuardOrAfterAMinute) {
+  bool early = false;
+  uint32_t start = 0;
+  uint32_t used = h.Run([] { vHighScoreTable(-1); },
+                        [&](uint32_t now) {
+                          if (!early) {
+                            start = now;
+                            vQueueOtherKey();  // within the guard: let go
+                            early = true;
+                          } else if (now - start == 400) {
+                            vQueueOtherKey();
+                          }
+                          return true;
+                        },
+                        5000);
+  EXPECT_GE(used, 400u);
+  EXPECT_LT(used, 410u);
+  used = h.Run([] { vHighScoreTable(3); }, [](uint32_t) { return true; }, 120000);
+  EXPECT_FALSE(h.timedOut);
+  EXPECT_GE(used, 60000u);
+  EXPECT_LT(used, 60010u);
+}
+
+}  // namespace
