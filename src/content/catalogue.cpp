@@ -88,8 +88,7 @@ bool bLoadScreenImages() {
       {"areyousure", &r.areYouSure, false},      {"choosediff", &r.chooseDifficulty, false},
       {"nomoremoves", &r.noMoreMoves, false},    {"levelclearbonus", &r.levelClearBonus, false},
       {"shadow", &r.shadow, true},               {"timerunningout", &r.timeRunningOut, true},
-      {"helpbutton", &r.helpButton, true},       {"scorepanel", &r.scorePanel, false},
-      {"scoresbutton", &r.scoresButton, false},  {"okbutton", &r.okButton, false},
+      {"helpbutton", &r.helpButton, true},
   };
   for (const ImageSlot& slot : screens) {
     if (!bLoadImage(*slot.sprite, slot.name, slot.bTransparent)) return false;
@@ -112,6 +111,22 @@ bool bLoadScreenImages() {
                       &gCatalogue);
   return true;
 }
+
+// The score table's panel and buttons and the glyphs its text is drawn with.
+void vLoadScoreImages() {
+  GameResources& r = gResources;
+  const ImageSlot images[] = {
+      {"scorepanel", &r.scorePanel, false},
+      {"scoresbutton", &r.scoresButton, false},
+      {"okbutton", &r.okButton, false},
+  };
+  for (const ImageSlot& slot : images) {
+    if (!bLoadImage(*slot.sprite, slot.name, slot.bTransparent)) return;
+  }
+  for (int i = 0; i < kGlyphSprites; ++i) {
+    if (!bLoadNumbered(r.glyphs[i], "glyph%d", i, true)) return;
+  }
+}
 }  // namespace
 
 void vLoadBitmaps() {
@@ -121,6 +136,7 @@ void vLoadBitmaps() {
   vDebugLog("vLoadBitmaps() Read in %d Index Entries\n", gCatalogue.count);
   if (!bLoadScreenImages()) return;
   vLoadTileSet();
+  if (szContentError[0] == '\0') vLoadScoreImages();
 }
 
 void vLoadTileSet() {
@@ -136,9 +152,6 @@ void vLoadTileSet() {
   }
   for (int i = 0; i < kDigits; ++i) {
     if (!bLoadNumbered(gResources.digits[i], "num%d", i, true)) return;
-  }
-  for (int i = 0; i < kGlyphSprites; ++i) {
-    if (!bLoadNumbered(gResources.glyphs[i], "glyph%d", i, true)) return;
   }
   vDebugLog("vLoadTileSet() END\n");
 }

@@ -33,7 +33,8 @@ void ExpectSize(const std::string& name, Size size) {
 
 bool bOpaqueImage(const std::string& name) {
   static const std::set<std::string> opaque = {"gamescreen", "title", "clicktocontinue", "menubar", "gamehelp",
-                                               "gameover", "areyousure", "choosediff", "nomoremoves", "levelclearbonus"};
+                                               "gameover", "areyousure", "choosediff", "nomoremoves", "levelclearbonus",
+                                               "scorepanel", "scoresbutton", "okbutton"};
   return opaque.count(name) != 0;
 }
 
@@ -41,11 +42,11 @@ bool bOpaqueImage(const std::string& name) {
 
 TEST(Images, EveryImageTheGameLoadsIsThereOnceInLoadingOrder) {
   std::vector<CatalogueEntry> list = Catalogue();
-  ASSERT_EQ(list.size(), 74u);
+  ASSERT_EQ(list.size(), 269u);
   std::set<std::string> names;
   for (const CatalogueEntry& e : list) EXPECT_TRUE(names.insert(e.name).second) << e.name << " twice";
   EXPECT_EQ(list.front().name, "gamescreen");
-  EXPECT_EQ(list.back().name, "num10");
+  EXPECT_EQ(list.back().name, "glyph191");
   for (int i = 0; i <= 28; ++i) EXPECT_TRUE(names.count("tile" + std::to_string(i)));
   for (int i = 0; i < 4; ++i) EXPECT_TRUE(names.count("hintangel" + std::to_string(i)));
 }
@@ -68,6 +69,8 @@ TEST(Images, SizesFitWhereTheGameDrawsThem) {
   for (int i = 0; i < 4; ++i) ExpectSize("hintangel" + std::to_string(i), {32, 32});
   for (const char* tick : {"redtick", "yellowtick", "greentick", "emptytick"}) ExpectSize(tick, {17, 17});
   ExpectSize("helpbutton", {45, 45});
+  ExpectSize("scorepanel", {kScorePanelWidth, kScorePanelHeight});
+  ExpectSize("scoresbutton", {kScoresButton.w, kScoresButton.h});
   for (int i = 0; i <= 10; ++i) {
     const Image& digit = Images().at("num" + std::to_string(i));
     EXPECT_EQ(digit.height, 28);
@@ -94,8 +97,20 @@ TEST(Images, TransparentImagesShowOnlyWhatSurvivesSixteenBitColour) {
       ++visible;
       ASSERT_FALSE(bVanishesIn565(c)) << name << " has a pixel that turns transparent at 16 bits";
     }
-    EXPECT_GT(visible, 0) << name;
+    bool blank = name == "glyph0" || name == "glyph95";  // the space and the no-break space
+    EXPECT_EQ(visible > 0, !blank) << name;
   }
+}
+
+// Every glyph is one line tall and as wide as its letter, so names are set with proper widths.
+TEST(Images, GlyphsShareALineAndHaveTheirOwnWidths) {
+  for (int i = 0; i < kGlyphCount; ++i) {
+    const Image& glyph = Images().at("glyph" + std::to_string(i));
+    EXPECT_EQ(glyph.height, kGlyphHeight) << i;
+    EXPECT_GE(glyph.width, 4) << i;
+  }
+  EXPECT_GT(Images().at("glyph" + std::to_string(iGlyphSlot(U'W'))).width,
+            2 * Images().at("glyph" + std::to_string(iGlyphSlot(U'i'))).width);
 }
 
 TEST(Images, FacesAndMarksStayInsideTheFace) {

@@ -23,9 +23,6 @@ std::vector<CatalogueEntry> Catalogue() {
       {"shadow", V::Mono2, MakeShadow},
       {"timerunningout", V::Rgb24, MakeTimeWarning},
       {"helpbutton", V::Rgb24, MakeHelpButton},
-      {"scorepanel", V::Rgb24, MakeScorePanel},
-      {"scoresbutton", V::Rgb24, MakeScoresButton},
-      {"okbutton", V::Rgb24, MakeOkButton},
   };
   for (int i = 0; i < 4; ++i) list.push_back({"hintangel" + std::to_string(i), V::Rgb24, [i] { return MakeHintMark(i); }});
   list.push_back({"border", V::Rgb24, MakeBorder});
@@ -42,6 +39,9 @@ std::vector<CatalogueEntry> Catalogue() {
     list.push_back({"patterntile" + std::to_string(i), V::Rgb24, [i] { return MakePatternTile(i); }});
   }
   for (int i = 0; i <= 10; ++i) list.push_back({"num" + std::to_string(i), V::Indexed256, [i] { return MakeDigit(i); }});
+  list.push_back({"scorepanel", V::Rgb24, MakeScorePanel});
+  list.push_back({"scoresbutton", V::Rgb24, MakeScoresButton});
+  list.push_back({"okbutton", V::Rgb24, MakeOkButton});
   for (int i = 0; i < kGlyphCount; ++i) list.push_back({"glyph" + std::to_string(i), V::Rgb24, [i] { return MakeGlyph(i); }});
   return list;
 }
