@@ -96,6 +96,9 @@ std::string NameEntry(int rank, int32_t score) {
     }
     Sleep(1);
     std::string typed = TakeTypedKeys();
+    if (!typed.empty() && name == offered && typed[0] != kTypedBackspace && typed[0] != kTypedEnter) {
+      name.clear();  // typing replaces the offered name; Backspace edits it
+    }
     redraw = redraw || !typed.empty();
     confirmed = bApplyTyped(name, typed);
     if (confirmed || !bTimeAfter(timeGetTime(), guard) || !bPollZone(zone)) continue;

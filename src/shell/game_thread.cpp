@@ -6,6 +6,7 @@
 #include "play/game_loop.h"
 #include "play/menus.h"
 #include "play/score_screens.h"
+#include "save/scores.h"
 #include "shell/shell.h"
 
 namespace {
@@ -29,6 +30,7 @@ void vRunFlowOnce() {
       iGameHelp();
       break;
     case 3:
+      vLoadHighScores();  // otherwise only a new game reads it
       vHighScoreTable(-1);
       break;
     default:
