@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <mutex>
+#include <type_traits>
 
 #include "platform/audio.h"
 
@@ -14,6 +15,11 @@ namespace {
 constexpr int kMixChannels = 32;
 std::atomic<bool> gAudioOpen{false};
 std::mutex gOpenLock;  // music (main thread) and effects (game thread) both open the device
+
+// Holders of sounds may release them from their own destructors at process end, in any order:
+// this state must still be usable then, so none of it may have a destructor that does anything.
+static_assert(std::is_trivially_destructible_v<std::atomic<bool>> &&
+              std::is_trivially_destructible_v<std::mutex>);
 }  // namespace
 
 int PlatformAudioOpen() {
