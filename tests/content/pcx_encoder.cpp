@@ -2,10 +2,11 @@
 
 #include <vector>
 
+#include "util/little_endian.h"
+
 namespace {
 void PutLe16(std::string& s, size_t at, int v) {
-  s[at] = static_cast<char>(v & 0xFF);
-  s[at + 1] = static_cast<char>((v >> 8) & 0xFF);
+  WriteLe16(s.data() + at, static_cast<uint16_t>(v));
 }
 
 // Run-length codes one plane of a scan line: runs of up to 63, and any byte of 192 or more is

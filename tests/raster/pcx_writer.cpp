@@ -1,10 +1,9 @@
 #include "pcx_writer.h"
 
+#include "util/little_endian.h"
+
 namespace {
-void Put16(std::string& s, size_t at, int v) {
-  s[at] = static_cast<char>(v & 0xFF);
-  s[at + 1] = static_cast<char>((v >> 8) & 0xFF);
-}
+void Put16(std::string& s, size_t at, int v) { WriteLe16(s.data() + at, static_cast<uint16_t>(v)); }
 
 PcxImage Frame(int w, int h, int planes, int bits, int bytesPerLine) {
   PcxImage s;

@@ -3,14 +3,12 @@
 #include <algorithm>
 
 #include "quantize.h"
+#include "util/little_endian.h"
 
 namespace contentgen {
 namespace {
 
-void Put16(std::vector<uint8_t>& v, size_t at, int value) {
-  v[at] = uint8_t(value & 255);
-  v[at + 1] = uint8_t((value >> 8) & 255);
-}
+void Put16(std::vector<uint8_t>& v, size_t at, int value) { WriteLe16(v.data() + at, uint16_t(value)); }
 
 std::vector<uint8_t> Header(const Image& image, int version, int bits, int planes,
                             const std::vector<Rgb>& palette) {
