@@ -91,18 +91,6 @@ std::vector<uint8_t> EncodeBitPlanes(const Image& image, int planes, int maxColo
 
 }  // namespace
 
-void AppendRle(const uint8_t* bytes, size_t count, std::vector<uint8_t>& out) {
-  size_t i = 0;
-  while (i < count) {
-    uint8_t value = bytes[i];
-    size_t run = 1;
-    while (i + run < count && run < size_t(kPcxMaxRun) && bytes[i + run] == value) ++run;
-    if (run > 1 || value >= 0xC0) out.push_back(uint8_t(0xC0 | run));
-    out.push_back(value);
-    i += run;
-  }
-}
-
 int iPcxBytesPerLine(int width, int bitsPerPixel) {
   int bytes = (width * bitsPerPixel + 7) / 8;
   return bytes + (bytes & 1);
