@@ -2,8 +2,10 @@
 # Builds everything and runs every check, headless, in four stages: the whole suite in the normal
 # build first (so its failures show first), then under AddressSanitizer with
 # UndefinedBehaviorSanitizer, then under ThreadSanitizer, then a bounded run of every fuzzer.
-# Each build has its own folder under build/. Exits non-zero when any stage fails, after printing
-# each stage's time and summary.
+# Each build has its own folder under build/. The sanitizer builds build only what the tests need
+# and copy the game content from the normal build instead of generating it again (the generator
+# runs once under AddressSanitizer as a test). Exits non-zero when any stage fails, after
+# printing each stage's time and summary.
 # Usage: bash scripts/run-tests.sh [normal] [asan] [tsan] [fuzz]   (default: all four)
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -14,8 +16,7 @@ STAGES=("$@")
 [ ${#STAGES[@]} -eq 0 ] && STAGES=(normal asan tsan fuzz)
 
 SUPP=$ROOT/tests/sanitizers
-# A report fails the run at once, with the stack that led to it. The content generator runs
-# during the sanitizer builds, so these hold for the builds as well as for the tests.
+# A report fails the run at once, with the stack that led to it.
 export ASAN_OPTIONS=detect_stack_use_after_return=1:check_initialization_order=1:strict_init_order=1:detect_leaks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export LSAN_OPTIONS=suppressions=$SUPP/lsan.supp:print_suppressions=0
@@ -25,15 +26,15 @@ FAILED=0
 REPORT=()
 TOTAL_START=$SECONDS
 
-# suite NAME BUILD_DIR [cmake options...]: configure, build and run every test.
+# suite NAME BUILD_DIR TARGET [cmake options...]: configure, build TARGET and run every test.
 # Returns 1 when the build failed, 2 when tests failed.
 suite() {
-  local name=$1 dir=$2
-  shift 2
+  local name=$1 dir=$2 target=$3
+  shift 3
   echo "=== ${name}: configure and build in ${dir}"
   local start=$SECONDS
   if ! cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" ||
-     ! cmake --build "$dir" --parallel "$(nproc)"; then
+     ! cmake --build "$dir" --parallel "$(nproc)" --target "$target"; then
     REPORT+=("${name}: BUILD FAILED after $((SECONDS - start)) s")
     FAILED=1
     return 1
@@ -53,6 +54,28 @@ suite() {
     return 2
   fi
   return 0
+}
+
+# The normal build's game content, which the sanitizer builds copy; built here (the content
+# generator and what it needs) when the normal stage did not run, else already there.
+NORMAL_CONTENT=$ROOT/build/release/game/content
+normal_content() {
+  cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVIMORA_SANITIZE= \
+    >/dev/null && cmake --build build/release --parallel "$(nproc)" --target tavimora_content
+}
+
+# sanitized NAME BUILD_DIR SANITIZER: the suite under a sanitizer, building only the tests and
+# what they run, with the normal build's content.
+sanitized() {
+  local name=$1 dir=$2 start=$SECONDS
+  if ! normal_content; then
+    REPORT+=("${name}: BUILD FAILED (the normal build's content)")
+    FAILED=1
+    return 1
+  fi
+  REPORT+=("${name}: the normal build's content ready after $((SECONDS - start)) s")
+  suite "$name" "$dir" tv_tests -DTAVIMORA_SANITIZE="$3" -DTAVIMORA_BENCH=OFF \
+    -DTAVIMORA_CONTENT_FROM="$NORMAL_CONTENT"
 }
 
 # The bounded fuzz run: every target from its seeds for a fixed time (scripts/run-fuzz.sh).
@@ -80,11 +103,9 @@ mkdir -p build
 # Failing tests do not stop the run, so every stage's failures are seen.
 for stage in "${STAGES[@]}"; do
   case $stage in
-    normal) suite "normal" build/release -DTAVIMORA_SANITIZE= || [ $? -eq 2 ] || summary ;;
-    asan) suite "address+undefined" build/asan -DTAVIMORA_SANITIZE=address \
-            -DTAVIMORA_BENCH=OFF || [ $? -eq 2 ] || summary ;;
-    tsan) suite "thread" build/tsan -DTAVIMORA_SANITIZE=thread -DTAVIMORA_BENCH=OFF ||
-            [ $? -eq 2 ] || summary ;;
+    normal) suite "normal" build/release all -DTAVIMORA_SANITIZE= || [ $? -eq 2 ] || summary ;;
+    asan) sanitized "address+undefined" build/asan address || [ $? -eq 2 ] || summary ;;
+    tsan) sanitized "thread" build/tsan thread || [ $? -eq 2 ] || summary ;;
     fuzz) fuzz ;;
     *) echo "unknown stage '$stage' (normal, asan, tsan, fuzz)"; exit 2 ;;
   esac

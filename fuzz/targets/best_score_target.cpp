@@ -10,6 +10,7 @@
 #include "fuzz_support.h"
 #include "fuzz_targets.h"
 #include "save/scores.h"
+#include "util/little_endian.h"
 
 namespace {
 constexpr size_t kMaxFileBytes = 64;
@@ -19,8 +20,8 @@ constexpr const char* kTemporary = "content/levels/scr.dat.tmp";
 enum FileKind { kPresent = 0, kMissing = 1, kFolder = 2 };
 
 std::string Le32(int32_t value) {
-  std::string s(4, '\0');
-  for (int i = 0; i < 4; ++i) s[i] = static_cast<char>(static_cast<uint32_t>(value) >> (8 * i));
+  std::string s;
+  AppendLe32(s, static_cast<uint32_t>(value));
   return s;
 }
 
@@ -28,7 +29,7 @@ std::string Le32(int32_t value) {
 int32_t Overlaid(int32_t before, const std::string& bytes) {
   std::string value = Le32(before);
   std::memcpy(value.data(), bytes.data(), std::min<size_t>(bytes.size(), 4));
-  return static_cast<int32_t>(FuzzLe32(reinterpret_cast<const uint8_t*>(value.data())));
+  return static_cast<int32_t>(ReadLe32(value.data()));
 }
 
 void vPlaceFile(FileKind kind, const uint8_t* bytes, size_t size) {
@@ -77,8 +78,8 @@ int FuzzBestScore(const uint8_t* data, size_t size) {
   if (size < 9 || size > 9 + kMaxFileBytes) return 0;
   FuzzWorkDirScope workDir;
   FileKind kind = static_cast<FileKind>(data[0] % 3);
-  int32_t shown = static_cast<int32_t>(FuzzLe32(data + 1));
-  int32_t before = static_cast<int32_t>(FuzzLe32(data + 5));
+  int32_t shown = static_cast<int32_t>(ReadLe32(data + 1));
+  int32_t before = static_cast<int32_t>(ReadLe32(data + 5));
   std::string fileBytes(reinterpret_cast<const char*>(data + 9), size - 9);
 
   vPlaceFile(kind, data + 9, size - 9);

@@ -13,6 +13,7 @@
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
 #include "raster/raster.h"
+#include "util/little_endian.h"
 
 namespace {
 constexpr size_t kMaxInput = 512 * 1024;
@@ -52,8 +53,8 @@ void vCheckCatalogue(const uint8_t* index, size_t size) {
     size_t start = k * kIndexRecordBytes;
     std::memcpy(record, index + start, std::min(size - start, sizeof record));
     const ContentEntry& entry = gCatalogue.entries[k];
-    FUZZ_CHECK(entry.offset == FuzzLe32(record));
-    FUZZ_CHECK(entry.length == FuzzLe32(record + 4 + kContentNameBytes));
+    FUZZ_CHECK(entry.offset == ReadLe32(record));
+    FUZZ_CHECK(entry.length == ReadLe32(record + 4 + kContentNameBytes));
     FUZZ_CHECK(std::memchr(entry.name, '\0', sizeof entry.name) != nullptr);
     FUZZ_CHECK(std::strncmp(entry.name, reinterpret_cast<const char*>(record + 4),
                             kContentNameBytes - 1) == 0);
@@ -92,7 +93,7 @@ int FuzzContentArchive(const uint8_t* data, size_t size) {
   if (size < 3 || size > kMaxInput) return 0;
   FuzzWorkDirScope workDir;
   const uint8_t flags = data[0];
-  const size_t indexSize = std::min<size_t>(data[1] | (data[2] << 8), size - 3);
+  const size_t indexSize = std::min<size_t>(ReadLe16(data + 1), size - 3);
   const uint8_t* index = data + 3;
   const uint8_t* pack = index + indexSize;
   vPlaceFiles(flags, index, indexSize, pack, size - 3 - indexSize);

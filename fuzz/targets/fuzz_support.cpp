@@ -88,11 +88,6 @@ void vBlockWithFolder(const char* path) {
   FUZZ_CHECK(!error);
 }
 
-uint32_t FuzzLe32(const uint8_t* p) {
-  return uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) |
-         (uint32_t{p[3]} << 24);
-}
-
 uint32_t FuzzHash(const uint8_t* data, size_t size) {
   uint32_t hash = 2166136261u;  // FNV-1a
   for (size_t i = 0; i < size; ++i) hash = (hash ^ data[i]) * 16777619u;

@@ -33,7 +33,5 @@ void vRemoveFuzzPath(const char* path);
 // Makes a folder where a file is expected, so that opening it as a file fails.
 void vBlockWithFolder(const char* path);
 
-// Reads a little-endian 32-bit value.
-uint32_t FuzzLe32(const uint8_t* p);
 // A stable hash of the input, to steer random choices without spending input bytes.
 uint32_t FuzzHash(const uint8_t* data, size_t size);

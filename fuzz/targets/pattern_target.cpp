@@ -9,6 +9,7 @@
 #include "fuzz_targets.h"
 #include "rules/deal.h"
 #include "rules/pattern.h"
+#include "util/little_endian.h"
 
 namespace {
 constexpr size_t kMaxInput = 16384;
@@ -35,7 +36,7 @@ void vCheckLoadedCells(const uint8_t* data, size_t size) {
   uint8_t bytes[kPatternBytes] = {};
   std::memcpy(bytes, data, std::min(size, kPatternBytes));
   for (CellIndex i = 0; i < kBoardCells; ++i) {
-    FUZZ_CHECK(Board[i] == static_cast<int32_t>(FuzzLe32(bytes + 4 * i)));
+    FUZZ_CHECK(Board[i] == static_cast<int32_t>(ReadLe32(bytes + 4 * i)));
   }
 }
 

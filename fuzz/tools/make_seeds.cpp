@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "util/little_endian.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -32,7 +34,7 @@ std::string ReadFile(const fs::path& path) {
 
 std::string Le32(uint32_t v) {
   std::string s;
-  for (int i = 0; i < 4; ++i) s.push_back(static_cast<char>(v >> (8 * i)));
+  AppendLe32(s, v);
   return s;
 }
 
@@ -122,8 +124,7 @@ std::string Index(const std::vector<Record>& records) {
 // Flags (1 no index, 2 no pack, 4 blocked temporary file), index length, index, pack.
 std::string Archive(uint8_t flags, const std::string& index, const std::string& pack) {
   std::string out(1, static_cast<char>(flags));
-  out.push_back(static_cast<char>(index.size() & 0xFF));
-  out.push_back(static_cast<char>(index.size() >> 8));
+  AppendLe16(out, static_cast<uint16_t>(index.size()));
   return out + index + pack;
 }
 

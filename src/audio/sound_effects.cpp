@@ -1,10 +1,10 @@
 #include "audio/sound_effects.h"
 
+#include <type_traits>
+
 #include "platform/audio.h"
 #include "platform/files.h"
 
-// The player is defined before the effects so that, at process end, the effects are released
-// first, while the player still holds the device open.
 SoundEffects gSoundEffects;
 SoundEffect button_over;
 SoundEffect goodmove;
@@ -13,15 +13,10 @@ SoundEffect nomoves;
 SoundEffect levelclear;
 SoundEffect hint;
 
-SoundEffect::~SoundEffect() {
-  if (segment != nullptr && performance != nullptr) PlatformSampleFree(segment);
-  segment = nullptr;
-}
-
-SoundEffects::~SoundEffects() {
-  // The effects, destroyed before the player, have already released their sounds.
-  if (performance) PlatformAudioClose();
-}
+// The records have no destructor, so they are still there whenever this runs; the platform's
+// own state is never destroyed either.
+static_assert(std::is_trivially_destructible_v<SoundEffect>);
+SoundEffects::~SoundEffects() { Shutdown(); }
 
 uint32_t SoundEffects::Init() {
   int result = PlatformAudioOpen();

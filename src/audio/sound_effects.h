@@ -19,15 +19,17 @@ constexpr uint32_t kSfxRefused = 0x85000009;        // the mixer would not play 
 
 class SoundEffects;
 
-// One effect: the loaded sound and the player it was loaded into.
+// One effect: the loaded sound and the player it was loaded into. A plain record that does
+// nothing when it goes: the player frees the sounds, so records and player may be destroyed at
+// process end in any order.
 struct SoundEffect {
   PlatformSample* segment = nullptr;
   SoundEffects* performance = nullptr;
-  ~SoundEffect();
 };
 
 class SoundEffects {
  public:
+  // Shutdown, if it has not run.
   ~SoundEffects();
 
   // Starts the audio system and opens the output device.
@@ -39,7 +41,7 @@ class SoundEffects {
   // Silences every sounding instance of the effect.
   uint32_t Stop(SoundEffect& effect);
 
-  // Undoes Init and frees nothing else: effects keep their records but fall silent.
+  // Frees the six effects' sounds, then undoes Init: the records stay, empty and silent.
   // Used by tests and at process end.
   void Shutdown();
 

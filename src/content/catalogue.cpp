@@ -8,6 +8,7 @@
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
 #include "platform/files.h"
+#include "util/little_endian.h"
 
 ContentCatalogue gCatalogue;
 char szContentError[512] = {};
@@ -17,11 +18,6 @@ namespace {
 constexpr const char* kIndexPath = "content\\art\\content.idx";
 constexpr const char* kArtDir = "content\\art\\";
 constexpr const char* kPackPath = "content\\art\\content.pak";
-
-uint32_t ReadLe32(const uint8_t* p) {
-  return uint32_t{p[0]} | (uint32_t{p[1]} << 8) | (uint32_t{p[2]} << 16) |
-         (uint32_t{p[3]} << 24);
-}
 
 // One index record into an entry. Bytes a cut-short final record lacks read as 0, and the name
 // is always ended within its 256 bytes.

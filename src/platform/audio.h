@@ -1,6 +1,9 @@
 #pragma once
 // Sound output: short samples mixed over each other and over one stream of music.
 // Everything is safe to call when the device is not open: requests then fail quietly.
+// Closing the device frees every sample and music still loaded; their handles stay valid but
+// silent (also after the device opens again) until they are freed, which is then safe in any
+// order, also from destructors at process end.
 
 struct PlatformSample;
 

@@ -3,17 +3,65 @@
 
 #include <atomic>
 #include <mutex>
+#include <type_traits>
 
 #include "platform/audio.h"
 
+// Loaded sounds and music are kept in lists while they hold mixer memory, so that closing the
+// device frees them first: whatever still holds them afterwards holds an empty handle, and
+// freeing that later only deletes the handle, whichever order the holders go in.
 struct PlatformSample {
-  Mix_Chunk* chunk;
+  Mix_Chunk* chunk;  // null once the device closed
+  PlatformSample* next;
+};
+
+struct PlatformMusic {
+  Mix_Music* music;  // null once the device closed
+  PlatformMusic* next;
 };
 
 namespace {
 constexpr int kMixChannels = 32;
 std::atomic<bool> gAudioOpen{false};
 std::mutex gOpenLock;  // music (main thread) and effects (game thread) both open the device
+PlatformSample* gLoadedSamples = nullptr;
+PlatformMusic* gLoadedMusic = nullptr;
+
+// Holders of sounds may release them from their own destructors at process end, in any order:
+// this state must still be usable then, so none of it may have a destructor that does anything.
+static_assert(std::is_trivially_destructible_v<std::atomic<bool>> &&
+              std::is_trivially_destructible_v<std::mutex>);
+
+template <typename T>
+void vUnlink(T*& head, T* item) {
+  for (T** link = &head; *link != nullptr; link = &(*link)->next) {
+    if (*link == item) {
+      *link = item->next;
+      return;
+    }
+  }
+}
+
+void vHaltSample(const PlatformSample* sample) {
+  for (int ch = 0; ch < kMixChannels; ++ch) {
+    if (Mix_Playing(ch) && Mix_GetChunk(ch) == sample->chunk) Mix_HaltChannel(ch);
+  }
+}
+
+// Frees the mixer memory of everything still loaded; the handles stay with their holders.
+void vReleaseLoadedLocked() {
+  Mix_HaltChannel(-1);
+  for (PlatformSample* s = gLoadedSamples; s != nullptr; s = s->next) {
+    Mix_FreeChunk(s->chunk);
+    s->chunk = nullptr;
+  }
+  for (PlatformMusic* m = gLoadedMusic; m != nullptr; m = m->next) {
+    Mix_FreeMusic(m->music);
+    m->music = nullptr;
+  }
+  gLoadedSamples = nullptr;
+  gLoadedMusic = nullptr;
+}
 }  // namespace
 
 int PlatformAudioOpen() {
@@ -33,7 +81,7 @@ int PlatformAudioOpen() {
 void PlatformAudioClose() {
   std::lock_guard<std::mutex> lock(gOpenLock);
   if (!gAudioOpen.exchange(false, std::memory_order_relaxed)) return;
-  Mix_HaltChannel(-1);
+  vReleaseLoadedLocked();
   Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
@@ -41,36 +89,38 @@ void PlatformAudioClose() {
 bool PlatformAudioIsOpen() { return gAudioOpen.load(std::memory_order_relaxed); }
 
 PlatformSample* PlatformSampleLoad(const char* path) {
+  std::lock_guard<std::mutex> lock(gOpenLock);
   if (!PlatformAudioIsOpen()) return nullptr;
   Mix_Chunk* chunk = Mix_LoadWAV(path);
   if (chunk == nullptr) return nullptr;
-  return new PlatformSample{chunk};
+  gLoadedSamples = new PlatformSample{chunk, gLoadedSamples};
+  return gLoadedSamples;
 }
 
 void PlatformSampleFree(PlatformSample* sample) {
   if (sample == nullptr) return;
-  if (PlatformAudioIsOpen()) {
-    PlatformSampleStop(sample);
+  std::lock_guard<std::mutex> lock(gOpenLock);
+  if (sample->chunk != nullptr) {
+    vHaltSample(sample);
     Mix_FreeChunk(sample->chunk);
+    vUnlink(gLoadedSamples, sample);
   }
   delete sample;
 }
 
 int PlatformSamplePlay(PlatformSample* sample) {
-  if (sample == nullptr || !PlatformAudioIsOpen()) return -1;
+  if (sample == nullptr || sample->chunk == nullptr || !PlatformAudioIsOpen()) return -1;
   return Mix_PlayChannel(-1, sample->chunk, 0) < 0 ? -1 : 0;
 }
 
 int PlatformSampleStop(PlatformSample* sample) {
-  if (sample == nullptr || !PlatformAudioIsOpen()) return 0;
-  for (int ch = 0; ch < kMixChannels; ++ch) {
-    if (Mix_Playing(ch) && Mix_GetChunk(ch) == sample->chunk) Mix_HaltChannel(ch);
-  }
+  if (sample == nullptr || sample->chunk == nullptr || !PlatformAudioIsOpen()) return 0;
+  vHaltSample(sample);
   return 0;
 }
 
 int PlatformSampleInstances(PlatformSample* sample) {
-  if (sample == nullptr || !PlatformAudioIsOpen()) return 0;
+  if (sample == nullptr || sample->chunk == nullptr || !PlatformAudioIsOpen()) return 0;
   int count = 0;
   for (int ch = 0; ch < kMixChannels; ++ch) {
     if (Mix_Playing(ch) && Mix_GetChunk(ch) == sample->chunk) ++count;
@@ -78,28 +128,30 @@ int PlatformSampleInstances(PlatformSample* sample) {
   return count;
 }
 
-struct PlatformMusic {
-  Mix_Music* music;
-};
-
 PlatformMusic* PlatformMusicLoad(const char* path) {
+  std::lock_guard<std::mutex> lock(gOpenLock);
   if (!PlatformAudioIsOpen()) return nullptr;
   // The format is told by the file's contents, not by its name.
   SDL_RWops* rw = SDL_RWFromFile(path, "rb");
   if (rw == nullptr) return nullptr;
   Mix_Music* music = Mix_LoadMUSType_RW(rw, MUS_NONE, SDL_TRUE);
   if (music == nullptr) return nullptr;
-  return new PlatformMusic{music};
+  gLoadedMusic = new PlatformMusic{music, gLoadedMusic};
+  return gLoadedMusic;
 }
 
 void PlatformMusicFree(PlatformMusic* music) {
   if (music == nullptr) return;
-  if (PlatformAudioIsOpen()) Mix_FreeMusic(music->music);  // halts it first if it is playing
+  std::lock_guard<std::mutex> lock(gOpenLock);
+  if (music->music != nullptr) {
+    Mix_FreeMusic(music->music);  // halts it first if it is playing
+    vUnlink(gLoadedMusic, music);
+  }
   delete music;
 }
 
 int PlatformMusicStart(PlatformMusic* music) {
-  if (music == nullptr || !PlatformAudioIsOpen()) return -1;
+  if (music == nullptr || music->music == nullptr || !PlatformAudioIsOpen()) return -1;
   return Mix_PlayMusic(music->music, 1) == 0 ? 0 : -1;
 }
 
@@ -120,6 +172,6 @@ void PlatformMusicHalt() {
 }
 
 double PlatformMusicPosition(PlatformMusic* music) {
-  if (music == nullptr || !PlatformAudioIsOpen()) return 0.0;
+  if (music == nullptr || music->music == nullptr || !PlatformAudioIsOpen()) return 0.0;
   return Mix_GetMusicPosition(music->music);
 }

@@ -8,6 +8,7 @@
 #include "platform/files.h"
 #include "raster/pcx_internal.h"
 #include "raster/raster_internal.h"
+#include "util/little_endian.h"
 
 namespace {
 constexpr uint8_t kPcxManufacturer = 10;
@@ -22,8 +23,6 @@ struct FileCloser {
   }
 };
 
-uint32_t Le16(const uint8_t* p) { return uint32_t{p[0]} | (uint32_t{p[1]} << 8); }
-
 // The fields of the header the decoder uses.
 struct PcxHeader {
   int version, bitsPerPixel, planes;
@@ -35,12 +34,12 @@ PcxHeader ParseHeader(const uint8_t* h) {
   PcxHeader p;
   p.version = h[1];
   p.bitsPerPixel = h[3];
-  p.xmin = static_cast<int>(Le16(h + 4));
-  p.ymin = static_cast<int>(Le16(h + 6));
-  p.width = static_cast<int>(Le16(h + 8)) - p.xmin + 1;
-  p.height = static_cast<int>(Le16(h + 10)) - p.ymin + 1;
+  p.xmin = static_cast<int>(ReadLe16(h + 4));
+  p.ymin = static_cast<int>(ReadLe16(h + 6));
+  p.width = static_cast<int>(ReadLe16(h + 8)) - p.xmin + 1;
+  p.height = static_cast<int>(ReadLe16(h + 10)) - p.ymin + 1;
   p.planes = h[65];
-  p.bytesPerLine = Le16(h + 66);
+  p.bytesPerLine = ReadLe16(h + 66);
   return p;
 }
 

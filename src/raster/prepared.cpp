@@ -95,11 +95,22 @@ inline void vCopyPixels(uint8_t* d, const uint8_t* s, size_t n) {
   }
 }
 
+// Where a drawing lands: the buffer and the byte offset of block column 0 of the first drawn
+// row. That column may lie left of the buffer, so the offset can point outside it; positions are
+// kept as integer offsets and a pointer is formed only for bytes inside the buffer.
+struct DrawPlace {
+  uint8_t* pixels;
+  ptrdiff_t stride;
+  ptrdiff_t rowStart;
+
+  uint8_t* At(ptrdiff_t offset) const { return pixels + offset; }
+};
+
 // Transparent drawing of whole rows (no column clipped), band by band. Within a band the
-// copies' addresses follow from the first row's, with no lookups: the processor can run ahead
+// copies' places follow from the first row's, with no lookups: the processor can run ahead
 // over several rows' copies.
 template <int Bpp>
-void vDrawWholeRows(const PreparedBlock& b, const BlockSpan& span, uint8_t* dst, ptrdiff_t stride) {
+void vDrawWholeRows(const PreparedBlock& b, const BlockSpan& span, const DrawPlace& place) {
   const PreparedRun* runs = b.runs.data();
   const uint8_t* pixels = b.pixels.data();
   for (const PreparedBand& band : b.bands) {
@@ -109,47 +120,53 @@ void vDrawWholeRows(const PreparedBlock& b, const BlockSpan& span, uint8_t* dst,
     const PreparedRun* proto = runs + band.firstRun;
     const uint8_t* src =
         pixels + proto->offset + size_t(first - int(band.firstRow)) * band.rowBytes;
-    uint8_t* d = dst - ptrdiff_t(first - span.firstRow) * stride;
+    ptrdiff_t row = place.rowStart - ptrdiff_t(first - span.firstRow) * place.stride;
     if (band.runCount == 1) {
-      const size_t x = size_t(proto->x) * Bpp, n = size_t(proto->length) * Bpp;
-      for (int r = first; r <= last; ++r, d -= stride, src += n) vCopyPixels(d + x, src, n);
+      const ptrdiff_t x = ptrdiff_t(proto->x) * Bpp;
+      const size_t n = size_t(proto->length) * Bpp;
+      for (int r = first; r <= last; ++r, row -= place.stride, src += n) {
+        vCopyPixels(place.At(row + x), src, n);
+      }
       continue;
     }
-    for (int r = first; r <= last; ++r, d -= stride) {
+    for (int r = first; r <= last; ++r, row -= place.stride) {
       for (uint32_t i = 0; i < band.runCount; ++i) {
         size_t n = size_t(proto[i].length) * Bpp;
-        vCopyPixels(d + size_t(proto[i].x) * Bpp, src, n);
+        vCopyPixels(place.At(row + ptrdiff_t(proto[i].x) * Bpp), src, n);
         src += n;
       }
     }
   }
 }
 
-// Draws the block rows and columns of `span`. `dst` is where block column 0 of the first row
-// lands (possibly outside the buffer: only visible columns are addressed from it); each next
-// block row lies one buffer row up. Opaque drawing also writes the black gaps as zeros.
+// Draws the block rows and columns of `span`; each next block row lies one buffer row up.
+// Opaque drawing also writes the black gaps as zeros.
 template <int Bpp, bool Opaque>
-void vDrawRows(const PreparedBlock& b, const BlockSpan& span, uint8_t* dst, ptrdiff_t stride) {
+void vDrawRows(const PreparedBlock& b, const BlockSpan& span, const DrawPlace& place) {
   if (!Opaque && span.firstCol == 0 && span.lastCol == b.width - 1) {
-    vDrawWholeRows<Bpp>(b, span, dst, stride);
+    vDrawWholeRows<Bpp>(b, span, place);
     return;
   }
   const PreparedRun* runs = b.runs.data();
   const uint8_t* pixels = b.pixels.data();
-  for (int r = span.firstRow; r <= span.lastRow; ++r, dst -= stride) {
+  ptrdiff_t row = place.rowStart;
+  for (int r = span.firstRow; r <= span.lastRow; ++r, row -= place.stride) {
     int next = span.firstCol;  // first column not yet written (opaque drawing)
     const PreparedRun* end = runs + b.rowFirstRun[r + 1];
     for (const PreparedRun* run = runs + b.rowFirstRun[r]; run != end; ++run) {
       int start = std::max<int>(run->x, span.firstCol);
       int last = std::min(run->x + run->length - 1, span.lastCol);
       if (start > last) continue;
-      if (Opaque && start > next) std::memset(dst + next * Bpp, 0, size_t(start - next) * Bpp);
-      vCopyPixels(dst + start * Bpp, pixels + run->offset + (start - run->x) * Bpp,
-                  size_t(last - start + 1) * Bpp);
+      if (Opaque && start > next) {
+        std::memset(place.At(row + ptrdiff_t(next) * Bpp), 0, size_t(start - next) * Bpp);
+      }
+      vCopyPixels(place.At(row + ptrdiff_t(start) * Bpp),
+                  pixels + run->offset + (start - run->x) * Bpp, size_t(last - start + 1) * Bpp);
       next = last + 1;
     }
     if (Opaque && next <= span.lastCol) {
-      std::memset(dst + next * Bpp, 0, size_t(span.lastCol - next + 1) * Bpp);
+      std::memset(place.At(row + ptrdiff_t(next) * Bpp), 0,
+                  size_t(span.lastCol - next + 1) * Bpp);
     }
   }
 }
@@ -160,10 +177,12 @@ int iDraw(const PreparedBlock& block, const RasterRect& area) {
   const RasterTarget& t = st.target;
   BlockSpan span = RasterClipBlock(st.posX, st.posY, block.width, block.height, area);
   if (span.Empty()) return 0;
-  uint8_t* dst = t.Row(st.posY - span.firstRow) + ptrdiff_t(st.posX) * t.bytesPerPixel;
-  if (t.depth == 32) vDrawRows<4, Opaque>(block, span, dst, t.stride);
-  if (t.depth == 24) vDrawRows<3, Opaque>(block, span, dst, t.stride);
-  if (t.depth == 16) vDrawRows<2, Opaque>(block, span, dst, t.stride);
+  DrawPlace place{t.pixels, t.stride,
+                  ptrdiff_t(st.posY - span.firstRow) * t.stride +
+                      ptrdiff_t(st.posX) * t.bytesPerPixel};
+  if (t.depth == 32) vDrawRows<4, Opaque>(block, span, place);
+  if (t.depth == 24) vDrawRows<3, Opaque>(block, span, place);
+  if (t.depth == 16) vDrawRows<2, Opaque>(block, span, place);
   return 0;
 }
 }  // namespace

@@ -2,6 +2,9 @@
 #include "rules/pattern.h"
 
 #include <algorithm>
+#include <cstring>
+
+#include "util/little_endian.h"
 
 namespace {
 
@@ -54,17 +57,11 @@ const char* PatternProblemText(PatternProblem problem) {
 
 void ParsePattern(const unsigned char* bytes, size_t size, int32_t* cells) {
   std::fill(cells, cells + kBoardCells, 0);
-  size_t whole = std::min(size, kPatternBytes) / 4;
-  for (size_t i = 0; i < whole; ++i) {
-    const unsigned char* p = bytes + 4 * i;
-    uint32_t value = p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<uint32_t>(p[3]) << 24);
-    cells[i] = static_cast<int32_t>(value);
-  }
-  // A last cell cut short keeps the bytes it has.
-  size_t rest = std::min(size, kPatternBytes) % 4;
-  if (rest != 0) {
-    uint32_t value = 0;
-    for (size_t k = 0; k < rest; ++k) value |= uint32_t{bytes[4 * whole + k]} << (8 * k);
-    cells[whole] = static_cast<int32_t>(value);
+  size = std::min(size, kPatternBytes);
+  for (size_t i = 0; 4 * i < size; ++i) {
+    // A last cell cut short keeps the bytes it has.
+    unsigned char cell[4] = {};
+    std::memcpy(cell, bytes + 4 * i, std::min<size_t>(4, size - 4 * i));
+    cells[i] = static_cast<int32_t>(ReadLe32(cell));
   }
 }

@@ -10,6 +10,7 @@
 
 #include "diag/debug_log.h"
 #include "platform/files.h"
+#include "util/little_endian.h"
 
 HighScoreEntry aHighScores[kHighScoreEntries];
 
@@ -89,10 +90,8 @@ void vTraceUnreadableBest(const char* caller, int error) {
 }
 
 void vWriteStoredBest(int32_t value) {
-  uint32_t v = static_cast<uint32_t>(value);
-  unsigned char bytes[4] = {static_cast<unsigned char>(v), static_cast<unsigned char>(v >> 8),
-                            static_cast<unsigned char>(v >> 16),
-                            static_cast<unsigned char>(v >> 24)};
+  unsigned char bytes[4];
+  WriteLe32(bytes, static_cast<uint32_t>(value));
   PlatformWriteFileAtomic(kBestScorePath, bytes, sizeof bytes);
 }
 }  // namespace

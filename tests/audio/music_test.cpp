@@ -89,6 +89,17 @@ TEST_F(Music, StopTwiceAndNoPumpAfterwards) {
   EXPECT_EQ(SongLines(), 1);
 }
 
+// The device may close while a track is held (the effect player shuts it down at exit): the
+// track's memory must still be freed, which LeakSanitizer checks when the test ends.
+TEST_F(Music, ATrackHeldWhenTheDeviceClosesIsStillFreed) {
+  WriteTracks();
+  bPlayTitleMusic();
+  ASSERT_GE(iCurrentMusicTrack(), 0);
+  PlatformAudioClose();
+  vStopMusic();
+  EXPECT_EQ(iCurrentMusicTrack(), -1);
+}
+
 TEST_F(Music, EachTrackAboutOneTimeInThree) {
   WriteTracks();
   int counts[3] = {};

@@ -13,6 +13,7 @@
 #include "pcx_encoder.h"
 #include "raster/raster.h"
 #include "support/temp_dir.h"
+#include "util/little_endian.h"
 
 // One index record: the name is copied as it is (256 bytes without a NUL stay without one).
 struct IndexRecord {
@@ -25,10 +26,6 @@ struct Member {
   std::string name;
   std::string bytes;
 };
-
-inline void AppendLe32(std::string& s, uint32_t v) {
-  for (int i = 0; i < 4; ++i) s.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-}
 
 inline std::string EncodeRecord(const IndexRecord& r) {
   std::string out;

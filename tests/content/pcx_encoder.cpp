@@ -2,23 +2,12 @@
 
 #include <vector>
 
+#include "contentgen/pcx_rle.h"
+#include "util/little_endian.h"
+
 namespace {
 void PutLe16(std::string& s, size_t at, int v) {
-  s[at] = static_cast<char>(v & 0xFF);
-  s[at + 1] = static_cast<char>((v >> 8) & 0xFF);
-}
-
-// Run-length codes one plane of a scan line: runs of up to 63, and any byte of 192 or more is
-// written as a run so it cannot be taken for a count.
-void EncodePlane(const std::vector<uint8_t>& line, std::string& out) {
-  size_t i = 0;
-  while (i < line.size()) {
-    size_t run = 1;
-    while (i + run < line.size() && line[i + run] == line[i] && run < 63) ++run;
-    if (run > 1 || line[i] >= 0xC0) out.push_back(static_cast<char>(0xC0 | run));
-    out.push_back(static_cast<char>(line[i]));
-    i += run;
-  }
+  WriteLe16(s.data() + at, static_cast<uint16_t>(v));
 }
 }  // namespace
 
@@ -39,7 +28,7 @@ std::string EncodePcx24(int width, int height, const PixelColour& colour, int xm
     for (int shift : {16, 8, 0}) {
       std::vector<uint8_t> plane(bytesPerLine, 0);
       for (int x = 0; x < width; ++x) plane[x] = static_cast<uint8_t>(colour(x, y) >> shift);
-      EncodePlane(plane, file);
+      contentgen::AppendRle(plane.data(), plane.size(), file);  // plane by plane
     }
   }
   return file;

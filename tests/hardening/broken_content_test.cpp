@@ -26,6 +26,7 @@
 #include "platform/virtual_clock.h"
 #include "save/scores.h"
 #include "shell/game_harness.h"
+#include "util/little_endian.h"
 
 namespace fs = std::filesystem;
 
@@ -103,11 +104,6 @@ std::vector<NamedSprite> WatchedSprites() {
           {"num4.pcx", &r.digits[4]}};
 }
 
-void SetLe16(std::string& bytes, size_t at, uint16_t v) {
-  bytes[at] = static_cast<char>(v & 0xFF);
-  bytes[at + 1] = static_cast<char>(v >> 8);
-}
-
 // Writes a damaged copy of the archive: members removed from the index, replaced by noise,
 // cut short, or given impossible picture sizes.
 void DamageArchive(const std::string& goodIndexPath, const std::string& goodPackPath) {
@@ -145,12 +141,12 @@ void DamageArchive(const std::string& goodIndexPath, const std::string& goodPack
   member("num3.pcx").length = 10;
   member("helpbutton.pcx").length = 0;
   std::string huge = original("messagebar.pcx");
-  SetLe16(huge, 8, 65535);
-  SetLe16(huge, 10, 65535);
+  WriteLe16(huge.data() + 8, 65535);
+  WriteLe16(huge.data() + 10, 65535);
   replace("messagebar.pcx", huge);
   std::string inverted = original("hintangel2.pcx");
-  SetLe16(inverted, 4, 500);
-  SetLe16(inverted, 8, 10);
+  WriteLe16(inverted.data() + 4, 500);
+  WriteLe16(inverted.data() + 8, 10);
   replace("hintangel2.pcx", inverted);
   member("num4.pcx").offset = static_cast<uint32_t>(pack.size() + 1000);  // beyond the pack's end
   WriteIndex(kIndex, records);

@@ -14,6 +14,7 @@
 
 #include "play/board.h"
 #include "support/temp_dir.h"
+#include "util/little_endian.h"
 
 extern char** environ;
 
@@ -22,14 +23,6 @@ namespace fs = std::filesystem;
 namespace {
 constexpr size_t kRecordBytes = 264;
 constexpr size_t kNameBytes = 256;
-
-uint32_t Le32(const unsigned char* p) {
-  return uint32_t{p[0]} | uint32_t{p[1]} << 8 | uint32_t{p[2]} << 16 | uint32_t{p[3]} << 24;
-}
-
-void PutLe32(std::string& out, uint32_t v) {
-  for (int i = 0; i < 4; ++i) out.push_back(static_cast<char>(v >> (8 * i)));
-}
 
 // The environment for the game: headless drivers and no display to reach.
 std::vector<std::string> HeadlessEnvironment() {
@@ -99,10 +92,10 @@ std::vector<IndexRecord> ReadIndex(const std::string& path) {
   for (size_t at = 0; at + kRecordBytes <= bytes.size(); at += kRecordBytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data() + at);
     IndexRecord r;
-    r.offset = Le32(p);
+    r.offset = ReadLe32(p);
     r.name.assign(reinterpret_cast<const char*>(p + 4),
                   strnlen(reinterpret_cast<const char*>(p + 4), kNameBytes));
-    r.length = Le32(p + 4 + kNameBytes);
+    r.length = ReadLe32(p + 4 + kNameBytes);
     records.push_back(r);
   }
   return records;
@@ -111,11 +104,11 @@ std::vector<IndexRecord> ReadIndex(const std::string& path) {
 void WriteIndex(const std::string& path, const std::vector<IndexRecord>& records) {
   std::string out;
   for (const IndexRecord& r : records) {
-    PutLe32(out, r.offset);
+    AppendLe32(out, r.offset);
     std::string name = r.name.substr(0, kNameBytes - 1);
     name.resize(kNameBytes, '\0');
     out += name;
-    PutLe32(out, r.length);
+    AppendLe32(out, r.length);
   }
   WriteWholeFile(path, out);
 }

@@ -1,10 +1,10 @@
 #include "pcx_writer.h"
 
+#include "contentgen/pcx_rle.h"
+#include "util/little_endian.h"
+
 namespace {
-void Put16(std::string& s, size_t at, int v) {
-  s[at] = static_cast<char>(v & 0xFF);
-  s[at + 1] = static_cast<char>((v >> 8) & 0xFF);
-}
+void Put16(std::string& s, size_t at, int v) { WriteLe16(s.data() + at, static_cast<uint16_t>(v)); }
 
 PcxImage Frame(int w, int h, int planes, int bits, int bytesPerLine) {
   PcxImage s;
@@ -30,19 +30,6 @@ void SetEntry(uint8_t* palette, int i, uint32_t rgb) {
   palette[3 * i + 2] = static_cast<uint8_t>(rgb);
 }
 
-std::string PcxRle(const uint8_t* data, size_t size) {
-  std::string out;
-  size_t i = 0;
-  while (i < size) {
-    size_t run = 1;
-    while (i + run < size && run < 63 && data[i + run] == data[i]) ++run;
-    if (run > 1 || data[i] >= 0xC0) out.push_back(static_cast<char>(0xC0 | run));
-    out.push_back(static_cast<char>(data[i]));
-    i += run;
-  }
-  return out;
-}
-
 std::string EncodePcx(const PcxImage& image) {
   std::string s(128, '\0');
   s[0] = 10;
@@ -58,10 +45,10 @@ std::string EncodePcx(const PcxImage& image) {
   Put16(s, 66, image.bytesPerLine);
   size_t lineBytes = size_t(image.planes) * image.bytesPerLine;
   if (image.runsCrossLines || lineBytes == 0 || image.lines.size() % lineBytes != 0) {
-    s += PcxRle(image.lines.data(), image.lines.size());
+    contentgen::AppendRle(image.lines.data(), image.lines.size(), s);
   } else {
     for (size_t at = 0; at < image.lines.size(); at += lineBytes) {
-      s += PcxRle(image.lines.data() + at, lineBytes);
+      contentgen::AppendRle(image.lines.data() + at, lineBytes, s);
     }
   }
   if (image.tailPalette) {

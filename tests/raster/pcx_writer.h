@@ -19,12 +19,9 @@ struct PcxImage {
   std::array<uint8_t, 768> palette{};
 };
 
-// The file's bytes: header, run-length coded lines, then the 769-byte palette if asked for.
+// The file's bytes: header, run-length coded lines (coded as the content generator codes
+// them), then the 769-byte palette if asked for.
 std::string EncodePcx(const PcxImage& image);
-
-// Run-length coding of bytes the way PCX writers do (runs of at most 63; bytes of 192 and more
-// always as a run).
-std::string PcxRle(const uint8_t* data, size_t size);
 
 // Ready-made pictures of w x h pixels. Colours are 0xRRGGBB; indices index the palette.
 PcxImage RgbPcx(int w, int h, const std::vector<uint32_t>& rgb);

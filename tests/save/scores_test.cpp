@@ -13,21 +13,20 @@
 #include "play/game_state.h"
 #include "save/scores.h"
 #include "support/temp_dir.h"
+#include "util/little_endian.h"
 
 namespace {
 std::string Le32(int32_t v) {
-  uint32_t u = static_cast<uint32_t>(v);
-  std::string s(4, '\0');
-  for (int i = 0; i < 4; ++i) s[i] = static_cast<char>((u >> (8 * i)) & 0xFF);
+  std::string s;
+  AppendLe32(s, static_cast<uint32_t>(v));
   return s;
 }
 
 int32_t StoredBest() {
   std::string bytes = ReadWholeFile("content/levels/scr.dat");
   EXPECT_EQ(bytes.size(), 4u);
-  uint32_t v = 0;
-  for (size_t i = 0; i < bytes.size() && i < 4; ++i) v |= uint32_t{static_cast<uint8_t>(bytes[i])} << (8 * i);
-  return static_cast<int32_t>(v);
+  bytes.resize(4, '\0');
+  return static_cast<int32_t>(ReadLe32(bytes.data()));
 }
 
 class Scores : public ::testing::Test {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <filesystem>
 
 #include "play/board.h"
@@ -16,6 +15,7 @@
 #include "screens/render.h"
 #include "screens/screen_layout.h"
 #include "shell/shell.h"
+#include "util/little_endian.h"
 
 namespace fs = std::filesystem;
 
@@ -43,17 +43,15 @@ bool ZoneCentre(const char* name, int& x, int& y) {
 bool ZonePresent(const char* name) { return gMouseZones.Find(name) != nullptr; }
 
 void WriteStoredBest(int32_t best) {
-  std::string bytes(4, '\0');
-  std::memcpy(bytes.data(), &best, 4);
+  std::string bytes;
+  AppendLe32(bytes, static_cast<uint32_t>(best));
   WriteWholeFile("content/levels/scr.dat", bytes);
 }
 
 int32_t StoredBest() {
   std::string bytes = ReadWholeFile("content/levels/scr.dat");
   if (bytes.size() != 4) return -1;
-  int32_t best = 0;
-  std::memcpy(&best, bytes.data(), 4);
-  return best;
+  return static_cast<int32_t>(ReadLe32(bytes.data()));
 }
 
 GameHarness::GameHarness() {

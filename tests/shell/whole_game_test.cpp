@@ -5,7 +5,6 @@
 // checked on the rules alone (rules_tests).
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <deque>
 #include <map>
 
@@ -169,11 +168,7 @@ TEST(WholeGame, FromTitleThroughLevelsToGameOverAndQuit) {
   EXPECT_EQ(gs.iTimeTicks, 0);
 
   // The best score was saved at game over.
-  std::string stored = ReadWholeFile("content/levels/scr.dat");
-  ASSERT_EQ(stored.size(), 4u);
-  int32_t best = 0;
-  std::memcpy(&best, stored.data(), 4);
-  EXPECT_EQ(best, gs.iScore);
+  EXPECT_EQ(StoredBest(), gs.iScore);
   EXPECT_EQ(gs.iBestScore, gs.iScore);
 
   EXPECT_EQ(h.CountInTrace("GAME BEGIN\n"), 1);

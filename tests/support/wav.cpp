@@ -3,21 +3,24 @@
 #include <cmath>
 #include <cstdint>
 
+#include "util/little_endian.h"
+
 std::string MakeToneWav(int milliseconds, int rate) {
   const int samples = rate * milliseconds / 1000;
   std::string data;
   for (int i = 0; i < samples; ++i) {
     auto v = static_cast<int16_t>(3000 * std::sin(i * 0.05));
-    data.push_back(static_cast<char>(v & 0xFF));
-    data.push_back(static_cast<char>((v >> 8) & 0xFF));
+    AppendLe16(data, static_cast<uint16_t>(v));
   }
   auto u32 = [](uint32_t v) {
-    std::string s(4, '\0');
-    for (int i = 0; i < 4; ++i) s[i] = static_cast<char>((v >> (8 * i)) & 0xFF);
+    std::string s;
+    AppendLe32(s, v);
     return s;
   };
   auto u16 = [](uint16_t v) {
-    return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
+    std::string s;
+    AppendLe16(s, v);
+    return s;
   };
   std::string wav = "RIFF" + u32(static_cast<uint32_t>(36 + data.size())) + "WAVE";
   wav += "fmt " + u32(16) + u16(1) + u16(1) + u32(static_cast<uint32_t>(rate)) +

@@ -7,14 +7,13 @@
 #include "contentgen/archive_writer.h"
 #include "contentgen/bmp_writer.h"
 #include "support/temp_dir.h"
+#include "util/little_endian.h"
 
 using namespace contentgen;
 
 namespace {
 
-uint32_t U32(const std::vector<uint8_t>& v, size_t at) {
-  return uint32_t(v[at]) | uint32_t(v[at + 1]) << 8 | uint32_t(v[at + 2]) << 16 | uint32_t(v[at + 3]) << 24;
-}
+uint32_t U32(const std::vector<uint8_t>& v, size_t at) { return ReadLe32(v.data() + at); }
 
 }  // namespace
 

@@ -6,16 +6,17 @@
 #include "contentgen/audio_files.h"
 #include "contentgen/music.h"
 #include "contentgen/sounds.h"
+#include "util/little_endian.h"
 
 using namespace contentgen;
 
 namespace {
 
-uint32_t U32(const std::vector<uint8_t>& v, size_t at) {
-  return uint32_t(v[at]) | uint32_t(v[at + 1]) << 8 | uint32_t(v[at + 2]) << 16 | uint32_t(v[at + 3]) << 24;
-}
+uint32_t U32(const std::vector<uint8_t>& v, size_t at) { return ReadLe32(v.data() + at); }
 
-int16_t Sample(const std::vector<uint8_t>& wav, size_t index) { return int16_t(wav[44 + 2 * index] | wav[45 + 2 * index] << 8); }
+int16_t Sample(const std::vector<uint8_t>& wav, size_t index) {
+  return int16_t(ReadLe16(wav.data() + 44 + 2 * index));
+}
 
 }  // namespace
 

@@ -9,15 +9,13 @@
 #include "contentgen/content_writer.h"
 #include "contentgen/preview.h"
 #include "support/temp_dir.h"
+#include "util/little_endian.h"
 
 using namespace contentgen;
 
 namespace {
 
-uint32_t U32(const std::string& v, size_t at) {
-  auto b = [&](size_t i) { return uint32_t(uint8_t(v[at + i])); };
-  return b(0) | b(1) << 8 | b(2) << 16 | b(3) << 24;
-}
+uint32_t U32(const std::string& v, size_t at) { return ReadLe32(v.data() + at); }
 
 const char* kTwoTiles = "layer 0\n\n..o.o\n";
 

@@ -10,12 +10,13 @@
 #include "raster/pcx.h"
 #include "raster/raster.h"
 #include "support/temp_dir.h"
+#include "util/little_endian.h"
 
 using namespace contentgen;
 
 namespace {
 
-int U16(const std::vector<uint8_t>& f, size_t at) { return f[at] | f[at + 1] << 8; }
+int U16(const std::vector<uint8_t>& f, size_t at) { return ReadLe16(f.data() + at); }
 
 // A small independent PCX reader: run-length decoding and the four pixel layouts.
 Image Decode(const std::vector<uint8_t>& f) {

@@ -3,15 +3,9 @@
 #include <cstdio>
 #include <cstring>
 
+#include "util/little_endian.h"
+
 namespace contentgen {
-namespace {
-
-void Put32(uint8_t* at, uint32_t value) {
-  for (int i = 0; i < 4; ++i) at[i] = uint8_t(value >> (8 * i));
-}
-
-}  // namespace
-
 bool ArchiveWriter::Add(const std::string& name, std::vector<uint8_t> bytes) {
   if (name.empty() || name.size() >= kIndexNameSize || name.find('\0') != std::string::npos) return false;
   members_.push_back({name, std::move(bytes)});
@@ -23,9 +17,9 @@ std::vector<uint8_t> ArchiveWriter::IndexBytes() const {
   uint32_t offset = 0;
   for (size_t i = 0; i < members_.size(); ++i) {
     uint8_t* record = index.data() + i * kIndexRecordSize;
-    Put32(record, offset);
+    WriteLe32(record, offset);
     std::memcpy(record + 4, members_[i].name.data(), members_[i].name.size());
-    Put32(record + 4 + kIndexNameSize, uint32_t(members_[i].bytes.size()));
+    WriteLe32(record + 4 + kIndexNameSize, uint32_t(members_[i].bytes.size()));
     offset += uint32_t(members_[i].bytes.size());
   }
   return index;

@@ -6,31 +6,29 @@
 
 #include <lame/lame.h>
 
+#include "util/little_endian.h"
+
 namespace contentgen {
 namespace {
 
 int16_t ToPcm(float s) { return int16_t(std::lround(std::clamp(double(s), -1.0, 1.0) * 32767.0)); }
 
-void Put(std::vector<uint8_t>& v, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) v.push_back(uint8_t(value >> (8 * i)));
-}
-
 std::vector<uint8_t> WavFile(const std::vector<int16_t>& interleaved, int channels) {
   uint32_t dataBytes = uint32_t(interleaved.size() * 2);
   std::vector<uint8_t> out;
   out.insert(out.end(), {'R', 'I', 'F', 'F'});
-  Put(out, 36 + dataBytes, 4);
+  AppendLe32(out, 36 + dataBytes);
   out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
-  Put(out, 16, 4);
-  Put(out, 1, 2);  // PCM
-  Put(out, uint32_t(channels), 2);
-  Put(out, kSampleRate, 4);
-  Put(out, uint32_t(kSampleRate * channels * 2), 4);
-  Put(out, uint32_t(channels * 2), 2);
-  Put(out, 16, 2);
+  AppendLe32(out, 16);
+  AppendLe16(out, 1);  // PCM
+  AppendLe16(out, uint16_t(channels));
+  AppendLe32(out, kSampleRate);
+  AppendLe32(out, uint32_t(kSampleRate * channels * 2));
+  AppendLe16(out, uint16_t(channels * 2));
+  AppendLe16(out, 16);
   out.insert(out.end(), {'d', 'a', 't', 'a'});
-  Put(out, dataBytes, 4);
-  for (int16_t s : interleaved) Put(out, uint16_t(s), 2);
+  AppendLe32(out, dataBytes);
+  for (int16_t s : interleaved) AppendLe16(out, uint16_t(s));
   return out;
 }
 

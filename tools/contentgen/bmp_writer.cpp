@@ -2,35 +2,29 @@
 
 #include "art_tiles.h"
 #include "canvas.h"
+#include "util/little_endian.h"
 
 namespace contentgen {
-namespace {
-
-void Put(std::vector<uint8_t>& v, uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) v.push_back(uint8_t(value >> (8 * i)));
-}
-
-}  // namespace
 
 std::vector<uint8_t> EncodeBmp24(const Image& image) {
   uint32_t rowBytes = uint32_t(image.width * 3 + 3) & ~3u;
   uint32_t dataBytes = rowBytes * uint32_t(image.height);
   std::vector<uint8_t> out;
   out.insert(out.end(), {'B', 'M'});
-  Put(out, 54 + dataBytes, 4);
-  Put(out, 0, 4);
-  Put(out, 54, 4);
-  Put(out, 40, 4);  // BITMAPINFOHEADER
-  Put(out, uint32_t(image.width), 4);
-  Put(out, uint32_t(image.height), 4);  // positive: rows bottom-up
-  Put(out, 1, 2);
-  Put(out, 24, 2);
-  Put(out, 0, 4);
-  Put(out, dataBytes, 4);
-  Put(out, 2835, 4);
-  Put(out, 2835, 4);
-  Put(out, 0, 4);
-  Put(out, 0, 4);
+  AppendLe32(out, 54 + dataBytes);
+  AppendLe32(out, 0);
+  AppendLe32(out, 54);
+  AppendLe32(out, 40);  // BITMAPINFOHEADER
+  AppendLe32(out, uint32_t(image.width));
+  AppendLe32(out, uint32_t(image.height));  // positive: rows bottom-up
+  AppendLe16(out, 1);
+  AppendLe16(out, 24);
+  AppendLe32(out, 0);
+  AppendLe32(out, dataBytes);
+  AppendLe32(out, 2835);
+  AppendLe32(out, 2835);
+  AppendLe32(out, 0);
+  AppendLe32(out, 0);
   for (int y = image.height - 1; y >= 0; --y) {
     size_t start = out.size();
     for (int x = 0; x < image.width; ++x) {

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <sstream>
 
+#include "util/little_endian.h"
+
 namespace contentgen {
 namespace {
 
@@ -118,9 +120,7 @@ bool bParseLayout(const std::string& text, Layout& layout, std::string& error) {
 std::vector<uint8_t> PatternBytes(const Layout& layout) {
   std::vector<uint8_t> out;
   out.reserve(layout.cells.size() * 4);
-  for (int32_t v : layout.cells) {
-    for (int i = 0; i < 4; ++i) out.push_back(uint8_t(uint32_t(v) >> (8 * i)));
-  }
+  for (int32_t v : layout.cells) AppendLe32(out, uint32_t(v));
   return out;
 }
 

@@ -3,14 +3,12 @@
 #include <algorithm>
 
 #include "quantize.h"
+#include "util/little_endian.h"
 
 namespace contentgen {
 namespace {
 
-void Put16(std::vector<uint8_t>& v, size_t at, int value) {
-  v[at] = uint8_t(value & 255);
-  v[at + 1] = uint8_t((value >> 8) & 255);
-}
+void Put16(std::vector<uint8_t>& v, size_t at, int value) { WriteLe16(v.data() + at, uint16_t(value)); }
 
 std::vector<uint8_t> Header(const Image& image, int version, int bits, int planes,
                             const std::vector<Rgb>& palette) {
@@ -92,18 +90,6 @@ std::vector<uint8_t> EncodeBitPlanes(const Image& image, int planes, int maxColo
 }
 
 }  // namespace
-
-void AppendRle(const uint8_t* bytes, size_t count, std::vector<uint8_t>& out) {
-  size_t i = 0;
-  while (i < count) {
-    uint8_t value = bytes[i];
-    size_t run = 1;
-    while (i + run < count && run < size_t(kPcxMaxRun) && bytes[i + run] == value) ++run;
-    if (run > 1 || value >= 0xC0) out.push_back(uint8_t(0xC0 | run));
-    out.push_back(value);
-    i += run;
-  }
-}
 
 int iPcxBytesPerLine(int width, int bitsPerPixel) {
   int bytes = (width * bitsPerPixel + 7) / 8;

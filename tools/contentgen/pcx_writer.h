@@ -7,17 +7,13 @@
 #include <vector>
 
 #include "image.h"
+#include "pcx_rle.h"
 
 namespace contentgen {
 
 enum class PcxVariant { Rgb24, Indexed256, Planar16, Mono2 };
 
 constexpr size_t kPcxHeaderSize = 128;
-constexpr int kPcxMaxRun = 63;
-
-// Appends the run-length code of `count` bytes: runs of at most 63, and a single byte of 192 or
-// more (which would read as a count) written as a run of one.
-void AppendRle(const uint8_t* bytes, size_t count, std::vector<uint8_t>& out);
 
 // Bytes of one plane of one scan line: at least the width in bytes, rounded up to even.
 int iPcxBytesPerLine(int width, int bitsPerPixel);

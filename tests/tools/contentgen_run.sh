@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# The whole content generator run once, for builds that copy their content from another build
+# (the sanitizer builds): it must succeed and write exactly that build's bytes, since the content
+# is the same whichever build generates it.
+# Usage: contentgen_run.sh GENERATOR LAYOUT_DIR EXPECTED_CONTENT_DIR OUT_DIR
+set -eu
+GENERATOR=$1 LAYOUTS=$2 EXPECTED=$3 OUT=$4
+rm -rf "$OUT"
+"$GENERATOR" --out "$OUT" --layouts "$LAYOUTS"
+diff -r "$EXPECTED" "$OUT"
