@@ -12,6 +12,8 @@
 #include "platform/files.h"
 #include "platform/window.h"
 #include "shell/shell.h"
+#include "shell/sound_setup.h"
+#include "shell/window_settings.h"
 
 void* hMainWindow = nullptr;
 PlatformThread* hGameThread = nullptr;
@@ -50,8 +52,10 @@ struct ButtonLatch {
 ButtonLatch gLeftButton{gs.bLeftButtonDown};
 ButtonLatch gRightButton{gs.bRightButtonDown};
 
-// Tells the user why the game stopped, if something failed after start-up.
+// Tells the user why the game stopped, if something failed after start-up. Runs on the main
+// thread after the graphics are shut down, so the desktop is back before any message shows.
 int iFinalExitCode(int quitCode) {
+  if (bTellSoundFailure()) return iFailureExitCode != 0 ? iFailureExitCode.load() : 1;
   std::string fatal = FatalErrorText();
   if (!fatal.empty()) {
     PlatformErrorBox(kProductName, fatal.c_str());
@@ -63,6 +67,7 @@ int iFinalExitCode(int quitCode) {
 // Sounds and the audio device are released here, in a known order, rather than by the
 // destructors of global objects at exit; then the window goes.
 void vReleaseForExit() {
+  vStoreWindowSettings();
   gSoundEffects.Shutdown();
   PlatformDestroyWindow();
 }
@@ -94,13 +99,15 @@ void WndProc(const PlatformEvent& e) {
     case kEventRightUp: gRightButton.Up(); break;
     case kEventEscape: gs.iEscapePressed = 1; break;
     case kEventExposed: PlatformShowLatestFrame(true); break;
+    case kEventWindowChanged: vStoreWindowSettings(); break;
     case kEventClose: vDestroyWindow();
     default: break;
   }
 }
 
 // Runs until the quit event; returns its code. Waits at most 1 ms for an event, so it neither
-// spins nor lags: every pass pumps the music and shows a newly presented frame.
+// spins nor lags: every pass pumps the music and shows a newly presented frame. The quit is
+// posted again on every pass until the queue has taken it.
 int iMessageLoop() {
   bool quitPosted = false;
   for (;;) {
@@ -113,27 +120,36 @@ int iMessageLoop() {
     gRightButton.Tick();
     if (bMusicStarted) vPumpMusic();
     PlatformShowLatestFrame(false);
-    if (gs.bQuitGame && !quitPosted) {
-      PlatformPostQuit(0);
-      quitPosted = true;
-    }
+    if (gs.bQuitGame && !quitPosted) quitPosted = PlatformPostQuit(0);
   }
+}
+
+// A start-up step failed: the desktop is restored and the window goes before the process ends.
+int iFailedStart() {
+  vStopMusic();
+  gFrameStack.Shutdown();
+  gSoundEffects.Shutdown();
+  PlatformDestroyWindow();
+  return 1;
 }
 }  // namespace
 
 int WinMain() {
   if (!PlatformCreateWindow(kProductName, kFrameWidth, kFrameHeight, bWindowed)) {
     std::fprintf(stderr, "%s: cannot create the game window.\n", kProductName);
+    PlatformDestroyWindow();
     return 1;
   }
   PlatformSetWindowIcon(PlatformPath("content\\art\\icon48.bmp").c_str());
   hMainWindow = PlatformWindowHandle();
-  if (!bInitVideo(hMainWindow)) return 1;
+  if (!bInitVideo(hMainWindow)) return iFailedStart();
   vDebugLog("Video and Sound Inited\n");
+  vApplyWindowSettings(bWindowed);
   PlatformShowWindow();
   bPlayTitleMusic();
   hGameThread = PlatformStartThread(thrMainGameLoop, nullptr, kGameThreadStack, "game");
   if (hGameThread == nullptr) {
+    iFailedStart();
     PlatformErrorBox(kProductName, "Cannot start the game thread.");
     return 1;
   }
