@@ -104,7 +104,10 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
         return true;
       }
       if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-        if (!IsFullScreen() && (SDL_GetWindowFlags(gWindow) & SDL_WINDOW_BORDERLESS) == 0) {
+        // A maximised window gives its own size back when restored; only a size the player
+        // dragged is kept.
+        const Uint32 notKept = SDL_WINDOW_FULLSCREEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_MAXIMIZED;
+        if ((SDL_GetWindowFlags(gWindow) & notKept) == 0) {
           gWindowedWidth = e.window.data1;
           gWindowedHeight = e.window.data2;
         }
