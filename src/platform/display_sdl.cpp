@@ -57,8 +57,10 @@ PixelRect Union(const PixelRect& a, const PixelRect& b) {
   return PixelRect{x0, y0, x1 - x0, y1 - y0};
 }
 
-// Called with the frame locked.
+// Called with the frame locked. The first change since the frame was last shown wakes the main
+// thread, which may be waiting for events.
 void NoteChanged(const PixelRect& rect) {
+  if (gChanged.empty()) PlatformWakeMainThread();
   if (gChanged.size() < kMaxChangedRects) {
     gChanged.push_back(rect);
     return;

@@ -40,7 +40,8 @@ bool PlatformWindowExists();
 void* PlatformWindowHandle();
 void PlatformDestroyWindow();
 
-// Takes the next event, waiting up to `timeoutMs` for one. False when none came.
+// Takes the next event, waiting up to `timeoutMs` for one. False when none came; a frame
+// presented meanwhile ends the wait early (and then also gives false).
 bool PlatformNextEvent(PlatformEvent& event, int timeoutMs);
 
 // Puts a quit event with that code at the end of the queue; false when the queue refused it.

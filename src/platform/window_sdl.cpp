@@ -10,6 +10,8 @@
 namespace {
 SDL_Window* gWindow = nullptr;
 Uint32 gQuitEventType = 0;
+// An event that only ends the main thread's wait: a new frame is ready to be shown.
+std::atomic<Uint32> gWakeEventType{0};
 std::atomic<int> gPointerX{0};
 std::atomic<int> gPointerY{0};
 // The window's size while it is not full screen, given back when full screen ends.
@@ -134,12 +136,21 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
 
 SDL_Window* PlatformSdlWindow() { return gWindow; }
 
+void PlatformWakeMainThread() {
+  const Uint32 type = gWakeEventType.load(std::memory_order_relaxed);
+  if (type == 0) return;
+  SDL_Event e{};
+  e.type = type;
+  SDL_PushEvent(&e);
+}
+
 bool PlatformCreateWindow(const char* title, int clientWidth, int clientHeight, bool windowed) {
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "Cannot start the video system: %s\n", SDL_GetError());
     return false;
   }
   if (gQuitEventType == 0) gQuitEventType = SDL_RegisterEvents(1);
+  if (gWakeEventType == 0) gWakeEventType = SDL_RegisterEvents(1);
   Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
   int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
   int width = clientWidth, height = clientHeight;

@@ -28,6 +28,10 @@ constexpr size_t kGameThreadStack = 5000000;
 // therefore stays down for at least this long after it went down.
 constexpr uint32_t kMinPressMs = 40;
 
+// The longest the main loop waits for an event; the music is pumped and the quit flag looked at
+// at least this often.
+constexpr int kIdleWaitMs = 10;
+
 struct ButtonLatch {
   std::atomic<uint8_t>& flag;
   uint32_t downAt = 0;
@@ -42,6 +46,7 @@ struct ButtonLatch {
     if (timeGetTime() - downAt >= kMinPressMs) flag = 0;
     else releasePending = true;
   }
+  bool Pending() const { return releasePending; }
   void Tick() {
     if (releasePending && timeGetTime() - downAt >= kMinPressMs) {
       flag = 0;
@@ -105,14 +110,16 @@ void WndProc(const PlatformEvent& e) {
   }
 }
 
-// Runs until the quit event; returns its code. Waits at most 1 ms for an event, so it neither
-// spins nor lags: every pass pumps the music and shows a newly presented frame. The quit is
-// posted again on every pass until the queue has taken it.
+// Runs until the quit event; returns its code. Waits for an event, a newly presented frame or
+// the idle time, 1 ms while a short click's release is held back: every pass pumps the music
+// and shows what was presented. The quit is posted again on every pass until the queue has
+// taken it.
 int iMessageLoop() {
   bool quitPosted = false;
   for (;;) {
     PlatformEvent e;
-    if (PlatformNextEvent(e, 1)) {
+    const bool latched = gLeftButton.Pending() || gRightButton.Pending();
+    if (PlatformNextEvent(e, latched ? 1 : kIdleWaitMs)) {
       if (e.kind == kEventQuit) return e.code;
       WndProc(e);
     }
