@@ -20,6 +20,7 @@ std::vector<PixelRect> gChanged;
 constexpr size_t kMaxChangedRects = 16;
 std::atomic<uint64_t> gPresentCount{0};
 std::atomic<uint64_t> gPresentedPixels{0};
+std::atomic<uint64_t> gShownPixels{0};
 
 uint32_t From16(uint16_t v) {
   uint32_t r = (v >> 11) & 0x1F, g = (v >> 5) & 0x3F, b = v & 0x1F;
@@ -184,9 +185,14 @@ bool PlatformDrawLatestFrame(SDL_Surface* target, bool all, std::vector<SDL_Rect
   if (SDL_MUSTLOCK(target)) SDL_UnlockSurface(target);
   gChanged.clear();
   if (all) drawn.assign(1, SDL_Rect{0, 0, target->w, target->h});
+  for (const SDL_Rect& r : drawn) {
+    gShownPixels.fetch_add(static_cast<uint64_t>(r.w) * r.h, std::memory_order_relaxed);
+  }
   return !drawn.empty();
 }
 
 uint64_t PlatformPresentCount() { return gPresentCount.load(std::memory_order_relaxed); }
 
 uint64_t PlatformPresentedPixels() { return gPresentedPixels.load(std::memory_order_relaxed); }
+
+uint64_t PlatformShownPixels() { return gShownPixels.load(std::memory_order_relaxed); }
