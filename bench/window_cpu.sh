@@ -2,7 +2,8 @@
 # What the real game costs the machine while it shows a picture: the processor time of the game
 # process and of the X server (Xvfb) over 20 s per case, read from /proc, as a percentage of one
 # core. Cases: the untouched title screen, a game running with nothing clicked, the same at
-# 1920 x 1080 full screen (scaled), and the time from the start of the process to its first frame.
+# 1920 x 1080 full screen (scaled), the time from a click on a tile to its change on screen, and
+# the time from the start of the process to its first frame.
 # Where gnome-mahjongg or xmahjongg is installed, the same figure for it, in the same run.
 # Takes a few minutes; not part of the test command.
 # Usage: bench/window_cpu.sh [BUILD_DIR] [SECONDS]      (BUILD_DIR: build/release)
@@ -55,18 +56,42 @@ start_game() {  # start_game ARGS...: the game, waiting for its first frame
   FIRST_MS=$("$PROBE" wait Tavimora 30) || { echo "no window appeared"; cat "$WORK/stderr"; exit 1; }
 }
 
-# click FX FY: a left click on frame pixel (FX, FY), wherever and however large the window is.
-click() {
-  local win geo
+# screen_point FX FY: sets WX WY (the window's corner) and SX SY (where frame pixel (FX, FY) is
+# on the screen), however large the window is.
+screen_point() {
+  local win ww wh
   win=$(xdotool search --name '^Tavimora$' | head -1)
-  geo=$(xdotool getwindowgeometry "$win" | awk '/Position/ {split($2, p, ",")} /Geometry/ {split($2, g, "x")}
-        END {print p[1], p[2], g[1], g[2]}')
-  read -r wx wy ww wh <<<"$geo"
-  read -r sx sy < <(awk -v x="$1" -v y="$2" -v wx="$wx" -v wy="$wy" -v w="$ww" -v h="$wh" 'BEGIN {
+  read -r WX WY ww wh < <(xdotool getwindowgeometry "$win" |
+    awk '/Position/ {split($2, p, ",")} /Geometry/ {split($2, g, "x")} END {print p[1], p[2], g[1], g[2]}')
+  read -r SX SY < <(awk -v x="$1" -v y="$2" -v wx="$WX" -v wy="$WY" -v w="$ww" -v h="$wh" 'BEGIN {
     fw = w; fh = h
     if (w * 768 > h * 1024) fw = int(h * 1024 / 768); else fh = int(w * 768 / 1024)
     printf "%d %d\n", wx + int((w - fw) / 2) + int((x + 0.5) * fw / 1024), wy + int((h - fh) / 2) + int((y + 0.5) * fh / 768) }')
-  xdotool mousemove "$sx" "$sy" click 1
+}
+
+click() {  # click FX FY: a left click on that frame pixel
+  screen_point "$1" "$2"
+  xdotool mousemove "$SX" "$SY" click 1
+}
+
+# click_latency: a click on the top row's left tile of the first layout (always free) until
+# the window shows it selected. The time includes starting xdotool, so it is an upper bound.
+click_latency() {
+  local t0 seen probe
+  screen_point 467 171
+  xdotool mousemove "$SX" "$SY"
+  "$PROBE" change Tavimora $((SX - WX - 40)) $((SY - WY - 45)) 80 90 5 >"$WORK/change" &
+  probe=$!
+  for _ in $(seq 200); do grep -q ready "$WORK/change" && break; sleep 0.01; done
+  t0=$(date +%s%3N)
+  xdotool click 1
+  wait "$probe"
+  seen=$(tail -n +2 "$WORK/change")
+  if [ -n "$seen" ]; then
+    echo "a tile click shown on screen after at most $((seen - t0)) ms"
+  else
+    echo "a tile click: no change seen"
+  fi
 }
 
 start_playing() {  # title -> NEW GAME -> EASY, then the game runs untouched
@@ -87,6 +112,7 @@ start_x 1280x1024
 start_game --window
 start_playing
 measure "tavimora: playing, time bar running"
+click_latency
 stop_all
 
 start_x 1920x1080 wm
