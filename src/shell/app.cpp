@@ -30,7 +30,7 @@ constexpr uint32_t kMinPressMs = 40;
 
 // The longest the main loop waits for an event; the music is pumped and the quit flag looked at
 // at least this often.
-constexpr int kIdleWaitMs = 10;
+constexpr int kIdleWaitMs = 25;
 
 struct ButtonLatch {
   std::atomic<uint8_t>& flag;
