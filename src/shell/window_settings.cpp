@@ -65,11 +65,11 @@ void vApplyWindowSettings(bool windowedBuild) {
   const WindowSettings saved = LoadWindowSettings();
   gStored = saved;
   gStoredKnown = true;
-  // The full-screen build starts full screen with its own display mode unless told otherwise.
+  // The full-screen build starts full screen with its own display mode unless told otherwise;
+  // the remembered window size is what it gets when switched to a window.
   bool fullScreen = windowedBuild ? saved.fullScreen : true;
   if (WindowChoiceOption() == WindowChoice::kFullScreen) fullScreen = true;
   if (WindowChoiceOption() == WindowChoice::kWindow) fullScreen = false;
-  if (!windowedBuild && fullScreen) return;
   PlatformSetWindowMode(fullScreen, saved.width, saved.height);
 }
 
