@@ -72,7 +72,6 @@ int iFinalExitCode(int quitCode) {
 // Sounds and the audio device are released here, in a known order, rather than by the
 // destructors of global objects at exit; then the window goes.
 void vReleaseForExit() {
-  vStoreWindowSettings();
   gSoundEffects.Shutdown();
   PlatformDestroyWindow();
 }
@@ -86,6 +85,7 @@ void vReleaseForExit() {
   PlatformWaitThread(hGameThread);
   hGameThread = nullptr;
   vDebugLog("Waited\n");
+  vStoreWindowSettings();  // before the desktop is restored, which ends full screen
   gFrameStack.Shutdown();
   vDebugLog("Shutdown Graphics\n");
   PlatformPostQuit(0);
@@ -166,6 +166,7 @@ int WinMain() {
   vStopMusic();
   PlatformWaitThread(hGameThread);
   hGameThread = nullptr;
+  vStoreWindowSettings();
   gFrameStack.Shutdown();
   int code = iFinalExitCode(quitCode);
   vReleaseForExit();
