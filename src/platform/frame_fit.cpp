@@ -68,12 +68,12 @@ void FirstWindowSize(int usableW, int usableH, int frameW, int frameH, int& w, i
 
 void WindowPointToFrame(int winX, int winY, int winW, int winH, int drawW, int drawH,
                         int frameW, int frameH, int& frameX, int& frameY) {
-  if (winW <= 0 || winH <= 0) {
+  const PixelRect fit = FitFrame(drawW, drawH, frameW, frameH);
+  if (winW <= 0 || winH <= 0 || fit.w <= 0 || fit.h <= 0) {  // no window area (minimised)
     frameX = winX;
     frameY = winY;
     return;
   }
-  const PixelRect fit = FitFrame(drawW, drawH, frameW, frameH);
   // The centre of the point in drawable pixels, in halves: (2 * win + 1) * draw / (2 * winSize).
   const int64_t px2 = FloorDiv((2 * int64_t{winX} + 1) * drawW, winW);
   const int64_t py2 = FloorDiv((2 * int64_t{winY} + 1) * drawH, winH);

@@ -53,6 +53,7 @@ TEST(FrameFit, PointerMapsToFramePixelsAtEverySize) {
   EXPECT_EQ(hidpi.x, 1023);
   EXPECT_EQ(hidpi.y, 767);
   EXPECT_EQ(Map(511, 0, kW, kH, 2 * kW, 2 * kH).x, 511);
+  EXPECT_EQ(Map(5, 6, 0, 0, 0, 0).x, 5) << "a minimised window has no area to divide by";
 }
 
 TEST(FrameFit, PressOnABarLandsOutsideTheFrame) {
