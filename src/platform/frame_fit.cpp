@@ -106,16 +106,24 @@ void ScaleFrameArea(const uint32_t* frame, int frameW, int frameH, const PixelRe
   }
   const std::vector<Sample> columns = Samples(area.x, area.w, fit.x, fit.w, frameW);
   const std::vector<Sample> rows = Samples(area.y, area.h, fit.y, fit.h, frameH);
-  for (int row = 0; row < area.h; ++row) {
-    const Sample& r = rows[static_cast<size_t>(row)];
-    const uint32_t* top = frame + static_cast<size_t>(r.index) * frameW;
-    const uint32_t* bottom = frame + static_cast<size_t>(r.next) * frameW;
-    uint32_t* dst = out + static_cast<size_t>(row) * outPitch;
+  // Each source row the area reads is scaled across once, then output rows blend two of them.
+  const int firstRow = rows.front().index;
+  const int rowCount = rows.back().next - firstRow + 1;
+  thread_local std::vector<uint32_t> across;
+  across.resize(static_cast<size_t>(rowCount) * area.w);
+  for (int r = 0; r < rowCount; ++r) {
+    const uint32_t* src = frame + static_cast<size_t>(firstRow + r) * frameW;
+    uint32_t* dst = across.data() + static_cast<size_t>(r) * area.w;
     for (int col = 0; col < area.w; ++col) {
       const Sample& c = columns[static_cast<size_t>(col)];
-      const uint32_t upper = Blend(top[c.index], top[c.next], c.weight);
-      const uint32_t lower = Blend(bottom[c.index], bottom[c.next], c.weight);
-      dst[col] = Blend(upper, lower, r.weight);
+      dst[col] = Blend(src[c.index], src[c.next], c.weight);
     }
+  }
+  for (int row = 0; row < area.h; ++row) {
+    const Sample& r = rows[static_cast<size_t>(row)];
+    const uint32_t* upper = across.data() + static_cast<size_t>(r.index - firstRow) * area.w;
+    const uint32_t* lower = across.data() + static_cast<size_t>(r.next - firstRow) * area.w;
+    uint32_t* dst = out + static_cast<size_t>(row) * outPitch;
+    for (int col = 0; col < area.w; ++col) dst[col] = Blend(upper[col], lower[col], r.weight);
   }
 }
