@@ -10,7 +10,7 @@ PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev libmp3lame-dev fonts-dejavu-core fonts-noto-cjk
   xvfb x11-utils imagemagick
-  desktop-file-utils appstream xdotool file
+  desktop-file-utils appstream xdotool file openbox
 )
 
 missing=()

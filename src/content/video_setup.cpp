@@ -35,6 +35,7 @@ bool bInitVideo(void* window) {
   gResources.iFrameVB = gFrameStack.CreateBuffer(kFrameWidth, kFrameHeight);
   vLoadBitmaps();
   if (szContentError[0] != '\0') {
+    gFrameStack.Shutdown();  // the desktop comes back before the message shows
     PlatformErrorBox(kErrorCaption, szContentError);
     return false;
   }

@@ -42,3 +42,5 @@ bool PlatformLastPresented(std::vector<uint32_t>& rgb, int& width, int& height);
 // How many presents have reached the platform so far, and how many pixels they carried.
 uint64_t PlatformPresentCount();
 uint64_t PlatformPresentedPixels();
+// How many window pixels have been pushed to the screen so far (bars and scaling included).
+uint64_t PlatformShownPixels();

@@ -5,6 +5,12 @@
 // The game window, or null before it exists.
 SDL_Window* PlatformSdlWindow();
 
-// Copies the latest presented frame into the surface (converting to its pixel format) when it
-// changed since `lastSeen` (or when `force`); true when the surface was updated.
-bool PlatformCopyLatestFrame(SDL_Surface* target, uint64_t& lastSeen, bool force);
+#include <vector>
+
+// Draws what was presented since the last call into the surface, the frame scaled to fit it
+// (converting to its pixel format), and lists the surface rectangles it drew; `all` draws the
+// whole surface, bars included. False when there was nothing to draw.
+bool PlatformDrawLatestFrame(SDL_Surface* target, bool all, std::vector<SDL_Rect>& drawn);
+
+// Wakes the main thread from its wait for events (any thread; nothing before the window exists).
+void PlatformWakeMainThread();

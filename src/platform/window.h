@@ -1,7 +1,10 @@
 #pragma once
-// The one game window: a 1024 x 768 client area, centred on the desktop with a close and a
-// minimise box (or full screen), showing the latest frame the game presented. Events are taken on
-// the main thread, which created the window.
+// The one game window, showing the latest 1024 x 768 frame the game presented at whatever size
+// the window has: a resizable window centred on the desktop, or full screen over the desktop. The
+// frame is scaled to the largest size that fits, aspect kept, with black bars; the game keeps
+// seeing 1024 x 768 pixels, and pointer positions come back in frame pixels. Alt+Enter and F11
+// switch between window and full screen. Events are taken on the main thread, which created the
+// window; every call here belongs on that thread.
 
 enum PlatformEventKind {
   kEventNone,
@@ -17,6 +20,7 @@ enum PlatformEventKind {
   kEventText,       // text was typed while text input is on (UTF-8 in `text`)
   kEventEnter,      // the Enter key went down (without Alt)
   kEventBackspace,  // the Backspace key went down
+  kEventWindowChanged,  // the window's size or full-screen state changed (already shown again)
 };
 
 struct PlatformEvent {
@@ -25,9 +29,10 @@ struct PlatformEvent {
   char text[32] = {};  // for kEventText, ended by a zero byte
 };
 
-// Starts the video system and creates the window, hidden. `windowed`: a captioned window centred
-// on the desktop; otherwise a borderless window at (0, 0) that becomes full screen when a display
-// mode is set. False when no window can be made.
+// Starts the video system and creates the window, hidden. `windowed`: a resizable window centred
+// on the desktop, of the client size when that fits the usable desktop, otherwise the largest
+// size of its aspect that does; otherwise a borderless window at (0, 0) that becomes full screen
+// when a display mode is set. False when no window can be made.
 bool PlatformCreateWindow(const char* title, int clientWidth, int clientHeight, bool windowed);
 
 // Sets the window's icon from a 24-bit BMP file (a path for this system); a missing file is ignored.
@@ -39,11 +44,19 @@ bool PlatformWindowExists();
 void* PlatformWindowHandle();
 void PlatformDestroyWindow();
 
-// Takes the next event, waiting up to `timeoutMs` for one. False when none came.
+// Takes the next event, waiting up to `timeoutMs` for one. False when none came; a frame
+// presented meanwhile ends the wait early (and then also gives false).
 bool PlatformNextEvent(PlatformEvent& event, int timeoutMs);
 
-// Puts a quit event with that code at the end of the queue.
-void PlatformPostQuit(int code);
+// Puts a quit event with that code at the end of the queue; false when the queue refused it.
+bool PlatformPostQuit(int code);
+
+// Full screen over the desktop (no display-mode change) or a window; a window size of 0 keeps
+// the current one, any other is kept within the usable desktop.
+void PlatformSetWindowMode(bool fullScreen, int windowWidth, int windowHeight);
+// The current state: full screen or not, and the window's size in points (while full screen,
+// the size it had before and gets back).
+void PlatformWindowMode(bool& fullScreen, int& windowWidth, int& windowHeight);
 
 // Turns typed-text events (kEventText) on or off; off until asked for. Main thread only.
 void PlatformSetTextInput(bool on);
@@ -51,8 +64,8 @@ void PlatformSetTextInput(bool on);
 // Shows the latest presented frame in the window if it changed since the last call (or `force`).
 void PlatformShowLatestFrame(bool force);
 
-// The pointer in client pixels, (0, 0) at the top-left of the 1024 x 768 client area, as the
-// window's events last reported it. Tests may set it.
+// The pointer in frame pixels, (0, 0) at the top-left of the 1024 x 768 frame, as the window's
+// events last reported it; on a bar it lies outside the frame. Tests may set it.
 void PlatformPointerPosition(int& x, int& y);
 void PlatformSetPointerPosition(int x, int y);
 

@@ -1,16 +1,79 @@
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 
 #include "platform/display.h"
+#include "platform/frame_fit.h"
 #include "platform/sdl_internal.h"
 #include "platform/window.h"
 
 namespace {
 SDL_Window* gWindow = nullptr;
-uint64_t gShownPresent = 0;
 Uint32 gQuitEventType = 0;
+// An event that only ends the main thread's wait: a new frame is ready to be shown.
+std::atomic<Uint32> gWakeEventType{0};
 std::atomic<int> gPointerX{0};
 std::atomic<int> gPointerY{0};
+// The window's size while it is not full screen, given back when full screen ends.
+int gWindowedWidth = kPlatformFrameWidth;
+int gWindowedHeight = kPlatformFrameHeight;
+// The surface size the frame was last shown at; another one means everything is drawn again.
+int gShownWidth = 0;
+int gShownHeight = 0;
+constexpr int kMinWindowWidth = 256;
+constexpr int kMinWindowHeight = 192;
+
+bool IsFullScreen() {
+  return (SDL_GetWindowFlags(gWindow) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+// A pointer position in window points, as frame pixels.
+void SetPointerFromWindow(int x, int y) {
+  int winW = 0, winH = 0;
+  SDL_GetWindowSize(gWindow, &winW, &winH);
+  int drawW = gShownWidth, drawH = gShownHeight;
+  if (drawW <= 0 || drawH <= 0) SDL_GetWindowSizeInPixels(gWindow, &drawW, &drawH);
+  int fx = x, fy = y;
+  WindowPointToFrame(x, y, winW, winH, drawW, drawH, kPlatformFrameWidth, kPlatformFrameHeight,
+                     fx, fy);
+  gPointerX = fx;
+  gPointerY = fy;
+}
+
+void UsableDesktop(int& w, int& h) {
+  SDL_Rect usable{0, 0, kPlatformFrameWidth, kPlatformFrameHeight};
+  const int display = gWindow != nullptr ? std::max(SDL_GetWindowDisplayIndex(gWindow), 0) : 0;
+  SDL_GetDisplayUsableBounds(display, &usable);
+  w = usable.w;
+  h = usable.h;
+}
+
+void ApplyWindowedSize() {
+  SDL_SetWindowSize(gWindow, gWindowedWidth, gWindowedHeight);
+  SDL_SetWindowPosition(gWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+}
+
+void SetFullScreen(bool fullScreen) {
+  if (fullScreen == IsFullScreen()) return;
+  if (fullScreen) {
+    SDL_SetWindowFullscreen(gWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  } else {
+    SDL_SetWindowFullscreen(gWindow, 0);
+    // The full-screen build's window starts borderless; as a window it gets a frame.
+    SDL_SetWindowBordered(gWindow, SDL_TRUE);
+    SDL_SetWindowResizable(gWindow, SDL_TRUE);
+    ApplyWindowedSize();
+  }
+  PlatformShowLatestFrame(true);
+}
+
+// Alt+Enter (either Enter) and F11 switch between window and full screen.
+bool IsModeSwitchKey(const SDL_KeyboardEvent& key) {
+  if (key.repeat != 0) return false;
+  if (key.keysym.sym == SDLK_F11) return true;
+  return (key.keysym.sym == SDLK_RETURN || key.keysym.sym == SDLK_KP_ENTER) &&
+         (key.keysym.mod & KMOD_ALT) != 0;
+}
 
 // Enter and Backspace for typing a name; any other key is just a key.
 PlatformEventKind TypingKey(const SDL_Keysym& key) {
@@ -23,13 +86,11 @@ PlatformEventKind TypingKey(const SDL_Keysym& key) {
 bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
   switch (e.type) {
     case SDL_MOUSEMOTION:
-      gPointerX = e.motion.x;
-      gPointerY = e.motion.y;
+      SetPointerFromWindow(e.motion.x, e.motion.y);
       return false;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
-      gPointerX = e.button.x;
-      gPointerY = e.button.y;
+      SetPointerFromWindow(e.button.x, e.button.y);
       bool down = e.type == SDL_MOUSEBUTTONDOWN;
       if (e.button.button == SDL_BUTTON_LEFT) out.kind = down ? kEventLeftDown : kEventLeftUp;
       else if (e.button.button == SDL_BUTTON_RIGHT) out.kind = down ? kEventRightDown : kEventRightUp;
@@ -37,6 +98,11 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
       return true;
     }
     case SDL_KEYDOWN:
+      if (IsModeSwitchKey(e.key)) {
+        SetFullScreen(!IsFullScreen());
+        out.kind = kEventWindowChanged;
+        return true;
+      }
       out.kind = e.key.keysym.sym == SDLK_ESCAPE ? kEventEscape : TypingKey(e.key.keysym);
       return true;
     case SDL_TEXTINPUT:
@@ -49,6 +115,18 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
     case SDL_WINDOWEVENT:
       if (e.window.event == SDL_WINDOWEVENT_CLOSE) {
         out.kind = kEventClose;
+        return true;
+      }
+      if (e.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        // A maximised window gives its own size back when restored; only a size the player
+        // dragged is kept.
+        const Uint32 notKept = SDL_WINDOW_FULLSCREEN | SDL_WINDOW_BORDERLESS | SDL_WINDOW_MAXIMIZED;
+        if ((SDL_GetWindowFlags(gWindow) & notKept) == 0) {
+          gWindowedWidth = e.window.data1;
+          gWindowedHeight = e.window.data2;
+        }
+        PlatformShowLatestFrame(true);
+        out.kind = kEventWindowChanged;
         return true;
       }
       if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_RESTORED ||
@@ -70,28 +148,44 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
 
 SDL_Window* PlatformSdlWindow() { return gWindow; }
 
+void PlatformWakeMainThread() {
+  const Uint32 type = gWakeEventType.load(std::memory_order_relaxed);
+  if (type == 0) return;
+  SDL_Event e{};
+  e.type = type;
+  SDL_PushEvent(&e);
+}
+
 bool PlatformCreateWindow(const char* title, int clientWidth, int clientHeight, bool windowed) {
-  // The window surface goes straight to the display system; emulating it through a GPU renderer
-  // only costs time for a picture that is copied one to one.
-  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "Cannot start the video system: %s\n", SDL_GetError());
     return false;
   }
   if (gQuitEventType == 0) gQuitEventType = SDL_RegisterEvents(1);
-  Uint32 flags = SDL_WINDOW_HIDDEN;
+  if (gWakeEventType == 0) gWakeEventType = SDL_RegisterEvents(1);
+  Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
   int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
+  int width = clientWidth, height = clientHeight;
   if (!windowed) {
     flags |= SDL_WINDOW_BORDERLESS;
     x = y = 0;
+  } else {
+    flags |= SDL_WINDOW_RESIZABLE;
+    int usableW = 0, usableH = 0;
+    UsableDesktop(usableW, usableH);
+    FirstWindowSize(usableW, usableH, clientWidth, clientHeight, width, height);
+    gWindowedWidth = width;
+    gWindowedHeight = height;
   }
-  gWindow = SDL_CreateWindow(title, x, y, clientWidth, clientHeight, flags);
+  gShownWidth = gShownHeight = 0;
+  gWindow = SDL_CreateWindow(title, x, y, width, height, flags);
   if (gWindow == nullptr) {
     std::fprintf(stderr, "Cannot create the window: %s\n", SDL_GetError());
     return false;
   }
-  // The frame is shown one to one through the window's own surface: no scaling, no GPU needed,
-  // and the cheapest path for a 2D picture that changes whole.
+  SDL_SetWindowMinimumSize(gWindow, kMinWindowWidth, kMinWindowHeight);
+  // The frame is shown through the window's own surface, scaled on the processor where the
+  // window is not the frame's size: no GPU is needed, and only the changed parts are pushed.
   return true;
 }
 
@@ -130,12 +224,30 @@ bool PlatformNextEvent(PlatformEvent& event, int timeoutMs) {
   return false;
 }
 
-void PlatformPostQuit(int code) {
+bool PlatformPostQuit(int code) {
   if (gQuitEventType == 0) gQuitEventType = SDL_RegisterEvents(1);
   SDL_Event e{};
   e.type = gQuitEventType;
   e.user.code = code;
-  SDL_PushEvent(&e);
+  return SDL_PushEvent(&e) == 1;
+}
+
+void PlatformSetWindowMode(bool fullScreen, int windowWidth, int windowHeight) {
+  if (gWindow == nullptr) return;
+  if (windowWidth > 0 && windowHeight > 0) {
+    int usableW = 0, usableH = 0;
+    UsableDesktop(usableW, usableH);
+    gWindowedWidth = std::clamp(windowWidth, kMinWindowWidth, std::max(usableW, kMinWindowWidth));
+    gWindowedHeight = std::clamp(windowHeight, kMinWindowHeight, std::max(usableH, kMinWindowHeight));
+    if (!IsFullScreen()) ApplyWindowedSize();
+  }
+  SetFullScreen(fullScreen);
+}
+
+void PlatformWindowMode(bool& fullScreen, int& windowWidth, int& windowHeight) {
+  fullScreen = gWindow != nullptr && IsFullScreen();
+  windowWidth = gWindowedWidth;
+  windowHeight = gWindowedHeight;
 }
 
 void PlatformSetTextInput(bool on) {
@@ -145,10 +257,14 @@ void PlatformSetTextInput(bool on) {
 
 void PlatformShowLatestFrame(bool force) {
   if (gWindow == nullptr) return;
-  SDL_Surface* surface = SDL_GetWindowSurface(gWindow);  // renewed by SDL after a mode change
+  SDL_Surface* surface = SDL_GetWindowSurface(gWindow);  // renewed by SDL after a size change
   if (surface == nullptr) return;
-  if (!PlatformCopyLatestFrame(surface, gShownPresent, force)) return;
-  SDL_UpdateWindowSurface(gWindow);
+  const bool all = force || surface->w != gShownWidth || surface->h != gShownHeight;
+  gShownWidth = surface->w;
+  gShownHeight = surface->h;
+  static std::vector<SDL_Rect> drawn;
+  if (!PlatformDrawLatestFrame(surface, all, drawn)) return;
+  SDL_UpdateWindowSurfaceRects(gWindow, drawn.data(), static_cast<int>(drawn.size()));
 }
 
 void PlatformPointerPosition(int& x, int& y) {

@@ -13,6 +13,8 @@
 #include "platform/files.h"
 #include "platform/window.h"
 #include "shell/shell.h"
+#include "shell/sound_setup.h"
+#include "shell/window_settings.h"
 
 void* hMainWindow = nullptr;
 PlatformThread* hGameThread = nullptr;
@@ -26,6 +28,10 @@ constexpr size_t kGameThreadStack = 5000000;
 // arrive together (a touchpad tap, a synthetic click) could fall between two looks. A button
 // therefore stays down for at least this long after it went down.
 constexpr uint32_t kMinPressMs = 40;
+
+// The longest the main loop waits for an event; the music is pumped and the quit flag looked at
+// at least this often.
+constexpr int kIdleWaitMs = 25;
 
 struct ButtonLatch {
   std::atomic<uint8_t>& flag;
@@ -41,6 +47,7 @@ struct ButtonLatch {
     if (timeGetTime() - downAt >= kMinPressMs) flag = 0;
     else releasePending = true;
   }
+  bool Pending() const { return releasePending; }
   void Tick() {
     if (releasePending && timeGetTime() - downAt >= kMinPressMs) {
       flag = 0;
@@ -51,8 +58,10 @@ struct ButtonLatch {
 ButtonLatch gLeftButton{gs.bLeftButtonDown};
 ButtonLatch gRightButton{gs.bRightButtonDown};
 
-// Tells the user why the game stopped, if something failed after start-up.
+// Tells the user why the game stopped, if something failed after start-up. Runs on the main
+// thread after the graphics are shut down, so the desktop is back before any message shows.
 int iFinalExitCode(int quitCode) {
+  if (bTellSoundFailure()) return iFailureExitCode != 0 ? iFailureExitCode.load() : 1;
   std::string fatal = FatalErrorText();
   if (!fatal.empty()) {
     PlatformErrorBox(kProductName, fatal.c_str());
@@ -77,6 +86,7 @@ void vReleaseForExit() {
   PlatformWaitThread(hGameThread);
   hGameThread = nullptr;
   vDebugLog("Waited\n");
+  vStoreWindowSettings();  // before the desktop is restored, which ends full screen
   gFrameStack.Shutdown();
   vDebugLog("Shutdown Graphics\n");
   PlatformPostQuit(0);
@@ -99,20 +109,24 @@ void WndProc(const PlatformEvent& e) {
     case kEventEnter: vQueueTypedKey(kTypedEnter); break;
     case kEventBackspace: vQueueTypedKey(kTypedBackspace); break;
     case kEventKey: vQueueOtherKey(); break;
+    case kEventWindowChanged: vStoreWindowSettings(); break;
     case kEventClose: vDestroyWindow();
     default: break;
   }
 }
 
-// Runs until the quit event; returns its code. Waits at most 1 ms for an event, so it neither
-// spins nor lags: every pass pumps the music and shows a newly presented frame.
+// Runs until the quit event; returns its code. Waits for an event, a newly presented frame or
+// the idle time, 1 ms while a short click's release is held back: every pass pumps the music
+// and shows what was presented. The quit is posted again on every pass until the queue has
+// taken it.
 int iMessageLoop() {
   bool quitPosted = false;
   bool textInput = false;
   PlatformSetTextInput(false);  // only while the game asks for a name
   for (;;) {
     PlatformEvent e;
-    if (PlatformNextEvent(e, 1)) {
+    const bool latched = gLeftButton.Pending() || gRightButton.Pending();
+    if (PlatformNextEvent(e, latched ? 1 : kIdleWaitMs)) {
       if (e.kind == kEventQuit) return e.code;
       WndProc(e);
     }
@@ -124,27 +138,36 @@ int iMessageLoop() {
     gRightButton.Tick();
     if (bMusicStarted) vPumpMusic();
     PlatformShowLatestFrame(false);
-    if (gs.bQuitGame && !quitPosted) {
-      PlatformPostQuit(0);
-      quitPosted = true;
-    }
+    if (gs.bQuitGame && !quitPosted) quitPosted = PlatformPostQuit(0);
   }
+}
+
+// A start-up step failed: the desktop is restored and the window goes before the process ends.
+int iFailedStart() {
+  vStopMusic();
+  gFrameStack.Shutdown();
+  gSoundEffects.Shutdown();
+  PlatformDestroyWindow();
+  return 1;
 }
 }  // namespace
 
 int WinMain() {
   if (!PlatformCreateWindow(kProductName, kFrameWidth, kFrameHeight, bWindowed)) {
     std::fprintf(stderr, "%s: cannot create the game window.\n", kProductName);
+    PlatformDestroyWindow();
     return 1;
   }
   PlatformSetWindowIcon(PlatformPath("content\\art\\icon48.bmp").c_str());
   hMainWindow = PlatformWindowHandle();
-  if (!bInitVideo(hMainWindow)) return 1;
+  if (!bInitVideo(hMainWindow)) return iFailedStart();
   vDebugLog("Video and Sound Inited\n");
+  vApplyWindowSettings(bWindowed);
   PlatformShowWindow();
   bPlayTitleMusic();
   hGameThread = PlatformStartThread(thrMainGameLoop, nullptr, kGameThreadStack, "game");
   if (hGameThread == nullptr) {
+    iFailedStart();
     PlatformErrorBox(kProductName, "Cannot start the game thread.");
     return 1;
   }
@@ -154,6 +177,7 @@ int WinMain() {
   vStopMusic();
   PlatformWaitThread(hGameThread);
   hGameThread = nullptr;
+  vStoreWindowSettings();
   gFrameStack.Shutdown();
   int code = iFinalExitCode(quitCode);
   vReleaseForExit();

@@ -18,8 +18,10 @@ constexpr char kContentMarker[] = "content/art/content.idx";
 constexpr char kBestScoreFile[] = "content/levels/scr.dat";
 constexpr char kShippedScoreTable[] = "content/levels/scores.txt";
 constexpr char kUsage[] =
-    "usage: tavimora [--data-dir FOLDER]\n"
+    "usage: tavimora [--data-dir FOLDER] [--fullscreen | --window]\n"
     "  --data-dir FOLDER  play with the content in FOLDER (the folder that holds content/)\n"
+    "  --fullscreen       start full screen; --window: start in a window (Alt+Enter or F11\n"
+    "                     switches while playing, and the game remembers the choice)\n"
     "Without it the game uses TAVIMORA_DATA_DIR, else looks beside the program, then in the\n"
     "installed data folder. Scores are kept in $XDG_DATA_HOME/tavimora (~/.local/share/tavimora).\n";
 
@@ -34,9 +36,11 @@ constexpr PlayerFile kPlayerFiles[] = {
     {"content\\levels\\scores.txt", "scores.txt"},
     {"content\\levels\\lastname.txt", "lastname.txt"},
     {"content\\art\\temp.pcx", "temp.pcx"},
+    {"content\\levels\\settings.txt", "settings.txt"},
 };
 
 std::string gPlayerFolder;
+WindowChoice gWindowChoice = WindowChoice::kRemembered;
 
 // An absolute folder without "." or ".." parts or a trailing '/'.
 std::string AbsoluteFolder(const fs::path& folder) {
@@ -65,6 +69,10 @@ bool bReadCommandLine(int argc, char** argv, std::string& dataDir, int& exitCode
       dataDir = argv[++i];
     } else if (arg.rfind("--data-dir=", 0) == 0) {
       dataDir = arg.substr(sizeof "--data-dir=" - 1);
+    } else if (arg == "--fullscreen") {
+      gWindowChoice = WindowChoice::kFullScreen;
+    } else if (arg == "--window") {
+      gWindowChoice = WindowChoice::kWindow;
     } else if (arg == "--help" || arg == "-h") {
       std::fputs(kUsage, stdout);
       exitCode = 0;
@@ -159,6 +167,8 @@ void vUsePlayerFolder(const std::string& folder, const std::string& contentFolde
 }
 
 const std::string& PlayerFolder() { return gPlayerFolder; }
+
+WindowChoice WindowChoiceOption() { return gWindowChoice; }
 
 int iPrepareFolders(int argc, char** argv, const char* installedRelative, const char* builtIn) {
   std::string option;

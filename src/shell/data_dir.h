@@ -48,6 +48,11 @@ void vUsePlayerFolder(const std::string& folder, const std::string& contentFolde
 // chose it, which means the working directory.
 const std::string& PlayerFolder();
 
+// What the command line said about the window: nothing (the remembered choice holds),
+// --window or --fullscreen.
+enum class WindowChoice { kRemembered, kWindow, kFullScreen };
+WindowChoice WindowChoiceOption();
+
 // The start-up step before the window: reads the command line, finds the content and makes its
 // folder the working directory, and chooses the player's folder. Returns -1 to go on, otherwise
 // the exit code to end with (after telling the user why).

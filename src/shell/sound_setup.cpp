@@ -1,10 +1,13 @@
 #include "shell/sound_setup.h"
 
+#include <atomic>
+
 #include "audio/sound_effects.h"
-#include "gfx/frame_stack.h"
 #include "platform/window.h"
 
 namespace {
+std::atomic<bool> gSoundFailed{false};
+
 struct EffectFile {
   SoundEffect* effect;
   const char* file;
@@ -22,12 +25,17 @@ const EffectFile kEffectFiles[] = {
 bool bInitSound(void* window) {
   (void)window;  // the error box is always owned by the game window
   if (gSoundEffects.Init() != kSfxOk) {
-    gFrameStack.Shutdown();
-    PlatformErrorBox("Sound System Error",
-                     "Cannot setup the sound system.  You must have a DirectX compatible sound "
-                     "card installed to play this game.");
+    gSoundFailed = true;
     return false;
   }
   for (const EffectFile& e : kEffectFiles) gSoundEffects.Load(e.file, *e.effect);
+  return true;
+}
+
+bool bTellSoundFailure() {
+  if (!gSoundFailed.exchange(false)) return false;
+  PlatformErrorBox("Sound System Error",
+                   "Cannot setup the sound system.  You must have a DirectX compatible sound "
+                   "card installed to play this game.");
   return true;
 }

@@ -54,3 +54,26 @@ TEST(Window, SixteenAndTwentyFourBitFramesConvert) {
   EXPECT_EQ(shown[1], 0x0000FF00u);
   EXPECT_EQ(shown[5], 0x00102030u);
 }
+
+// The window pushes only what changed: nothing when nothing was presented, the rectangle itself
+// at the frame's size, and about its scaled area (not the window) in a smaller window.
+TEST(Window, PushesOnlyTheChangedArea) {
+  ASSERT_TRUE(PlatformCreateWindow("Tavimora", kPlatformFrameWidth, kPlatformFrameHeight, true));
+  PlatformShowWindow();
+  std::vector<uint32_t> tile(72 * 88, 0x00336699);
+  PlatformFrame frame{reinterpret_cast<const uint8_t*>(tile.data()), 72, 88, 72 * 4, 4};
+  auto pushed = [&](bool present) {
+    const uint64_t before = PlatformShownPixels();
+    if (present) PlatformPresent(frame, 0, 0, 72, 88, 400, 300);
+    PlatformShowLatestFrame(false);
+    return PlatformShownPixels() - before;
+  };
+  EXPECT_EQ(pushed(false), 0u);
+  EXPECT_EQ(pushed(true), 72u * 88u);
+  PlatformSetWindowMode(false, 800, 600);
+  PlatformShowLatestFrame(false);  // the new size is drawn whole once
+  const uint64_t scaled = pushed(true);
+  EXPECT_GT(scaled, 50u * 60u);
+  EXPECT_LT(scaled, 70u * 80u) << "about the tile's scaled area, 56 x 69";
+  PlatformDestroyWindow();
+}

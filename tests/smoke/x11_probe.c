@@ -3,6 +3,9 @@
  *                                   that is not blank; prints the milliseconds it took
  *   x11_probe shot NAME FILE.ppm    writes the window's picture; prints how many colours it has
  *   x11_probe close NAME            asks the window to close, as its close box does
+ *   x11_probe change NAME X Y W H SECONDS
+ *                                   waits until the window's rectangle changes; prints the wall
+ *                                   clock time it was seen, in milliseconds since the epoch
  * Exit code 0 on success, 1 otherwise. */
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
@@ -63,6 +66,23 @@ static long now_ms(void) {
   return t.tv_sec * 1000L + t.tv_nsec / 1000000L;
 }
 
+static long wall_ms(void) {
+  struct timespec t;
+  clock_gettime(CLOCK_REALTIME, &t);
+  return t.tv_sec * 1000L + t.tv_nsec / 1000000L;
+}
+
+/* The rectangle's pixels, or NULL when the window cannot be read. */
+static XImage* region(Display* d, Window w, char** argv) {
+  return XGetImage(d, w, atoi(argv[3]), atoi(argv[4]), (unsigned)atoi(argv[5]),
+                   (unsigned)atoi(argv[6]), AllPlanes, ZPixmap);
+}
+
+static int same_image(XImage* a, XImage* b) {
+  return a->height == b->height && a->bytes_per_line == b->bytes_per_line &&
+         memcmp(a->data, b->data, (size_t)a->height * (size_t)a->bytes_per_line) == 0;
+}
+
 static int run(Display* d, int argc, char** argv) {
   const char* cmd = argv[1];
   const char* name = argv[2];
@@ -80,6 +100,24 @@ static int run(Display* d, int argc, char** argv) {
   }
   Window w = find_window(d, DefaultRootWindow(d), name);
   if (!w) return 1;
+  if (strcmp(cmd, "change") == 0 && argc >= 8) {
+    XImage* before = region(d, w, argv);
+    if (!before) return 1;
+    printf("ready\n");
+    fflush(stdout);
+    long limit = now_ms() + 1000L * atol(argv[7]);
+    int changed = 0;
+    while (!changed && now_ms() < limit) {
+      usleep(250);
+      XImage* now = region(d, w, argv);
+      if (!now) break;
+      changed = !same_image(before, now);
+      XDestroyImage(now);
+    }
+    XDestroyImage(before);
+    if (changed) printf("%ld\n", wall_ms());
+    return changed ? 0 : 1;
+  }
   if (strcmp(cmd, "shot") == 0 && argc >= 4) {
     long colours = picture(d, w, argv[3]);
     printf("%ld\n", colours);

@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# What the real game costs the machine while it shows a picture: the processor time of the game
+# process and of the X server (Xvfb) over 20 s per case, read from /proc, as a percentage of one
+# core. Cases: the untouched title screen, a game running with nothing clicked, the same at
+# 1920 x 1080 full screen (scaled), the time from a click on a tile to its change on screen, and
+# the time from the start of the process to its first frame.
+# Where gnome-mahjongg or xmahjongg is installed, the same figure for it, in the same run.
+# Takes a few minutes; not part of the test command.
+# Usage: bench/window_cpu.sh [BUILD_DIR] [SECONDS]      (BUILD_DIR: build/release)
+set -u
+BUILD=${1:-build/release}
+SECS=${2:-20}
+GAME_DIR="$BUILD/game"
+PROBE="$BUILD/tests/smoke/x11_probe"
+for f in "$GAME_DIR/tavimora" "$PROBE"; do
+  [ -x "$f" ] || { echo "missing $f: build the game and x11_probe first"; exit 1; }
+done
+HZ=$(getconf CLK_TCK)
+WORK=$(mktemp -d)
+XVFB_PID="" WM_PID="" APP_PID=""
+trap 'stop_all; rm -rf "$WORK"' EXIT
+export SDL_FRAMEBUFFER_ACCELERATION=0 SDL_AUDIODRIVER=dummy
+unset SDL_VIDEODRIVER
+
+stop_all() {
+  for p in $APP_PID $WM_PID $XVFB_PID; do kill "$p" 2>/dev/null; wait "$p" 2>/dev/null; done
+  APP_PID="" WM_PID="" XVFB_PID=""
+}
+
+# start_x SIZE [wm]: a fresh X server of that size, with openbox when asked.
+start_x() {
+  rm -f "$WORK/display"
+  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$WORK/display" 2>/dev/null &
+  XVFB_PID=$!
+  for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
+  export DISPLAY=:$(cat "$WORK/display")
+  if [ "${2:-}" = wm ]; then openbox >/dev/null 2>&1 & WM_PID=$!; sleep 0.5; fi
+}
+
+ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
+
+# measure NAME: processor time of APP_PID and XVFB_PID over SECS seconds.
+measure() {
+  local a0 x0 a1 x1
+  a0=$(ticks "$APP_PID"); x0=$(ticks "$XVFB_PID")
+  sleep "$SECS"
+  a1=$(ticks "$APP_PID"); x1=$(ticks "$XVFB_PID")
+  awk -v n="$1" -v a=$((a1 - a0)) -v x=$((x1 - x0)) -v hz="$HZ" -v s="$SECS" 'BEGIN {
+    ga = 100 * a / hz / s; gx = 100 * x / hz / s
+    printf "%-44s process %5.2f %%  X server %5.2f %%  together %5.2f %% of one core\n", n, ga, gx, ga + gx }'
+}
+
+start_game() {  # start_game ARGS...: the game, waiting for its first frame
+  (cd "$GAME_DIR" && XDG_DATA_HOME="$WORK/data" exec ./tavimora "$@") >/dev/null 2>"$WORK/stderr" &
+  APP_PID=$!
+  FIRST_MS=$("$PROBE" wait Tavimora 30) || { echo "no window appeared"; cat "$WORK/stderr"; exit 1; }
+}
+
+# screen_point FX FY: sets WX WY (the window's corner) and SX SY (where frame pixel (FX, FY) is
+# on the screen), however large the window is.
+screen_point() {
+  local win ww wh
+  win=$(xdotool search --name '^Tavimora$' | head -1)
+  read -r WX WY ww wh < <(xdotool getwindowgeometry "$win" |
+    awk '/Position/ {split($2, p, ",")} /Geometry/ {split($2, g, "x")} END {print p[1], p[2], g[1], g[2]}')
+  read -r SX SY < <(awk -v x="$1" -v y="$2" -v wx="$WX" -v wy="$WY" -v w="$ww" -v h="$wh" 'BEGIN {
+    fw = w; fh = h
+    if (w * 768 > h * 1024) fw = int(h * 1024 / 768); else fh = int(w * 768 / 1024)
+    printf "%d %d\n", wx + int((w - fw) / 2) + int((x + 0.5) * fw / 1024), wy + int((h - fh) / 2) + int((y + 0.5) * fh / 768) }')
+}
+
+click() {  # click FX FY: a left click on that frame pixel
+  screen_point "$1" "$2"
+  xdotool mousemove "$SX" "$SY" click 1
+}
+
+# click_latency: a click on the top row's left tile of the first layout (always free) until
+# the window shows it selected. The time includes starting xdotool, so it is an upper bound.
+click_latency() {
+  local t0 seen probe
+  screen_point 467 171
+  xdotool mousemove "$SX" "$SY"
+  "$PROBE" change Tavimora $((SX - WX - 40)) $((SY - WY - 45)) 80 90 5 >"$WORK/change" &
+  probe=$!
+  for _ in $(seq 200); do grep -q ready "$WORK/change" && break; sleep 0.01; done
+  t0=$(date +%s%3N)
+  xdotool click 1
+  wait "$probe"
+  seen=$(tail -n +2 "$WORK/change")
+  if [ -n "$seen" ]; then
+    echo "a tile click shown on screen after at most $((seen - t0)) ms"
+  else
+    echo "a tile click: no change seen"
+  fi
+}
+
+start_playing() {  # title -> NEW GAME -> EASY, then the game runs untouched
+  sleep 1; click 500 700; sleep 0.8; click 512 263; sleep 0.8; click 512 263; sleep 2
+  xdotool mousemove 0 0
+}
+
+echo "Each case: ${SECS} s under Xvfb, software rendering (SDL_FRAMEBUFFER_ACCELERATION=0)."
+rm -rf "$WORK/data"
+start_x 1280x1024
+start_game --window
+echo "start of the process to the first frame shown: ${FIRST_MS} ms"
+sleep 1
+measure "tavimora: untouched title screen"
+stop_all
+
+start_x 1280x1024
+start_game --window
+start_playing
+measure "tavimora: playing, time bar running"
+click_latency
+stop_all
+
+start_x 1920x1080 wm
+start_game --fullscreen
+start_playing
+measure "tavimora: playing, 1920x1080 full screen"
+stop_all
+
+for other in gnome-mahjongg xmahjongg; do
+  path=$(command -v "$other" || ls "/usr/games/$other" 2>/dev/null) || continue
+  [ -n "$path" ] || continue
+  start_x 1280x1024 wm
+  HOME="$WORK" "$path" >/dev/null 2>&1 &
+  APP_PID=$!
+  sleep 4
+  if ! kill -0 "$APP_PID" 2>/dev/null; then echo "$other: did not start"; stop_all; continue; fi
+  measure "$other: untouched"
+  stop_all
+done

@@ -1,0 +1,76 @@
+// Switching between window and full screen with the keys players expect, under the dummy video
+// driver (a 1024 x 768 desktop): the keys never reach the game, leaving full screen gives back
+// the window's size, and a press in a smaller window lands on the frame pixel it shows.
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include "platform/window.h"
+
+namespace {
+void PushKey(SDL_Keycode key, Uint16 mod) {
+  SDL_Event e{};
+  e.type = SDL_KEYDOWN;
+  e.key.state = SDL_PRESSED;
+  e.key.keysym.sym = key;
+  e.key.keysym.mod = mod;
+  SDL_PushEvent(&e);
+}
+
+// The next event the game would see, skipping window notices that carry nothing for it.
+PlatformEventKind NextKind() {
+  PlatformEvent e;
+  for (int i = 0; i < 50; ++i) {
+    if (PlatformNextEvent(e, 1) && e.kind != kEventExposed) return e.kind;
+  }
+  return kEventNone;
+}
+
+// Pushes a key and takes every event that follows: true when the window changed and no key
+// reached the game.
+bool SwitchesWithoutAKey(SDL_Keycode key, Uint16 mod) {
+  PushKey(key, mod);
+  bool changed = false, keySeen = false;
+  for (PlatformEventKind kind = NextKind(); kind != kEventNone; kind = NextKind()) {
+    changed = changed || kind == kEventWindowChanged;
+    keySeen = keySeen || kind == kEventKey || kind == kEventEscape;
+  }
+  return changed && !keySeen;
+}
+
+TEST(WindowMode, KeysSwitchFullScreenAndGiveTheWindowBack) {
+  ASSERT_TRUE(PlatformCreateWindow("Tavimora", 1024, 768, true));
+  PlatformSetWindowMode(false, 800, 600);
+  PlatformShowWindow();
+  while (NextKind() != kEventNone) {
+  }
+  bool full = true;
+  int w = 0, h = 0;
+  for (auto [key, mod] : {std::pair{SDLK_F11, KMOD_NONE}, std::pair{SDLK_KP_ENTER, KMOD_LALT}}) {
+    EXPECT_TRUE(SwitchesWithoutAKey(key, mod));
+    PlatformWindowMode(full, w, h);
+    EXPECT_TRUE(full);
+    EXPECT_EQ(w, 800) << "the window's own size is kept while full screen";
+    EXPECT_TRUE(SwitchesWithoutAKey(key, mod));
+    PlatformWindowMode(full, w, h);
+    EXPECT_FALSE(full);
+    SDL_GetWindowSize(static_cast<SDL_Window*>(PlatformWindowHandle()), &w, &h);
+    EXPECT_EQ(w, 800);
+    EXPECT_EQ(h, 600);
+  }
+  PushKey(SDLK_RETURN, KMOD_NONE);
+  EXPECT_EQ(NextKind(), kEventEnter) << "Enter alone reaches the game";
+
+  SDL_Event press{};
+  press.type = SDL_MOUSEBUTTONDOWN;
+  press.button.button = SDL_BUTTON_LEFT;
+  press.button.x = 400;
+  press.button.y = 300;
+  SDL_PushEvent(&press);
+  EXPECT_EQ(NextKind(), kEventLeftDown);
+  int x = 0, y = 0;
+  PlatformPointerPosition(x, y);
+  EXPECT_EQ(x, 512);
+  EXPECT_EQ(y, 384);
+  PlatformDestroyWindow();
+}
+}  // namespace
