@@ -11,3 +11,9 @@ uint32_t timeGetTime();
 
 // Pauses the calling thread for about `ms` milliseconds.
 void Sleep(uint32_t ms);
+
+// Pauses the calling thread until another thread calls WakeSleeper or about `ms` milliseconds
+// pass. A wake that comes while nobody sleeps is kept for the next sleep, so none is lost.
+// The virtual clock moves 1 ms per call instead (see virtual_clock.h).
+void SleepUntilWoken(uint32_t ms);
+void WakeSleeper();

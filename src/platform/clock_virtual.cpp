@@ -6,6 +6,7 @@
 
 namespace {
 std::atomic<uint32_t> gNow{0};
+std::atomic<bool> gWholeWaits{false};
 std::mutex gHookLock;
 std::function<void(uint32_t)> gHook;
 }  // namespace
@@ -21,6 +22,12 @@ void Sleep(uint32_t ms) {
   }
   if (hook) hook(now);
 }
+
+void SleepUntilWoken(uint32_t ms) { Sleep(gWholeWaits.load(std::memory_order_relaxed) ? ms : 1); }
+
+void WakeSleeper() {}
+
+void VirtualClockWholeWaits(bool whole) { gWholeWaits.store(whole, std::memory_order_relaxed); }
 
 void VirtualClockSet(uint32_t now) { gNow.store(now, std::memory_order_relaxed); }
 

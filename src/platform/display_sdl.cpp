@@ -8,6 +8,7 @@
 #include "platform/display.h"
 #include "platform/frame_fit.h"
 #include "platform/sdl_internal.h"
+#include "platform/window.h"
 
 namespace {
 // The window frame as the game last presented it, 0x00RRGGBB, top row first.

@@ -11,6 +11,3 @@ SDL_Window* PlatformSdlWindow();
 // (converting to its pixel format), and lists the surface rectangles it drew; `all` draws the
 // whole surface, bars included. False when there was nothing to draw.
 bool PlatformDrawLatestFrame(SDL_Surface* target, bool all, std::vector<SDL_Rect>& drawn);
-
-// Wakes the main thread from its wait for events (any thread; nothing before the window exists).
-void PlatformWakeMainThread();

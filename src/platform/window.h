@@ -21,6 +21,7 @@ enum PlatformEventKind {
   kEventEnter,      // the Enter key went down (without Alt)
   kEventBackspace,  // the Backspace key went down
   kEventWindowChanged,  // the window's size or full-screen state changed (already shown again)
+  kEventDragged,    // the pointer moved with a button held (a press may now be over a zone)
 };
 
 struct PlatformEvent {
@@ -47,6 +48,9 @@ void PlatformDestroyWindow();
 // Takes the next event, waiting up to `timeoutMs` for one. False when none came; a frame
 // presented meanwhile ends the wait early (and then also gives false).
 bool PlatformNextEvent(PlatformEvent& event, int timeoutMs);
+
+// Ends the main thread's wait for events early (any thread; nothing before the window exists).
+void PlatformWakeMainThread();
 
 // Puts a quit event with that code at the end of the queue; false when the queue refused it.
 bool PlatformPostQuit(int code);

@@ -87,7 +87,9 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
   switch (e.type) {
     case SDL_MOUSEMOTION:
       SetPointerFromWindow(e.motion.x, e.motion.y);
-      return false;
+      if (e.motion.state == 0) return false;
+      out.kind = kEventDragged;
+      return true;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
       SetPointerFromWindow(e.button.x, e.button.y);

@@ -101,8 +101,15 @@ int32_t iGameLoop() {
   PlayingScreenFrames frames;  // a frame is drawn and presented only when the picture changes
   for (;;) {
     if (gs.iEscapePressed == 1 || gs.bQuitGame || gs.bShutdown) return 1;
-    if (bFrameDue() && frames.Draw()) ShowFrame(kActiveSlot);
-    Sleep(1);
+    PassWait wake;
+    if (!bFrameDue()) {
+      wake.NextFrame();
+    } else if (frames.Draw()) {
+      ShowFrame(kActiveSlot);
+    }
+    vAddTimedSteps(wake);
+    wake.After(guard);
+    wake.Wait();
     if (bTimeAfter(timeGetTime(), guard) && bPollZone(name)) {
       if (!bActOnZone(name)) {
         frames.Invalidate();  // the help screen was shown in between

@@ -50,12 +50,15 @@ void vNoMoreMoves() {
   vDebugLog("vNoMoreMoves() Loop\n");
   bool shown = false;  // the message does not change while it is up
   while (bSequenceGoesOn(endTime)) {
+    PassWait wake;
     if (!shown && bFrameDue()) {
       vDrawMessage(gResources.noMoreMoves, screen::kNoMoreMoves);
       ShowFrame(kActiveSlot);
       shown = true;
     }
-    Sleep(1);
+    if (!shown) wake.NextFrame();
+    wake.At(endTime);
+    wake.Wait();
   }
   vDebugLog("vNoMoreMoves() End Loop\n");
   EndNoMoreMoves(gs);
@@ -74,11 +77,16 @@ void vLevelClear() {
   vDebugLog("vLevelClear() Entering loop\n");
   PlayingScreenFrames frames;
   while (bSequenceGoesOn(endTime)) {
-    if (bFrameDue() && frames.Draw()) {
+    PassWait wake;
+    if (!bFrameDue()) {
+      wake.NextFrame();
+    } else if (frames.Draw()) {
       vDrawMessage(gResources.levelClearBonus, screen::kLevelClearBonus);
       ShowFrame(kActiveSlot);
     }
-    Sleep(1);
+    vAddTimedSteps(wake);
+    wake.At(endTime);
+    wake.Wait();
     StepLevelClearBonus(gs, bonusTicksLeft, timeGetTime());
   }
   vDebugLog("vLevelClear() Exiting loop\n");

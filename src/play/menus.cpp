@@ -56,7 +56,9 @@ int iWaitForMenuButton(const char* const (&buttons)[N]) {
   uint32_t guard = timeGetTime() + kClickGuardMs;
   char name[kZoneNameSize];
   while (!bShuttingDown()) {
-    Sleep(1);
+    PassWait wake;
+    wake.After(guard);
+    wake.Wait();
     if (!bGuardPassed(guard) || !bPollZone(name)) continue;
     for (size_t i = 0; i < N; ++i) {
       if (bZoneIs(name, buttons[i])) return static_cast<int>(i);
@@ -71,12 +73,16 @@ int iRunTitle(uint32_t& guard, uint32_t limit) {
   char name[kZoneNameSize];
   bool shown = false;  // the title does not change while it is up
   while (!bTimeReached(timeGetTime(), limit) && gs.iEscapePressed != 1 && !bShuttingDown()) {
+    PassWait wake;
     if (!shown && bFrameDue()) {
       gResources.title.Draw(0, 0);
       ShowFrame(kActiveSlot);
       shown = true;
     }
-    Sleep(1);
+    if (!shown) wake.NextFrame();
+    wake.After(guard);
+    wake.At(limit);
+    wake.Wait();
     if (bGuardPassed(guard) && bPollZone(name) && bZoneIs(name, "TITLE_SCREEN")) return 1;
   }
   return 0;
@@ -111,7 +117,9 @@ bool bAreYouSure() {
   vPlayCue(Cue::kButtonOver);
   char name[kZoneNameSize];
   while (!bShuttingDown()) {
-    Sleep(1);
+    PassWait wake;
+    wake.After(guard);
+    wake.Wait();
     if (!bGuardPassed(guard) || !bPollZone(name)) continue;
     if (bZoneIs(name, "YES") || bZoneIs(name, "NO")) {
       bool yes = bZoneIs(name, "YES");
@@ -174,7 +182,10 @@ int32_t iGameHelp() {
   uint32_t limit = timeGetTime() + kHelpLimitMs;
   char name[kZoneNameSize];
   while (!bTimeReached(timeGetTime(), limit) && gs.iEscapePressed != 1 && !bShuttingDown()) {
-    Sleep(1);
+    PassWait wake;
+    wake.After(guard);
+    wake.At(limit);
+    wake.Wait();
     if (!bGuardPassed(guard) || !bPollZone(name)) continue;
     if (bZoneIs(name, "TITLE_SCREEN") || bZoneIs(name, "GAME_LOOP")) return 0;
   }
@@ -193,12 +204,19 @@ void vClickToContinue() {
       gMouseZones.Remove("CONTINUE");
       return;
     }
-    if (bFrameDue() && frames.Draw()) {
-      const Sprite& prompt = gResources.clickToContinue;
-      prompt.Draw(screen::iCentredX(prompt.width), screen::iCentredY(prompt.height));
-      ShowFrame(kActiveSlot);
+    PassWait wake;
+    if (bFrameDue()) {
+      if (frames.Draw()) {
+        const Sprite& prompt = gResources.clickToContinue;
+        prompt.Draw(screen::iCentredX(prompt.width), screen::iCentredY(prompt.height));
+        ShowFrame(kActiveSlot);
+      }
+    } else {
+      wake.NextFrame();
     }
-    Sleep(1);
+    vAddTimedSteps(wake);
+    wake.After(guard);
+    wake.Wait();
     vStepShownScore();
   }
 }
@@ -208,13 +226,16 @@ void vGameOverScreen() {
   FadeFrame(0, 0, screen::kScreenWidth, screen::kScreenHeight, -50, -50, -50);
   bool shown = false;  // the message does not change while it is up
   while (gs.iEscapePressed != 1 && !bTimeReached(timeGetTime(), limit) && !bShuttingDown()) {
+    PassWait wake;
     if (!shown && bFrameDue()) {
       gResources.messageBar.Draw(screen::kMessageBar.x, screen::kMessageBar.y);
       gResources.gameOver.Draw(screen::kGameOver.x, screen::kGameOver.y);
       ShowFrame(kActiveSlot);
       shown = true;
     }
-    Sleep(1);
+    if (!shown) wake.NextFrame();
+    wake.At(limit);
+    wake.Wait();
   }
   vSaveBestScore(gs.iShownScore, gs.iBestScore);
 }

@@ -4,6 +4,7 @@
 
 #include "platform/clock.h"
 #include "play/game_state.h"
+#include "play/pointer.h"
 #include "rules/indicators.h"
 #include "rules/time_bar.h"
 #include "screens/render.h"
@@ -42,4 +43,8 @@ void vDrawGameScreen() {
 void vDrawTimeBar() {
   StepTimeBar(gs, timeGetTime());
   DrawTimeBar(gs);
+}
+
+void vAddTimedSteps(PassWait& wake) {
+  if (auto deadline = NextTimedStep(gs, Board, wake.Start())) wake.After(*deadline);
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <memory>
 
+class PassWait;
+
 // The playing screen of the game's own state: the indicators that change with time are stepped,
 // then the frame is drawn from the state into the active buffer.
 void vDrawGameScreen();
@@ -26,3 +28,7 @@ class PlayingScreenFrames {
 
 // The time bar alone: a full bar shows 179 ticks, the warning blinks below 40.
 void vDrawTimeBar();
+
+// Makes the pass wait no later than the next timed step of the playing screen under way (a tick,
+// a blink, a hint frame, a score step).
+void vAddTimedSteps(PassWait& wake);

@@ -12,6 +12,8 @@ int32_t iMouseY = 0;
 namespace {
 constexpr uint32_t kFrameIntervalMs = 16;
 uint32_t dwLastFrame = 0;
+// The longest a pass sleeps with nothing to wait for: a lost wake costs at most this much.
+constexpr uint32_t kLongestPassWaitMs = 250;
 bool bFrameEverShown = false;
 
 int16_t iToZoneCoordinate(int32_t v) {
@@ -42,4 +44,24 @@ bool bFrameDue() {
   bFrameEverShown = true;
   dwLastFrame = now;
   return true;
+}
+
+PassWait::PassWait() : start_(timeGetTime()), wakeAt_(start_ + kLongestPassWaitMs) {}
+
+void PassWait::Until(uint32_t moment) {
+  if (bTimeAfter(moment, start_) && bTimeAfter(wakeAt_, moment)) wakeAt_ = moment;
+}
+
+void PassWait::After(uint32_t deadline) { Until(deadline + 1); }
+
+void PassWait::At(uint32_t limit) { Until(limit); }
+
+void PassWait::NextFrame() {
+  if (bFrameEverShown) Until(dwLastFrame + kFrameIntervalMs);
+}
+
+void PassWait::Wait() const {
+  // Never less than a millisecond: a pass that found its moment already there behaves as before.
+  int32_t left = static_cast<int32_t>(wakeAt_ - timeGetTime());
+  SleepUntilWoken(left > 1 ? static_cast<uint32_t>(left) : 1);
 }

@@ -23,3 +23,23 @@ bool bZoneIs(const char* name, const char* known);
 // mouse, the clock and their flags on every 1 ms pass in between. Keeps a screen at about 60
 // frames a second instead of drawing as fast as the processor allows.
 bool bFrameDue();
+
+// The pause that ends each pass of a screen loop. The game thread sleeps until the player does
+// something (the main thread wakes it) or until the earliest moment at which the screen would act
+// by itself, so an untouched screen wakes a few times a second rather than every millisecond.
+// Made at the start of a pass, before anything is stepped or drawn; deadlines that had passed by
+// then are the pass's own business and are not waited for.
+class PassWait {
+ public:
+  PassWait();
+  void After(uint32_t deadline);  // until bTimeAfter(now, deadline) holds
+  void At(uint32_t limit);        // until bTimeReached(now, limit) holds
+  void NextFrame();               // until bFrameDue() holds
+  void Wait() const;
+  uint32_t Start() const { return start_; }
+
+ private:
+  void Until(uint32_t moment);
+  uint32_t start_;
+  uint32_t wakeAt_;
+};

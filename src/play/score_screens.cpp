@@ -89,12 +89,15 @@ std::string NameEntry(int rank, int32_t score) {
   bool redraw = true, confirmed = false;
   char zone[kZoneNameSize];
   while (!confirmed && gs.iEscapePressed != 1 && !bShuttingDown()) {
+    PassWait wake;
     if (redraw && bFrameDue()) {
       vDrawNameEntry(rank, score, name);
       ShowFrame(kActiveSlot);
       redraw = false;
     }
-    Sleep(1);
+    if (redraw) wake.NextFrame();
+    wake.After(guard);
+    wake.Wait();
     std::string typed = TakeTypedKeys();
     if (!typed.empty() && name == offered && typed[0] != kTypedBackspace && typed[0] != kTypedEnter) {
       name.clear();  // typing replaces the offered name; Backspace edits it
@@ -152,12 +155,16 @@ void vHighScoreTable(int highlight) {
   bool shown = false;  // the table does not change while it is up
   char zone[kZoneNameSize];
   while (!bTimeReached(timeGetTime(), limit) && gs.iEscapePressed != 1 && !bShuttingDown()) {
+    PassWait wake;
     if (!shown && bFrameDue()) {
       vDrawTable(highlight);
       ShowFrame(kActiveSlot);
       shown = true;
     }
-    Sleep(1);
+    if (!shown) wake.NextFrame();
+    wake.After(guard);
+    wake.At(limit);
+    wake.Wait();
     bool key = bTakeAnyKey();  // keys held over from the screen before are let go
     if (!bTimeAfter(timeGetTime(), guard)) continue;
     if (key || bPollZone(zone)) return;

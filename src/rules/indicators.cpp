@@ -24,3 +24,25 @@ void ExpireIndicators(GameVars& vars, const int32_t* board, uint32_t now) {
     vars.iBlockedCell = -1;
   }
 }
+
+std::optional<uint32_t> NextTimedStep(const GameVars& vars, const int32_t* board, uint32_t now) {
+  // Deadlines already passed are left out: their steps are due now or are not being run.
+  int32_t soonest = -1;
+  auto consider = [&](uint32_t deadline) {
+    int32_t ahead = static_cast<int32_t>(deadline - now);
+    if (ahead >= 0 && (soonest < 0 || ahead < soonest)) soonest = ahead;
+  };
+  consider(vars.dwNextTick);
+  if (vars.iTimeTicks < kTimeWarningTicks) consider(vars.dwTimeWarningAt);
+  if (vars.iShownScore < vars.iScore) consider(vars.dwNextScoreStep);
+  if (vars.bHintShown) {
+    consider(vars.dwNextHintFrame);
+    consider(vars.dwHintUntil);
+  }
+  if (bBlockedTileShown(vars, board)) {
+    consider(vars.dwBlockedBlinkAt);
+    consider(vars.dwBlockedUntil);
+  }
+  if (soonest < 0) return std::nullopt;
+  return now + static_cast<uint32_t>(soonest);
+}

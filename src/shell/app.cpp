@@ -29,9 +29,9 @@ constexpr size_t kGameThreadStack = 5000000;
 // therefore stays down for at least this long after it went down.
 constexpr uint32_t kMinPressMs = 40;
 
-// The longest the main loop waits for an event; the music is pumped and the quit flag looked at
-// at least this often.
-constexpr int kIdleWaitMs = 25;
+// The longest the main loop waits for an event; the music is pumped (a track that ended is
+// followed by the next) at least this often. The game thread wakes it when it ends.
+constexpr int kIdleWaitMs = 100;
 
 struct ButtonLatch {
   std::atomic<uint8_t>& flag;
@@ -81,6 +81,7 @@ void vReleaseForExit() {
 [[noreturn]] void vDestroyWindow() {
   gs.bQuitGame = 1;
   gs.bShutdown = 1;
+  WakeSleeper();
   vDebugLog("WM_DESTROY\n");
   vStopMusic();
   PlatformWaitThread(hGameThread);
@@ -96,8 +97,10 @@ void vReleaseForExit() {
   std::exit(code);
 }
 
-// The window procedure: buttons and Escape become the flags the game thread polls.
+// The window procedure: buttons and Escape become the flags the game thread polls. The game
+// thread sleeps between its looks at them, so every event wakes it.
 void WndProc(const PlatformEvent& e) {
+  WakeSleeper();
   switch (e.kind) {
     case kEventLeftDown: gLeftButton.Down(); break;
     case kEventLeftUp: gLeftButton.Up(); break;
@@ -174,6 +177,7 @@ int WinMain() {
   int quitCode = iMessageLoop();
   gs.bQuitGame = 1;
   gs.bShutdown = 1;
+  WakeSleeper();
   vStopMusic();
   PlatformWaitThread(hGameThread);
   hGameThread = nullptr;

@@ -6,6 +6,7 @@
 #include "play/game_loop.h"
 #include "play/menus.h"
 #include "play/score_screens.h"
+#include "platform/window.h"
 #include "save/scores.h"
 #include "shell/shell.h"
 
@@ -48,11 +49,13 @@ int thrMainGameLoop(void* /*unused*/) {
     // The user has been told; the main thread ends the process with a failure code.
     iFailureExitCode = 1;
     gs.bQuitGame = 1;
+    PlatformWakeMainThread();
     return 0;
   }
   while (!gs.bQuitGame && !gs.bShutdown) vRunFlowOnce();
   vStopAllEffects();
   vDebugLog("----------------------------------------\nGAME OVER\n");
   vDebugLog("----------------------------------------\n");
+  PlatformWakeMainThread();  // it posts the quit at once rather than at its next idle pass
   return 0;
 }

@@ -2,8 +2,11 @@
 // Each call is given its moment; a game loop pass would come about once a millisecond.
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <tuple>
 #include <vector>
 
+#include "rules/hint.h"
 #include "rules/indicators.h"
 #include "rules/level.h"
 #include "rules/selection.h"
@@ -113,6 +116,54 @@ TEST(Indicators, BestScoreFollowsTheShownScoreUpOnly) {
   vars.iShownScore = 1000;
   StepIndicators(vars, board.data(), kStart + 1);
   EXPECT_EQ(vars.iBestScore, 4200);
+}
+
+// The game sleeps until NextTimedStep: no timed step may act before the clock is past it, and one
+// acts then. Walked over two seconds with every kind of step under way at once.
+TEST(TimedSteps, NothingActsBeforeTheNextTimedStepAndSomethingActsThen) {
+  TestBoard board;
+  const Tile tile{5, 3, 0};
+  board.Place({tile});
+  GameVars vars;
+  vars.iTimeTicks = 30;  // the warning blinks
+  vars.dwNextTick = kStart + 100;
+  vars.iScore = 9000;  // the shown score counts up
+  vars.dwNextScoreStep = kStart + 3;
+  vars.bHintShown = 1;
+  vars.dwNextHintFrame = kStart + 10;
+  vars.dwHintUntil = kStart + 1300;
+  FlagBlockedTile(vars, Cell(tile), kStart);
+  auto step = [&](uint32_t now) {
+    TimeRunsOut(vars, now);
+    StepIndicators(vars, board.data(), now);
+    ExpireIndicators(vars, board.data(), now);
+    StepShownScore(vars, now);
+    StepHint(vars, now);
+  };
+  auto state = [&] {
+    return std::make_tuple(vars.iTimeTicks, vars.dwNextTick, vars.bTimeWarning, vars.dwTimeWarningAt,
+                           vars.iShownScore, vars.dwNextScoreStep, vars.bHintShown, vars.iHintFrame,
+                           vars.iHintFrameDir, vars.dwNextHintFrame, vars.iBlockedCell,
+                           vars.bBlockedBlink, vars.dwBlockedBlinkAt);
+  };
+  uint32_t now = kStart;
+  step(now);
+  while (now - kStart < 2000) {
+    std::optional<uint32_t> next = NextTimedStep(vars, board.data(), now);
+    ASSERT_TRUE(next.has_value());
+    const auto before = state();
+    for (uint32_t t = now + 1; t != *next + 1; ++t) {
+      step(t);
+      ASSERT_EQ(state(), before) << "a step acted at " << t - kStart << " before " << *next - kStart;
+    }
+    now = *next + 1;
+    step(now);
+    ASSERT_NE(state(), before) << "nothing acted at " << now - kStart;
+  }
+  // Deadlines already passed and nothing else under way: nothing to wait for.
+  GameVars idle;
+  idle.dwNextTick = kStart - 5;
+  EXPECT_FALSE(NextTimedStep(idle, board.data(), kStart).has_value());
 }
 
 }  // namespace

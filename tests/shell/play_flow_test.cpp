@@ -11,6 +11,7 @@
 #include "game_harness.h"
 #include "platform/clock.h"
 #include "platform/display.h"
+#include "platform/virtual_clock.h"
 #include "play/game_loop.h"
 
 namespace {
@@ -274,6 +275,33 @@ TEST_F(PlayTest, TheLastTickEndsTheGameInItsPass) {
   EXPECT_GE(returnedAt - zeroAt, 3995u);
   EXPECT_LE(returnedAt - zeroAt, 4001u);
   EXPECT_EQ(StoredBest(), 1000);
+}
+
+// Between the player's actions the loop sleeps until its next timed step. With the clock jumping
+// to each moment it asks for, the ticks still come exactly one interval after the pass that took
+// the last one, and the loop wakes a few times a tick rather than every millisecond.
+TEST_F(PlayTest, AnUntouchedGameWakesOnlyForItsTimedSteps) {
+  WritePattern(0, kSpread);
+  std::vector<uint32_t> tickPasses;
+  uint32_t lastWake = 0;
+  int32_t lastTicks = -1;
+  int wakes = 0;
+  VirtualClockWholeWaits(true);
+  const bool played = Play([&](uint32_t now) {
+    ++wakes;
+    if (lastTicks >= 0 && gs.iTimeTicks < lastTicks) tickPasses.push_back(lastWake);
+    lastTicks = gs.iTimeTicks;
+    lastWake = now;
+    if (now - start >= 10000) gs.iEscapePressed = 1;
+    return true;
+  });
+  VirtualClockWholeWaits(false);
+  ASSERT_TRUE(played);
+  ASSERT_GE(tickPasses.size(), 19u);
+  for (size_t i = 1; i < tickPasses.size(); ++i) {
+    EXPECT_EQ(tickPasses[i] - tickPasses[i - 1], TickInterval(gs.iDifficulty) + 1) << i;
+  }
+  EXPECT_LT(wakes, 100);
 }
 
 TEST_F(PlayTest, EscapeShortensTheLevelClearAndTheGameEndsAfterTheNextDeal) {

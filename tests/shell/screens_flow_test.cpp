@@ -8,6 +8,7 @@
 #include "game_harness.h"
 #include "platform/clock.h"
 #include "platform/display.h"
+#include "platform/virtual_clock.h"
 #include "screens/mouse_zones.h"
 #include "play/menus.h"
 #include "shell/shell.h"
@@ -174,6 +175,27 @@ TEST(TitleScreen, AnUntouchedTitlePresentsNothingAfterItsFirstFrame) {
   EXPECT_FALSE(h.timedOut);
   EXPECT_GT(presentsAtOneSecond, 0u);
   EXPECT_EQ(presentsAtTheEnd, presentsAtOneSecond);
+}
+
+// An untouched screen sleeps until its time limit rather than waking every millisecond: with the
+// clock jumping to each moment it asks for, the title still ends at exactly ten seconds.
+TEST(TitleScreen, AnUntouchedTitleWakesRarelyAndEndsOnTime) {
+  GameHarness h;
+  ASSERT_TRUE(h.StartVideo());
+  const uint32_t start = timeGetTime();
+  uint32_t endedAt = 0;
+  int wakes = 0;
+  VirtualClockWholeWaits(true);
+  h.Run(
+      [&] {
+        iTitleScreen();
+        endedAt = timeGetTime();
+      },
+      [&](uint32_t) { return ++wakes > 0; }, 12000);
+  VirtualClockWholeWaits(false);
+  EXPECT_FALSE(h.timedOut);
+  EXPECT_EQ(endedAt - start, 10000u);
+  EXPECT_LT(wakes, 60);
 }
 
 TEST(MainMenu, PressesOffTheButtonsOrWithTheRightButtonOnlyRenewTheGuard) {
