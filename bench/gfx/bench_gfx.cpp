@@ -1,6 +1,6 @@
 // The playing screen's drawing cost at 32 bits: a full-screen opaque background, 144 tiles of
 // three transparent 72 x 88 layers (shadow, base, face) and two tinted faces; and the cost of
-// presenting one whole 1024 x 768 frame.
+// presenting one whole 1024 x 768 frame, unchanged or new.
 #include <benchmark/benchmark.h>
 
 #include "gfx/frame_stack.h"
@@ -116,5 +116,20 @@ void BM_ShowWholeFrame(benchmark::State& state) {
   for (auto _ : state) ShowFrame(kActiveSlot);
 }
 BENCHMARK(BM_ShowWholeFrame)->Unit(benchmark::kMicrosecond);
+
+// A new full-screen picture every frame, as when one screen gives way to the next: every row
+// differs from the frame presented before.
+void BM_ShowNewPicture(benchmark::State& state) {
+  Scene& s = TheScene();
+  gFrameStack.Select(s.frame);
+  bool flip = false;
+  for (auto _ : state) {
+    if (flip) s.background.Draw(0, 0);
+    else s.background.Draw(1, 0);
+    flip = !flip;
+    ShowFrame(kActiveSlot);
+  }
+}
+BENCHMARK(BM_ShowNewPicture)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
