@@ -7,7 +7,7 @@
 # start of the process to its first frame.
 # Where gnome-mahjongg or xmahjongg is installed, the same figure for it, in the same run.
 # Takes a few minutes; not part of the test command.
-# Usage: bench/window_cpu.sh [BUILD_DIR] [SECONDS]      (BUILD_DIR: build/release)
+# Usage: [BY_THREAD=1] bench/window_cpu.sh [BUILD_DIR] [SECONDS]      (BUILD_DIR: build/release)
 set -u
 BUILD=${1:-build/release}
 SECS=${2:-20}
@@ -44,13 +44,31 @@ ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
 # above are sampled at the clock tick and overcharge threads that wake briefly and often.
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { printf "%d\n", s }'; }
 
+# With BY_THREAD set, each case also lists the process's threads: processor time in ms over the
+# case (schedstat at the start is kept per thread in $WORK/threads).
+by_thread() {
+  local t
+  for t in /proc/"$1"/task/*; do
+    printf '    thread %-12s %8.1f ms\n' "$(cat "$t/comm")" \
+      "$(awk -v id="${t##*/}" -v now="$(cut -d' ' -f1 "$t/schedstat")" \
+        '$1 == id { was = $2 } END { print (now - was) / 1e6 }' "$WORK/threads")"
+  done
+}
+
+thread_marks() {
+  local t
+  for t in /proc/"$1"/task/*; do echo "${t##*/} $(cut -d' ' -f1 "$t/schedstat")"; done >"$WORK/threads"
+}
+
 # measure NAME: processor time of APP_PID and XVFB_PID over SECS seconds, measured on the
 # processor (schedstat) and, in brackets, from the tick counts (stat).
 measure() {
   local a0 x0 a1 x1 na0 nx0 na1 nx1
   a0=$(ticks "$APP_PID"); x0=$(ticks "$XVFB_PID"); na0=$(cpu_ns "$APP_PID"); nx0=$(cpu_ns "$XVFB_PID")
+  thread_marks "$APP_PID"
   sleep "$SECS"
   a1=$(ticks "$APP_PID"); x1=$(ticks "$XVFB_PID"); na1=$(cpu_ns "$APP_PID"); nx1=$(cpu_ns "$XVFB_PID")
+  [ -n "${BY_THREAD:-}" ] && by_thread "$APP_PID"
   awk -v n="$1" -v a=$((a1 - a0)) -v x=$((x1 - x0)) -v na=$((na1 - na0)) -v nx=$((nx1 - nx0)) \
       -v hz="$HZ" -v s="$SECS" 'BEGIN {
     ga = 100 * na / 1e9 / s; gx = 100 * nx / 1e9 / s; ta = 100 * (a + x) / hz / s

@@ -94,13 +94,29 @@ void FrameStack::ShowFrame(int16_t slot) {
     int16_t wanted = slot == kScreenSlot ? screenSlot : slot;
     if (wanted < 0 || ActiveBuffer() != wanted) return;
   }
+  PresentChanges(nullptr);
+}
+
+void FrameStack::ShowFrameWithin(int x, int y, int w, int h) {
+  const ChangedRect within{x, y, w, h};
+  PresentChanges(&within);
+}
+
+// Only what changed since the last frame goes to the window; an unchanged frame sends nothing.
+void FrameStack::PresentChanges(const ChangedRect* within) {
   if (ActiveRecord() == nullptr) return;
-  // Only what changed since the last frame goes to the window; an unchanged frame sends nothing.
   BufferView view;
   ViewActiveBuffer(view);
-  for (const ChangedRect& r : presented_.TakeChanges(view, GetActiveBuffer())) {
+  for (const ChangedRect& r : presented_.TakeChanges(view, GetActiveBuffer(), within)) {
     PresentClipped(r.x, r.y, r.w, r.h, r.x, r.y);
   }
+}
+
+void FrameStack::ClipTo(int x, int y, int w, int h) { SetClipRect(x, x + w - 1, y, y + h - 1); }
+
+void FrameStack::Unclip() {
+  const SlotRecord* active = ActiveRecord();
+  if (active != nullptr) SetClipRect(0, active->width - 1, 0, active->height - 1);
 }
 
 const FrameStack::SlotRecord* FrameStack::ActiveRecord() const {

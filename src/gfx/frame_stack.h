@@ -38,6 +38,13 @@ class FrameStack {
   // Presents a whole buffer at the window's top-left corner (-1: the active buffer): the parts
   // that changed since the last frame shown this way, nothing when none did.
   void ShowFrame(int16_t slot);
+  // ShowFrame of the active buffer when nothing outside the rectangle can have changed since the
+  // last frame shown: only the rectangle is compared with it.
+  void ShowFrameWithin(int x, int y, int w, int h);
+  // Limits drawing into the active buffer to the rectangle (and the buffer) until the next
+  // Select or Unclip.
+  void ClipTo(int x, int y, int w, int h);
+  void Unclip();
   // Presents a clipped rectangle of the active buffer at (dx, dy) of the window.
   void PresentRegion(int sx, int sy, int w, int h, int dx, int dy);
 
@@ -63,6 +70,7 @@ class FrameStack {
   // The record of the active buffer, or null when none is active or it is not ours.
   const SlotRecord* ActiveRecord() const;
   void PresentClipped(int sx, int sy, int w, int h, int dx, int dy);
+  void PresentChanges(const ChangedRect* within);
   static constexpr int kSlotRecords = 64;   // indexed by the raster library's handle
   static constexpr int kSearchedSlots = 31; // only these are handed out
   SlotRecord slots_[kSlotRecords] = {};

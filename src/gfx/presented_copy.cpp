@@ -9,12 +9,15 @@ bool PresentedCopy::Matches(const BufferView& frame, int slot) const {
          frame.bytesPerPixel == bytesPerPixel_;
 }
 
-bool PresentedCopy::ChangedSpan(const BufferView& frame, int y, int& first, int& last) const {
+bool PresentedCopy::ChangedSpan(const BufferView& frame, int y, int x0, int x1, int& first,
+                                int& last) const {
   const size_t rowBytes = static_cast<size_t>(width_) * bytesPerPixel_;
+  const size_t begin = static_cast<size_t>(x0) * bytesPerPixel_;
+  const size_t end = static_cast<size_t>(x1) * bytesPerPixel_;
   const uint8_t* now = frame.pixels + static_cast<std::ptrdiff_t>(y) * frame.stride;
   const uint8_t* was = bytes_.data() + static_cast<size_t>(y) * rowBytes;
-  if (std::memcmp(now, was, rowBytes) == 0) return false;
-  size_t a = 0, b = rowBytes - 1;
+  if (std::memcmp(now + begin, was + begin, end - begin) == 0) return false;
+  size_t a = begin, b = end - 1;
   while (now[a] == was[a]) ++a;
   while (now[b] == was[b]) --b;
   first = static_cast<int>(a / bytesPerPixel_);
@@ -32,7 +35,8 @@ void PresentedCopy::CopyRows(const BufferView& frame, const ChangedRect& r) {
   }
 }
 
-std::vector<ChangedRect> PresentedCopy::TakeChanges(const BufferView& frame, int slot) {
+std::vector<ChangedRect> PresentedCopy::TakeChanges(const BufferView& frame, int slot,
+                                                    const ChangedRect* within) {
   std::vector<ChangedRect> changes;
   if (frame.pixels == nullptr || frame.width < 1 || frame.height < 1) return changes;
   ChangedRect whole{0, 0, frame.width, frame.height};
@@ -46,11 +50,20 @@ std::vector<ChangedRect> PresentedCopy::TakeChanges(const BufferView& frame, int
     changes.push_back(whole);
     return changes;
   }
-  for (int band = 0; band < height_; band += kBandRows) {
+  // The rectangle compared: the whole frame, or `within` cut to it (nothing when outside).
+  int x0 = 0, x1 = width_, y0 = 0, y1 = height_;
+  if (within != nullptr) {
+    x0 = std::clamp(within->x, 0, width_);
+    x1 = std::clamp(within->x + within->w, x0, width_);
+    y0 = std::clamp(within->y, 0, height_);
+    y1 = std::clamp(within->y + within->h, y0, height_);
+    if (x0 == x1) y1 = y0;
+  }
+  for (int band = y0 - y0 % kBandRows; band < y1; band += kBandRows) {
     int minX = width_, maxX = -1;
-    for (int y = band; y < std::min(band + kBandRows, height_); ++y) {
+    for (int y = std::max(band, y0); y < std::min(band + kBandRows, y1); ++y) {
       int first, last;
-      if (!ChangedSpan(frame, y, first, last)) continue;
+      if (!ChangedSpan(frame, y, x0, x1, first, last)) continue;
       minX = std::min(minX, first);
       maxX = std::max(maxX, last);
     }

@@ -13,8 +13,10 @@ struct ChangedRect {
 class PresentedCopy {
  public:
   // The rectangles in which `frame` differs from the copy, which is brought up to date. A frame
-  // of another buffer, size or format than the copy comes back whole.
-  std::vector<ChangedRect> TakeChanges(const BufferView& frame, int slot);
+  // of another buffer, size or format than the copy comes back whole. With `within`, the caller
+  // knows nothing outside it changed, and only that rectangle is compared.
+  std::vector<ChangedRect> TakeChanges(const BufferView& frame, int slot,
+                                       const ChangedRect* within = nullptr);
   // Forgets the copy: the next frame is presented whole.
   void Forget() { slot_ = -1; }
 
@@ -23,8 +25,9 @@ class PresentedCopy {
   static constexpr int kBandRows = 16;
   bool Matches(const BufferView& frame, int slot) const;
   void CopyRows(const BufferView& frame, const ChangedRect& r);
-  // The changed columns of a row, in pixels; false when the row is the same.
-  bool ChangedSpan(const BufferView& frame, int y, int& first, int& last) const;
+  // The changed columns of a row among columns x0..x1 - 1, in pixels; false when they are the
+  // same.
+  bool ChangedSpan(const BufferView& frame, int y, int x0, int x1, int& first, int& last) const;
 
   std::vector<uint8_t> bytes_;
   int slot_ = -1;

@@ -112,6 +112,16 @@ void Sprite::Draw(int x, int y) const {
   }
 }
 
+void Sprite::DrawWithinClip(int x, int y) const {
+  if (transparent != 0) {
+    Draw(x, y);
+    return;
+  }
+  if (int64_t{y} + height - 1 < 0 || prepared_.depth == 0) return;
+  MoveTo(x, y + height - 1);
+  PutPreparedClipped(prepared_);
+}
+
 void Sprite::DrawTinted(int x, int y, int dr, int dg, int db, uint8_t* scratch) const {
   if (pixels == nullptr || scratch == nullptr || GetActiveBuffer() < 0) return;
   // Only the rows not above the top of the buffer; the block's first rows are the bottom ones.

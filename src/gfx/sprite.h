@@ -25,6 +25,9 @@ class Sprite {
   void Grab(int x, int y);
   // Draws the sprite with its top-left corner at (x, y).
   void Draw(int x, int y) const;
+  // Draw, with an opaque sprite too kept inside the active buffer's clip rectangle (Draw writes
+  // every pixel of an opaque sprite wherever the clip rectangle is).
+  void DrawWithinClip(int x, int y) const;
   // Draws a recoloured copy, transparent, each component offset and clamped to 8..255.
   void DrawTinted(int x, int y, int dr, int dg, int db, uint8_t* scratch) const;
 

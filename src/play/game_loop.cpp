@@ -105,7 +105,7 @@ int32_t iGameLoop() {
     if (!bFrameDue()) {
       wake.NextFrame();
     } else if (frames.Draw()) {
-      ShowFrame(kActiveSlot);
+      frames.Show();
     }
     vAddTimedSteps(wake);
     wake.After(guard);

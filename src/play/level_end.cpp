@@ -82,7 +82,7 @@ void vLevelClear() {
       wake.NextFrame();
     } else if (frames.Draw()) {
       vDrawMessage(gResources.levelClearBonus, screen::kLevelClearBonus);
-      ShowFrame(kActiveSlot);
+      frames.Show();
     }
     vAddTimedSteps(wake);
     wake.At(endTime);

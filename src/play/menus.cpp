@@ -209,7 +209,7 @@ void vClickToContinue() {
       if (frames.Draw()) {
         const Sprite& prompt = gResources.clickToContinue;
         prompt.Draw(screen::iCentredX(prompt.width), screen::iCentredY(prompt.height));
-        ShowFrame(kActiveSlot);
+        frames.Show();
       }
     } else {
       wake.NextFrame();

@@ -1,13 +1,33 @@
 #include "play/playing_screen.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
+#include "gfx/frame_stack.h"
 #include "platform/clock.h"
 #include "play/game_state.h"
 #include "play/pointer.h"
 #include "rules/indicators.h"
 #include "rules/time_bar.h"
 #include "screens/render.h"
+
+namespace {
+// The rectangle around all the areas, as x, y, w, h.
+void vBoundAreas(const std::vector<screen::Rect>& areas, int bounds[4]) {
+  int left = areas[0].x, top = areas[0].y, right = left + areas[0].w, bottom = top + areas[0].h;
+  for (const screen::Rect& a : areas) {
+    left = std::min(left, a.x);
+    top = std::min(top, a.y);
+    right = std::max(right, a.x + a.w);
+    bottom = std::max(bottom, a.y + a.h);
+  }
+  bounds[0] = left;
+  bounds[1] = top;
+  bounds[2] = right - left;
+  bounds[3] = bottom - top;
+}
+}  // namespace
 
 // The last picture drawn and the one taken now (about 9 KB each, so kept off the stack).
 struct PlayingScreenFrames::Pictures {
@@ -25,12 +45,25 @@ bool PlayingScreenFrames::Draw() {
   TakePicture(gs, Board, pictures_->now);
   bool changed = !valid_ || !(pictures_->now == pictures_->last);
   if (changed) {
-    DrawGameScreen(gs, Board);
+    std::vector<screen::Rect> areas;
+    if (valid_) areas = IndicatorAreas(pictures_->last, pictures_->now);
+    partial_ = !areas.empty();
+    if (partial_) {
+      DrawGameScreenIn(gs, Board, areas);
+      vBoundAreas(areas, drawn_);
+    } else {
+      DrawGameScreen(gs, Board);
+    }
     std::swap(pictures_->last, pictures_->now);
     valid_ = true;
   }
   ExpireIndicators(gs, Board, now);
   return changed;
+}
+
+void PlayingScreenFrames::Show() const {
+  if (partial_) gFrameStack.ShowFrameWithin(drawn_[0], drawn_[1], drawn_[2], drawn_[3]);
+  else ShowFrame(kActiveSlot);
 }
 
 void vDrawGameScreen() {

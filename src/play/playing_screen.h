@@ -14,9 +14,12 @@ class PlayingScreenFrames {
   PlayingScreenFrames();
   ~PlayingScreenFrames();
   // Steps the indicators and draws the playing screen when it would look different from the
-  // last frame drawn through this record. True when it drew (the caller adds its overlay and
-  // presents).
+  // last frame drawn through this record: only the areas that changed when just the indicators
+  // around the board did. True when it drew (the caller adds its overlay, which must draw the
+  // same pixels each time, and calls Show).
   bool Draw();
+  // Presents the frame, comparing only the areas the last Draw drew again with the frame shown.
+  void Show() const;
   // The next Draw draws whatever the state (something else was shown in between).
   void Invalidate() { valid_ = false; }
 
@@ -24,6 +27,8 @@ class PlayingScreenFrames {
   struct Pictures;
   std::unique_ptr<Pictures> pictures_;
   bool valid_ = false;
+  bool partial_ = false;  // the last Draw drew only inside `drawn_`
+  int drawn_[4] = {};     // x, y, w, h
 };
 
 // The time bar alone: a full bar shows 179 ticks, the warning blinks below 40.

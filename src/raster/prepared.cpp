@@ -216,6 +216,13 @@ int PutPrepared(const PreparedBlock& block) {
   return iDraw<true>(block, RasterRect{0, t.width - 1, 0, t.height - 1});
 }
 
+int PutPreparedClipped(const PreparedBlock& block) {
+  const RasterTarget& t = Raster().target;
+  if (!t.pixels) return 0;
+  if (!bUsable(block)) return -1;
+  return iDraw<true>(block, RasterClipInsideBuffer(t));
+}
+
 int PutPreparedTransparent(const PreparedBlock& block) {
   const RasterTarget& t = Raster().target;
   if (!t.pixels) return 0;

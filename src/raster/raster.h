@@ -161,6 +161,8 @@ PreparedBlock PrepareBlock(const uint8_t* packed, int width, int height, int dep
 // PutBlock of a prepared block at the graphics position. Draws nothing and returns -1 when the
 // active buffer's depth is not the block's.
 int PutPrepared(const PreparedBlock& block);
+// PutPrepared kept inside the clip rectangle, for redrawing a part of an opaque picture.
+int PutPreparedClipped(const PreparedBlock& block);
 
 // PutBlockTransparent of a prepared block at the graphics position. Draws nothing and returns -1
 // when the active buffer's depth is not the block's.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
 #include "screens/screen_layout.h"
 
@@ -88,22 +89,83 @@ void DrawTimeBar(const GameVars& vars) {
   if (vars.bTimeWarning) gResources.timeRunningOut.Draw(screen::kTimeWarningX, screen::kTimeWarningY);
 }
 
-void DrawNumber(int32_t value, int x, int y, int width) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%ld", static_cast<long>(value));
+namespace {
+// A number's glyphs, centred in the field of that width starting at x.
+struct NumberGlyphs {
   int glyphs[16];
-  int count = 0, total = 0, previous = 0;
-  for (const char* c = text; *c != '\0'; ++c) {
-    previous = iGlyphFor(*c, previous);
-    glyphs[count++] = previous;
-    total += gResources.digits[previous].width;
+  int count = 0, left = 0, width = 0;
+  NumberGlyphs(int32_t value, int x, int fieldWidth) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%ld", static_cast<long>(value));
+    int previous = 0;
+    for (const char* c = text; *c != '\0'; ++c) {
+      previous = iGlyphFor(*c, previous);
+      glyphs[count++] = previous;
+      width += gResources.digits[previous].width;
+    }
+    left = x + (fieldWidth / 2 - width / 2);
   }
-  int at = x + (width / 2 - total / 2);
-  for (int i = 0; i < count; ++i) {
-    const Sprite& glyph = gResources.digits[glyphs[i]];
+};
+
+screen::Rect NumberArea(int32_t value, int x, int y) {
+  NumberGlyphs number(value, x, screen::kNumberFieldWidth);
+  int height = 0;
+  for (int i = 0; i < number.count; ++i) {
+    height = std::max<int>(height, gResources.digits[number.glyphs[i]].height);
+  }
+  return {number.left, y, number.width, height};
+}
+
+screen::Rect SpriteArea(const Sprite& sprite, int x, int y) {
+  return {x, y, sprite.width, sprite.height};
+}
+
+bool bSameBoard(const GameScreenPicture& a, const GameScreenPicture& b) {
+  return std::equal(a.selected, a.selected + 2, b.selected) &&
+         std::equal(a.hinted, a.hinted + 2, b.hinted) && a.hintFrame == b.hintFrame &&
+         a.blockedCell == b.blockedCell && a.blockedBlink == b.blockedBlink &&
+         std::equal(a.board, a.board + kBoardCells, b.board);
+}
+}  // namespace
+
+void DrawNumber(int32_t value, int x, int y, int width) {
+  NumberGlyphs number(value, x, width);
+  int at = number.left;
+  for (int i = 0; i < number.count; ++i) {
+    const Sprite& glyph = gResources.digits[number.glyphs[i]];
     glyph.Draw(at, y);
     at += glyph.width;
   }
+}
+
+std::vector<screen::Rect> IndicatorAreas(const GameScreenPicture& was, const GameScreenPicture& now) {
+  std::vector<screen::Rect> areas;
+  if (!bSameBoard(was, now)) return areas;
+  if (was.ticks != now.ticks) {
+    areas.push_back({0, 0, screen::kTimeColumnWidth, screen::kTickRows * screen::kTickSize});
+  }
+  if (was.timeWarning != now.timeWarning) {
+    areas.push_back(
+        SpriteArea(gResources.timeRunningOut, screen::kTimeWarningX, screen::kTimeWarningY));
+  }
+  const struct {
+    int32_t was, now;
+    int x;
+  } numbers[] = {{was.shownScore, now.shownScore, screen::kScoreX},
+                 {was.bestScore, now.bestScore, screen::kBestX},
+                 {was.level, now.level, screen::kLevelX}};
+  for (const auto& n : numbers) {
+    if (n.was == n.now) continue;
+    areas.push_back(NumberArea(n.was, n.x, screen::kNumberY));
+    areas.push_back(NumberArea(n.now, n.x, screen::kNumberY));
+  }
+  if (was.hintsLeft != now.hintsLeft) {
+    const Sprite& angel = gResources.hintAngels[0];
+    int most = std::max(was.hintsLeft, now.hintsLeft);
+    areas.push_back({screen::kHintsLeftX, screen::kHintsLeftY,
+                     screen::kHintsLeftStep * std::max(most - 1, 0) + angel.width, angel.height});
+  }
+  return areas;
 }
 
 void DrawHintsLeft(const GameVars& vars) {
@@ -131,7 +193,7 @@ void TakePicture(const GameVars& vars, const int32_t* board, GameScreenPicture& 
 }
 
 void DrawGameScreen(const GameVars& vars, const int32_t* board) {
-  gResources.gameScreen.Draw(0, 0);
+  gResources.gameScreen.DrawWithinClip(0, 0);  // so that DrawGameScreenIn can redraw a part
   DrawTimeBar(vars);
   DrawNumber(vars.iShownScore, screen::kScoreX, screen::kNumberY, screen::kNumberFieldWidth);
   DrawNumber(vars.iBestScore, screen::kBestX, screen::kNumberY, screen::kNumberFieldWidth);
@@ -142,4 +204,13 @@ void DrawGameScreen(const GameVars& vars, const int32_t* board) {
     vDrawFaces(vars, board, z);
   }
   gResources.helpButton.Draw(screen::kHelpButtonX, screen::kHelpButtonY);
+}
+
+void DrawGameScreenIn(const GameVars& vars, const int32_t* board,
+                      const std::vector<screen::Rect>& areas) {
+  for (const screen::Rect& area : areas) {
+    gFrameStack.ClipTo(area.x, area.y, area.w, area.h);
+    DrawGameScreen(vars, board);
+  }
+  gFrameStack.Unclip();
 }

@@ -4,8 +4,10 @@
 // left, every tile with shadow and base (layer by layer), the marks on selected, hinted and
 // blocked tiles, and the help button.
 #include <cstdint>
+#include <vector>
 
 #include "rules/game_vars.h"
+#include "screens/screen_layout.h"
 
 void DrawGameScreen(const GameVars& vars, const int32_t* board);
 
@@ -24,6 +26,16 @@ struct GameScreenPicture {
   int32_t board[kBoardCells] = {};
   bool operator==(const GameScreenPicture&) const = default;
 };
+
+// Where two pictures differ when they differ only in the indicators around the board (time bar,
+// time warning, numbers, hints left): the rectangles to draw again. Empty when they are the same
+// or anything of the board differs; then the whole screen is drawn.
+std::vector<screen::Rect> IndicatorAreas(const GameScreenPicture& was, const GameScreenPicture& now);
+
+// DrawGameScreen limited to each area in turn: there the same pixels as a whole frame, nothing
+// drawn elsewhere.
+void DrawGameScreenIn(const GameVars& vars, const int32_t* board,
+                      const std::vector<screen::Rect>& areas);
 
 // What DrawGameScreen would show for this state.
 void TakePicture(const GameVars& vars, const int32_t* board, GameScreenPicture& picture);

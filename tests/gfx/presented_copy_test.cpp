@@ -40,4 +40,23 @@ TEST(PresentedCopy, SendsTheFirstFrameWholeThenOnlyTheRectanglesThatChanged) {
   copy.Forget();
   EXPECT_EQ(copy.TakeChanges(f.View(), 4)[0].w, 200);
 }
+// A caller that knows where it drew has only that rectangle compared; a change outside it stays
+// different from the copy and is found by the next comparison that covers it.
+TEST(PresentedCopy, ComparesOnlyWithinTheRectangleItIsGiven) {
+  PresentedCopy copy;
+  Frame f;
+  copy.TakeChanges(f.View(), 3);
+  f.Set(40, 20, 1);
+  f.Set(199, 99, 1);
+  const ChangedRect within{30, 18, 20, 5};
+  auto changes = copy.TakeChanges(f.View(), 3, &within);
+  ASSERT_EQ(changes.size(), 1u);
+  EXPECT_EQ(changes[0].x, 40);
+  EXPECT_EQ(changes[0].w, 1);
+  const ChangedRect offFrame{190, 90, 50, 50};  // cut to the frame: the bottom-right pixel
+  changes = copy.TakeChanges(f.View(), 3, &offFrame);
+  ASSERT_EQ(changes.size(), 1u);
+  EXPECT_EQ(changes[0].x, 199);
+  EXPECT_TRUE(copy.TakeChanges(f.View(), 3).empty());
+}
 }  // namespace

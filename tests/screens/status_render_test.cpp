@@ -59,6 +59,57 @@ class StatusRenderTest : public RenderTest {
   static bool WarningShown() { return At(10, 12) == kWarning; }
 };
 
+// A frame in which only the indicators changed is drawn again in their areas alone; it must end
+// up the same as a frame drawn whole: numbers growing and shrinking, the bar, the warning, the
+// hints left, with tiles on the board.
+TEST_F(StatusRenderTest, RedrawingOnlyTheChangedIndicatorsGivesTheWholeFrame) {
+  auto frame = [] {
+    std::vector<uint32_t> pixels;
+    for (int y = 0; y < kFrameHeight; ++y)
+      for (int x = 0; x < kFrameWidth; ++x) pixels.push_back(At(x, y));
+    return pixels;
+  };
+  Place(0, 0, 0, 1);
+  Place(10, 2, 1, 2);
+  gs.iTimeTicks = 120;
+  gs.iShownScore = 4215;
+  gs.iBestScore = 987654;
+  gs.iLevel = 9;
+  gs.iHintsLeft = 3;
+  GameScreenPicture was, now;
+  TakePicture(gs, Board, was);
+  DrawGameScreen(gs, Board);
+  const auto change = [&](int ticks, uint8_t warning, int32_t score, int32_t best, int32_t level,
+                          int32_t hints) {
+    gs.iTimeTicks = ticks;
+    gs.bTimeWarning = warning;
+    gs.iShownScore = score;
+    gs.iBestScore = best;
+    gs.iLevel = level;
+    gs.iHintsLeft = hints;
+    TakePicture(gs, Board, now);
+    std::vector<screen::Rect> areas = IndicatorAreas(was, now);
+    ASSERT_FALSE(areas.empty());
+    DrawGameScreenIn(gs, Board, areas);
+    const std::vector<uint32_t> redrawn = frame();
+    DrawGameScreen(gs, Board);
+    const std::vector<uint32_t> whole = frame();
+    size_t i = 0;
+    while (i < whole.size() && redrawn[i] == whole[i]) ++i;
+    ASSERT_EQ(i, whole.size()) << "differs first at (" << i % kFrameWidth << ", " << i / kFrameWidth
+                               << ") after ticks " << ticks << " score " << score << std::hex << " " << redrawn[i] << " " << whole[i];
+    was = now;
+  };
+  change(30, 1, 1234567, 1234567, 10, 1);
+  change(29, 0, 7, 11, 1, 0);
+  change(29, 0, 7, 11, 1, 2);
+
+  // Anything of the board: the whole screen.
+  Place(6, 4, 0, 3);
+  TakePicture(gs, Board, now);
+  EXPECT_TRUE(IndicatorAreas(was, now).empty());
+}
+
 TEST_F(StatusRenderTest, NumbersAreCentredByTheirGlyphWidths) {
   Clear();
   DrawNumber(0, 192, 45, 165);  // 192 + 82 - 11 / 2
