@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "platform/files.h"
@@ -119,7 +120,7 @@ int iDecodeRows(PcxScanLines& lines, const PcxPlan& plan) {
   PcxRow row{nullptr,         p.bytesPerLine, v.firstColumn, v.lastColumn - v.firstColumn + 1,
              st.paletteTable, nullptr};
   // 256-colour pictures into 32-bit buffers, the common case, are converted while decoding
-  // into a row kept in the cache, which then streams out to the buffer.
+  // into a row kept in the cache, which is then copied to the buffer.
   bool fused =
       t.depth == 32 && iPcxPlanesRead(p.planes) == 1 && p.bitsPerPixel == 8 && v.firstColumn == 0;
   std::vector<uint32_t> staged(fused ? size_t(row.count) : 0, st.paletteTable[0]);
@@ -128,7 +129,7 @@ int iDecodeRows(PcxScanLines& lines, const PcxPlan& plan) {
     if (fused) {
       lines.vNextIndexed32(st.paletteTable, reinterpret_cast<uint8_t*>(staged.data()),
                            staged.size());
-      if (visible) PcxStreamRow32(t.At(v.left, v.top + r), staged.data(), row.count);
+      if (visible) std::memcpy(t.At(v.left, v.top + r), staged.data(), size_t(row.count) * 4);
       continue;
     }
     row.line = lines.Next();
@@ -136,7 +137,6 @@ int iDecodeRows(PcxScanLines& lines, const PcxPlan& plan) {
     row.dst = t.At(v.left + v.firstColumn, v.top + r);
     plan.convert(row);
   }
-  PcxFinishRows();
   return kPcxOk;
 }
 }  // namespace

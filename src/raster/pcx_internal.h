@@ -70,12 +70,6 @@ using PcxRowConverter = void (*)(const PcxRow& row);
 // bits, or null when that pair is not supported.
 PcxRowConverter PcxPickConverter(int planes, int bitsPerPixel, int depth);
 
-// Copies `count` 32-bit pixels to a buffer row, streaming them past the cache where possible.
-void PcxStreamRow32(uint8_t* dst, const uint32_t* src, int count);
-
-// Called once after the last row: completes the converters' streaming stores.
-void PcxFinishRows();
-
 // True for the variants whose colours come from the palette.
 bool bPcxUsesPalette(int planes);
 
