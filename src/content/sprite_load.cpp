@@ -164,6 +164,6 @@ void Sprite::GrabDecoded(bool bDecoded, const uint8_t* header) {
     Resize(0, 0);
     return;
   }
-  Resize(static_cast<int16_t>(w), static_cast<int16_t>(h));
+  ResizeForGrab(static_cast<int16_t>(w), static_cast<int16_t>(h));
   Grab(0, 0);
 }

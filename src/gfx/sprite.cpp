@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <new>
 
 #include "gfx/frame_stack.h"
@@ -81,6 +82,11 @@ void Sprite::Init(int16_t w, int16_t h, int16_t d, FrameStack* frames, bool bTra
 }
 
 void Sprite::Resize(int16_t w, int16_t h) {
+  ResizeForGrab(w, h);
+  if (pixels != nullptr) std::memset(pixels, 0, size_t(w) * size_t(h) * size_t(depth / 8));
+}
+
+void Sprite::ResizeForGrab(int16_t w, int16_t h) {
   width = w;
   height = h;
   delete[] pixels;
@@ -88,7 +94,7 @@ void Sprite::Resize(int16_t w, int16_t h) {
   prepared_ = PreparedBlock{};
   if (w <= 0 || h <= 0 || depth < 8) return;
   // Sized by the depth, as the game always did: at 32 bits a quarter is never used.
-  pixels = new (std::nothrow) uint8_t[size_t(w) * size_t(h) * size_t(depth / 8)]();
+  pixels = new (std::nothrow) uint8_t[size_t(w) * size_t(h) * size_t(depth / 8)];
 }
 
 void Sprite::Grab(int x, int y) {

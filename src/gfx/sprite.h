@@ -48,6 +48,8 @@ class Sprite {
   void DecodeAndGrab(const uint8_t* bytes, size_t size);
   // Grabs the decoded picture of that size (from its header); empty when it cannot be whole.
   void GrabDecoded(bool bDecoded, const uint8_t* header);
+  // Resize without clearing the new block, for a grab that fills it at once.
+  void ResizeForGrab(int16_t w, int16_t h);
 };
 
 // The block DrawTinted writes its recoloured pixels into (large enough for a full screen).
