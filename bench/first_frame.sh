@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The time from the start of the process to its first frame shown (a window whose picture is not
-# blank), under Xvfb with software rendering, as bench/window_cpu.sh measures it once: here
-# RUNS starts in one X server, each figure and their minimum and median.
+# blank), under Xvfb with software rendering, as bench/window_cpu.sh measures it once: here over
+# RUNS starts, each in a fresh X server, with each figure and their minimum and median.
 # Usage: bench/first_frame.sh [BUILD_DIR] [RUNS]      (BUILD_DIR: build/release, RUNS: 10)
 set -u
 BUILD=${1:-build/release}
@@ -17,19 +17,20 @@ trap 'for p in $APP_PID $XVFB_PID; do kill "$p" 2>/dev/null; wait "$p" 2>/dev/nu
 export SDL_FRAMEBUFFER_ACCELERATION=0 SDL_AUDIODRIVER=dummy
 unset SDL_VIDEODRIVER
 
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 2>/dev/null &
-XVFB_PID=$!
-for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
-export DISPLAY=:$(cat "$WORK/display")
-
 TIMES=()
 for _ in $(seq "$RUNS"); do
+  rm -f "$WORK/display"
+  rm -rf "$WORK/data"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$WORK/display" 2>/dev/null &
+  XVFB_PID=$!
+  for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
+  export DISPLAY=:$(cat "$WORK/display")
   (cd "$GAME_DIR" && XDG_DATA_HOME="$WORK/data" exec ./tavimora --window) >/dev/null 2>&1 &
   APP_PID=$!
   ms=$("$PROBE" wait Tavimora 30) || { echo "no window appeared"; exit 1; }
   TIMES+=("$ms")
-  kill "$APP_PID"; wait "$APP_PID" 2>/dev/null; APP_PID=""
-  sleep 0.3
+  for p in $APP_PID $XVFB_PID; do kill "$p"; wait "$p" 2>/dev/null; done
+  APP_PID="" XVFB_PID=""
 done
 echo "start of the process to the first frame shown, ms: ${TIMES[*]}"
 printf '%s\n' "${TIMES[@]}" | sort -n |

@@ -152,6 +152,9 @@ void vShowWindowWithTitle() {
   gResources.title.Draw(0, 0);
   ShowFrame(kActiveSlot);
   DeactivateBuffers();
+  // The window's surface is made and filled while the window is still hidden, so that the
+  // picture follows the window's appearance as closely as it can.
+  PlatformShowLatestFrame(true);
   PlatformShowWindow();
 }
 
