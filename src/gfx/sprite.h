@@ -48,8 +48,10 @@ class Sprite {
   void DecodeAndGrab(const uint8_t* bytes, size_t size);
   // Grabs the decoded picture of that size (from its header); empty when it cannot be whole.
   void GrabDecoded(bool bDecoded, const uint8_t* header);
-  // Resize without clearing the new block, for a grab that fills it at once.
+  // Resize for a grab that fills the packed pixels at once: only the rest is cleared.
   void ResizeForGrab(int16_t w, int16_t h);
+  // Replaces the pixel block; all of it but its first `uncleared` bytes is cleared.
+  void Allocate(int16_t w, int16_t h, size_t uncleared);
 };
 
 // The block DrawTinted writes its recoloured pixels into (large enough for a full screen).
