@@ -79,13 +79,12 @@ struct ImageSlot {
 bool bLoadScreenImages() {
   GameResources& r = gResources;
   const ImageSlot screens[] = {
-      {"gamescreen", &r.gameScreen, false},      {"clicktocontinue", &r.clickToContinue, false},
-      {"menubar", &r.menuBar, false},
-      {"gamehelp", &r.gameHelp, false},          {"gameover", &r.gameOver, false},
-      {"areyousure", &r.areYouSure, false},      {"choosediff", &r.chooseDifficulty, false},
-      {"nomoremoves", &r.noMoreMoves, false},    {"levelclearbonus", &r.levelClearBonus, false},
-      {"shadow", &r.shadow, true},               {"timerunningout", &r.timeRunningOut, true},
-      {"helpbutton", &r.helpButton, true},
+      {"gamescreen", &r.gameScreen, false},     {"clicktocontinue", &r.clickToContinue, false},
+      {"menubar", &r.menuBar, false},           {"gamehelp", &r.gameHelp, false},
+      {"gameover", &r.gameOver, false},         {"areyousure", &r.areYouSure, false},
+      {"choosediff", &r.chooseDifficulty, false}, {"nomoremoves", &r.noMoreMoves, false},
+      {"levelclearbonus", &r.levelClearBonus, false}, {"shadow", &r.shadow, true},
+      {"timerunningout", &r.timeRunningOut, true}, {"helpbutton", &r.helpButton, true},
   };
   for (const ImageSlot& slot : screens) {
     if (!bLoadImage(*slot.sprite, slot.name, slot.bTransparent)) return false;
