@@ -75,16 +75,16 @@ struct ImageSlot {
   bool bTransparent;
 };
 
+// The screen images but the title, which is loaded before them.
 bool bLoadScreenImages() {
   GameResources& r = gResources;
   const ImageSlot screens[] = {
-      {"gamescreen", &r.gameScreen, false},      {"title", &r.title, false},
-      {"clicktocontinue", &r.clickToContinue, false}, {"menubar", &r.menuBar, false},
-      {"gamehelp", &r.gameHelp, false},          {"gameover", &r.gameOver, false},
-      {"areyousure", &r.areYouSure, false},      {"choosediff", &r.chooseDifficulty, false},
-      {"nomoremoves", &r.noMoreMoves, false},    {"levelclearbonus", &r.levelClearBonus, false},
-      {"shadow", &r.shadow, true},               {"timerunningout", &r.timeRunningOut, true},
-      {"helpbutton", &r.helpButton, true},
+      {"gamescreen", &r.gameScreen, false},     {"clicktocontinue", &r.clickToContinue, false},
+      {"menubar", &r.menuBar, false},           {"gamehelp", &r.gameHelp, false},
+      {"gameover", &r.gameOver, false},         {"areyousure", &r.areYouSure, false},
+      {"choosediff", &r.chooseDifficulty, false}, {"nomoremoves", &r.noMoreMoves, false},
+      {"levelclearbonus", &r.levelClearBonus, false}, {"shadow", &r.shadow, true},
+      {"timerunningout", &r.timeRunningOut, true}, {"helpbutton", &r.helpButton, true},
   };
   for (const ImageSlot& slot : screens) {
     if (!bLoadImage(*slot.sprite, slot.name, slot.bTransparent)) return false;
@@ -125,11 +125,14 @@ void vLoadScoreImages() {
 }
 }  // namespace
 
-void vLoadBitmaps() {
+void vLoadBitmaps(void (*vTitleLoaded)()) {
   vDebugLog("vLoadBitmaps() Loading Bitmaps\n");
   szContentError[0] = '\0';
   if (!bReadIndex(gCatalogue)) return;
   vDebugLog("vLoadBitmaps() Read in %d Index Entries\n", gCatalogue.count);
+  // The title first: start-up shows it while the other images load.
+  if (!bLoadImage(gResources.title, "title", false)) return;
+  if (vTitleLoaded != nullptr) vTitleLoaded();
   if (!bLoadScreenImages()) return;
   vLoadTileSet();
   if (szContentError[0] == '\0') vLoadScoreImages();

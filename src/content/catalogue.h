@@ -26,7 +26,9 @@ extern ContentCatalogue gCatalogue;
 // Reads the index, then loads every image of the game into gResources (and calls vLoadTileSet).
 // When the index, the pack or the temporary file cannot be opened, loading stops and
 // szContentError says which file is missing or unwritable (empty while all is well).
-void vLoadBitmaps();
+// The title picture is loaded first; `vTitleLoaded`, when given, is called right after it,
+// before the other images (unless loading has stopped by then).
+void vLoadBitmaps(void (*vTitleLoaded)() = nullptr);
 extern char szContentError[512];
 // Loads the tile faces, pattern tiles and digits.
 void vLoadTileSet();

@@ -1,4 +1,4 @@
-// Loading one image by name: out of the archive through the temporary file, decoded into the
+// Loading one image by name: out of the archive (and into the temporary file), decoded into the
 // screen buffer and grabbed into the sprite.
 #include <cstdio>
 #include <filesystem>
@@ -33,10 +33,20 @@ bool bEntryInsidePack(const ContentEntry& entry, int64_t packSize) {
          int64_t{entry.offset} + int64_t{entry.length} <= packSize;
 }
 
+// Writes the member into the temporary file. An existing file is overwritten in place and then
+// cut to the member's length rather than emptied first: file systems such as ext4 push a file
+// that was emptied and written again out to disk when it is closed, which for every image of
+// the game cost tens of milliseconds at start-up.
 bool bWriteTemporary(const std::string& tempFile, const uint8_t* bytes, size_t length) {
-  FILE* temp = PlatformOpen(tempFile.c_str(), "wb");
+  FILE* temp = PlatformOpen(tempFile.c_str(), "r+b");
+  if (temp == nullptr) temp = PlatformOpen(tempFile.c_str(), "wb");
   bool written = temp != nullptr && std::fwrite(bytes, 1, length, temp) == length;
   if (temp != nullptr) written = std::fclose(temp) == 0 && written;
+  if (written) {
+    std::error_code error;
+    std::filesystem::resize_file(PlatformPath(tempFile.c_str()), length, error);
+    written = !error;
+  }
   if (!written) {
     std::snprintf(szContentError, sizeof szContentError,
                   "Cannot write %s. Please make sure the game's folder can be written to.",
@@ -72,6 +82,10 @@ struct ArchiveLookup {
   bool bMatched = false;  // some entry carries the name
   bool bWritten = false;  // the last usable one of them is in the temporary file
   bool bStopped = false;
+  // The usable member is also whole in the scratch block (a later entry of the same name that
+  // could not be used may have overwritten it there), `length` bytes long.
+  bool bInScratch = false;
+  size_t length = 0;
 };
 
 // Every entry of that name is extracted in index order, so the last one in the index wins.
@@ -87,7 +101,11 @@ ArchiveLookup LookUp(const ContentCatalogue& catalogue, const std::string& membe
       lookup.bStopped = true;
       return lookup;
     }
-    if (result == Extracted::kWritten) lookup.bWritten = true;
+    lookup.bInScratch = result == Extracted::kWritten;
+    if (result == Extracted::kWritten) {
+      lookup.bWritten = true;
+      lookup.length = entry.length;
+    }
   }
   return lookup;
 }
@@ -102,18 +120,22 @@ void Sprite::Load(const char* name) {
   const std::string member = std::string(name) + ".pcx";
   std::string base = name;  // the plain file of that name unless the archive serves it
   bool bDecode = true;
+  ArchiveLookup lookup;
   if (archive != 0 && catalogue != nullptr) {
     const std::string tempBase = std::string(catalogue->artDir) + "temp";
-    ArchiveLookup lookup = LookUp(*catalogue, member, frameStack->Scratch(), tempBase + ".pcx");
+    lookup = LookUp(*catalogue, member, frameStack->Scratch(), tempBase + ".pcx");
     if (lookup.bWritten) base = tempBase;
     if (!lookup.bMatched) GraphicsDebugLog("** FATAL ERROR** COULD NOT FIND FILE %s\n", member.c_str());
     // Entries that named the image but could not be used leave it empty, as does a stop.
     bDecode = !lookup.bStopped && (lookup.bWritten || !lookup.bMatched);
   }
-  if (bDecode) {
-    DecodeAndGrab(base.c_str());
-  } else {
+  if (!bDecode) {
     Resize(0, 0);
+  } else if (lookup.bInScratch) {
+    // The bytes just written to the temporary file are decoded where they already are.
+    DecodeAndGrab(frameStack->Scratch(), lookup.length);
+  } else {
+    DecodeAndGrab(base.c_str());
   }
 
   DeactivateBuffers();
@@ -122,17 +144,26 @@ void Sprite::Load(const char* name) {
 
 void Sprite::DecodeAndGrab(const char* base) {
   uint8_t header[kPcxHeaderBytes] = {};
-  int w = -1, h = -1;
   const std::string file = std::string(base) + ".pcx";
-  bool ok = frameStack->ShowPcxAt(base, 0, 0) == kPcxOk &&
-            ReadPcxHeader(file.c_str(), header) == 0 &&
-            PcxHeaderSize(header, &w, &h) == 0;
+  GrabDecoded(frameStack->ShowPcxAt(base, 0, 0) == kPcxOk &&
+                  ReadPcxHeader(file.c_str(), header) == 0,
+              header);
+}
+
+void Sprite::DecodeAndGrab(const uint8_t* bytes, size_t size) {
+  // A picture that decodes has a whole header.
+  GrabDecoded(frameStack->ShowPcxMemoryAt(bytes, size, 0, 0) == kPcxOk, bytes);
+}
+
+void Sprite::GrabDecoded(bool bDecoded, const uint8_t* header) {
+  int w = -1, h = -1;
+  bool ok = bDecoded && PcxHeaderSize(header, &w, &h) == 0;
   // Only a picture that fits the screen buffer, at the buffers' depth, can be grabbed whole.
   if (!ok || w < 1 || h < 1 || w > kFrameWidth || h > kFrameHeight ||
       frameStack->Depth() != depth) {
     Resize(0, 0);
     return;
   }
-  Resize(static_cast<int16_t>(w), static_cast<int16_t>(h));
+  ResizeForGrab(static_cast<int16_t>(w), static_cast<int16_t>(h));
   Grab(0, 0);
 }

@@ -22,7 +22,7 @@ int iFirstWorkingDepth(void* window) {
 }
 }  // namespace
 
-bool bInitVideo(void* window) {
+bool bInitVideo(void* window, void (*vTitleLoaded)()) {
   if (iFirstWorkingDepth(window) == 0) {
     vDebugLog("Can't set res!!\n");
     PlatformErrorBox(kErrorCaption, kNoDepthText);
@@ -33,7 +33,7 @@ bool bInitVideo(void* window) {
   iColorDepth = gFrameStack.Depth();
   vDebugLog("Depth = %d\n", iColorDepth);
   gResources.iFrameVB = gFrameStack.CreateBuffer(kFrameWidth, kFrameHeight);
-  vLoadBitmaps();
+  vLoadBitmaps(vTitleLoaded);
   if (szContentError[0] != '\0') {
     gFrameStack.Shutdown();  // the desktop comes back before the message shows
     PlatformErrorBox(kErrorCaption, szContentError);

@@ -1,4 +1,4 @@
-// The frame stack's own drawing: darkening a rectangle, showing a picture file, the colour.
+// The frame stack's own drawing: darkening a rectangle, showing a picture, the colour.
 #include <algorithm>
 #include <string>
 
@@ -41,6 +41,12 @@ int FrameStack::ShowPcxAt(const char* name, int x, int y) {
   std::string file = std::string(name) + ".pcx";
   MoveTo(x, y);
   return ShowPcx(file.c_str(), kPcxAtPosition);
+}
+
+int FrameStack::ShowPcxMemoryAt(const uint8_t* bytes, size_t size, int x, int y) {
+  if (GetActiveBuffer() < 0) return -1;
+  MoveTo(x, y);
+  return ShowPcxMemory(bytes, size, kPcxAtPosition);
 }
 
 void FrameStack::SetColorRGB(int red, int green, int blue) { SetColor(MakeColor(red, green, blue)); }

@@ -5,6 +5,7 @@
 //
 // Slot arguments: -1 means the active buffer (as a result: none); 1024 means the screen buffer,
 // the buffer the image loader decodes into.
+#include <cstddef>
 #include <cstdint>
 
 #include "gfx/presented_copy.h"
@@ -54,6 +55,8 @@ class FrameStack {
   // Decodes "<name>.pcx" (a game path without extension) with its top-left corner at (x, y).
   // The picture decoder's result, or -1 when no buffer is active (nothing decoded).
   int ShowPcxAt(const char* name, int x, int y);
+  // The same for a whole PCX file held in memory.
+  int ShowPcxMemoryAt(const uint8_t* bytes, size_t size, int x, int y);
   void SetColorRGB(int red, int green, int blue);
 
   int16_t Depth() const { return depth_; }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <new>
 
 #include "gfx/frame_stack.h"
@@ -80,7 +81,15 @@ void Sprite::Init(int16_t w, int16_t h, int16_t d, FrameStack* frames, bool bTra
   Resize(w, h);
 }
 
-void Sprite::Resize(int16_t w, int16_t h) {
+void Sprite::Resize(int16_t w, int16_t h) { Allocate(w, h, 0); }
+
+void Sprite::ResizeForGrab(int16_t w, int16_t h) {
+  // The grab writes every packed pixel; only the rest of the block is cleared.
+  Allocate(w, h, size_t(std::max<int16_t>(w, 0)) * size_t(std::max<int16_t>(h, 0)) *
+                     size_t(iPackedBytes(depth)));
+}
+
+void Sprite::Allocate(int16_t w, int16_t h, size_t uncleared) {
   width = w;
   height = h;
   delete[] pixels;
@@ -88,7 +97,10 @@ void Sprite::Resize(int16_t w, int16_t h) {
   prepared_ = PreparedBlock{};
   if (w <= 0 || h <= 0 || depth < 8) return;
   // Sized by the depth, as the game always did: at 32 bits a quarter is never used.
-  pixels = new (std::nothrow) uint8_t[size_t(w) * size_t(h) * size_t(depth / 8)]();
+  const size_t bytes = size_t(w) * size_t(h) * size_t(depth / 8);
+  pixels = new (std::nothrow) uint8_t[bytes];
+  uncleared = std::min(uncleared, bytes);
+  if (pixels != nullptr) std::memset(pixels + uncleared, 0, bytes - uncleared);
 }
 
 void Sprite::Grab(int x, int y) {

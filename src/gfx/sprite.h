@@ -1,6 +1,7 @@
 #pragma once
 // An image held in memory and drawn into the active buffer, opaque or with black as the
 // transparent colour. Sprites are loaded once at start-up and only read afterwards.
+#include <cstddef>
 #include <cstdint>
 
 #include "raster/raster.h"
@@ -46,6 +47,14 @@ class Sprite {
   void Prepare();
   // Decodes "<base>.pcx" into the screen buffer and grabs it; empty when that fails.
   void DecodeAndGrab(const char* base);
+  // The same for a PCX file held in memory.
+  void DecodeAndGrab(const uint8_t* bytes, size_t size);
+  // Grabs the decoded picture of that size (from its header); empty when it cannot be whole.
+  void GrabDecoded(bool bDecoded, const uint8_t* header);
+  // Resize for a grab that fills the packed pixels at once: only the rest is cleared.
+  void ResizeForGrab(int16_t w, int16_t h);
+  // Replaces the pixel block; all of it but its first `uncleared` bytes is cleared.
+  void Allocate(int16_t w, int16_t h, size_t uncleared);
 };
 
 // The block DrawTinted writes its recoloured pixels into (large enough for a full screen).

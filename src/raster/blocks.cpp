@@ -19,24 +19,15 @@ void Store32(uint8_t* d, uint32_t v) {
   d[3] = 0;
 }
 
-// n packed 3-byte pixels to 4-byte ones. All but the last read 4 bytes at once (the extra byte is
-// the next pixel's and is masked off), so the read never passes the last pixel.
-void vExpandRow(const uint8_t* src, uint8_t* dst, int n) {
+// n 4-byte pixels to packed 3-byte ones. All but the last are stored as 4 bytes at once (the
+// extra byte lands on the next pixel, which then overwrites it), so no store passes the row.
+void vShrinkRow(const uint8_t* src, uint8_t* dst, int n) {
   for (int i = 0; i + 1 < n; ++i) {
     uint32_t v;
-    std::memcpy(&v, src + 3 * i, 4);
-    v &= 0x00FFFFFF;
-    std::memcpy(dst + 4 * i, &v, 4);
+    std::memcpy(&v, src + 4 * i, 4);
+    std::memcpy(dst + 3 * i, &v, 4);
   }
-  if (n > 0) Store32(dst + 4 * (n - 1), Load24(src + 3 * (n - 1)));
-}
-
-void vShrinkRow(const uint8_t* src, uint8_t* dst, int n) {
-  for (int i = 0; i < n; ++i) {
-    dst[3 * i] = src[4 * i];
-    dst[3 * i + 1] = src[4 * i + 1];
-    dst[3 * i + 2] = src[4 * i + 2];
-  }
+  if (n > 0) std::memcpy(dst + 3 * (n - 1), src + 4 * (n - 1), 3);
 }
 
 // 3-byte pixels over 4-byte ones without a branch per pixel: a black pixel writes back what
@@ -105,6 +96,18 @@ RasterRect WholeBuffer(const RasterTarget& t) {
 }
 }  // namespace
 
+// All but the last pixel read 4 bytes at once (the extra byte is the next pixel's and is masked
+// off), so the read never passes the last pixel.
+void RasterExpandRow(const uint8_t* src, uint8_t* dst, int n) {
+  for (int i = 0; i + 1 < n; ++i) {
+    uint32_t v;
+    std::memcpy(&v, src + 3 * i, 4);
+    v &= 0x00FFFFFF;
+    std::memcpy(dst + 4 * i, &v, 4);
+  }
+  if (n > 0) Store32(dst + 4 * (n - 1), Load24(src + 3 * (n - 1)));
+}
+
 int GetBlock(uint8_t* packed, int width, int height) {
   if (!bBlockTarget(packed, width, height)) return 0;
   const RasterTarget& t = Raster().target;
@@ -123,7 +126,7 @@ int GetBlock(uint8_t* packed, int width, int height) {
 int PutBlock(const uint8_t* packed, int width, int height) {
   if (!bBlockTarget(packed, width, height)) return 0;
   const RasterTarget& t = Raster().target;
-  RowCopy copy = t.depth == 32 ? vExpandRow : t.depth == 24 ? vCopyRow24 : vCopyRow16;
+  RowCopy copy = t.depth == 32 ? RasterExpandRow : t.depth == 24 ? vCopyRow24 : vCopyRow16;
   vForEachBlockRow(packed, width, height, WholeBuffer(t), copy);
   return 0;
 }

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "platform/files.h"
@@ -64,12 +65,10 @@ Visible ClipToBuffer(const PcxHeader& p, int64_t left, int64_t top, const Raster
                  static_cast<int>(left),        static_cast<int>(top)};
 }
 
-// Installs the file's 256-colour palette (version 5 with the marker at its place) or else the
-// header's 16 colours.
-void vInstallPalette(FILE* file, const uint8_t* header) {
-  uint8_t tail[kTailPaletteBytes];
-  if (header[1] == 5 && std::fseek(file, -kTailPaletteBytes, SEEK_END) == 0 &&
-      std::fread(tail, 1, sizeof tail, file) == sizeof tail && tail[0] == kPaletteMarker) {
+// Installs the picture's 256-colour palette (version 5 with the marker at the start of `tail`,
+// the last 769 bytes of the file, null when the file is shorter) or else the header's 16 colours.
+void vInstallPalette(const uint8_t* tail, const uint8_t* header) {
+  if (header[1] == 5 && tail != nullptr && tail[0] == kPaletteMarker) {
     RasterSetPaletteEntries(0, 256, tail + 1);
   } else {
     RasterSetPaletteEntries(0, 16, header + 16);
@@ -84,21 +83,44 @@ size_t KeptLineBytes(const PcxHeader& p, int lastColumn) {
          PcxPlaneBytesRead(p.planes, p.bitsPerPixel, lastColumn);
 }
 
-int iDecodeRows(FILE* file, const PcxHeader& p, const Visible& v, PcxRowConverter convert,
-                size_t chunkBytes, int flags, const uint8_t* header) {
+// What decoding a picture needs once its header is read: where it lands and how its rows
+// convert. Without a converter there is nothing to decode and `result` is what ShowPcx returns.
+struct PcxPlan {
+  PcxHeader p;
+  Visible v;
+  PcxRowConverter convert;
+  int result;
+  bool bInstallPalette;
+};
+
+PcxPlan Plan(const uint8_t* header, int flags) {
+  const RasterState& st = Raster();
+  PcxPlan plan{};
+  plan.p = ParseHeader(header);
+  bool atPosition = (flags & kPcxAtPosition) != 0;
+  int64_t left = atPosition ? st.posX : plan.p.xmin;
+  int64_t top = atPosition ? st.posY : plan.p.ymin;
+  plan.v = ClipToBuffer(plan.p, left, top, st.target);
+  plan.result = kPcxOk;
+  if (plan.v.Empty()) return plan;
+  plan.convert = PcxPickConverter(plan.p.planes, plan.p.bitsPerPixel, st.target.depth);
+  if (!plan.convert) plan.result = kPcxUnsupported;
+  plan.bInstallPalette = !(flags & kPcxKeepPalette) && bPcxUsesPalette(plan.p.planes);
+  return plan;
+}
+
+// Bytes of one decoded scan line: every plane.
+size_t LineBytes(const PcxPlan& plan) { return size_t(plan.p.planes) * plan.p.bytesPerLine; }
+
+int iDecodeRows(PcxScanLines& lines, const PcxPlan& plan) {
   const RasterState& st = Raster();
   const RasterTarget& t = st.target;
-  PcxScanLines lines;
-  if (!lines.bInit(file, chunkBytes, size_t(p.planes) * p.bytesPerLine,
-                   KeptLineBytes(p, v.lastColumn))) {
-    return kPcxNoMemory;
-  }
-  if (!(flags & kPcxKeepPalette) && bPcxUsesPalette(p.planes)) vInstallPalette(file, header);
-  std::fseek(file, kPcxHeaderBytes, SEEK_SET);
+  const PcxHeader& p = plan.p;
+  const Visible& v = plan.v;
   PcxRow row{nullptr,         p.bytesPerLine, v.firstColumn, v.lastColumn - v.firstColumn + 1,
              st.paletteTable, nullptr};
   // 256-colour pictures into 32-bit buffers, the common case, are converted while decoding
-  // into a row kept in the cache, which then streams out to the buffer.
+  // into a row kept in the cache, which is then copied to the buffer.
   bool fused =
       t.depth == 32 && iPcxPlanesRead(p.planes) == 1 && p.bitsPerPixel == 8 && v.firstColumn == 0;
   std::vector<uint32_t> staged(fused ? size_t(row.count) : 0, st.paletteTable[0]);
@@ -107,15 +129,14 @@ int iDecodeRows(FILE* file, const PcxHeader& p, const Visible& v, PcxRowConverte
     if (fused) {
       lines.vNextIndexed32(st.paletteTable, reinterpret_cast<uint8_t*>(staged.data()),
                            staged.size());
-      if (visible) PcxStreamRow32(t.At(v.left, v.top + r), staged.data(), row.count);
+      if (visible) std::memcpy(t.At(v.left, v.top + r), staged.data(), size_t(row.count) * 4);
       continue;
     }
     row.line = lines.Next();
     if (!visible) continue;
     row.dst = t.At(v.left + v.firstColumn, v.top + r);
-    convert(row);
+    plan.convert(row);
   }
-  PcxFinishRows();
   return kPcxOk;
 }
 }  // namespace
@@ -145,9 +166,7 @@ int ShowPcx(const char* fileName, int flags) {
 }
 
 int ShowPcxChunked(const char* fileName, int flags, size_t chunkBytes) {
-  const RasterState& st = Raster();
-  const RasterTarget& t = st.target;
-  if (!t.pixels) return kPcxOk;
+  if (!Raster().target.pixels) return kPcxOk;
   FILE* file = PlatformOpen(fileName, "rb");
   if (!file) return kPcxCannotOpen;
   FileCloser closer{file};
@@ -155,14 +174,37 @@ int ShowPcxChunked(const char* fileName, int flags, size_t chunkBytes) {
   if (std::fread(header, 1, sizeof header, file) != sizeof header) return kPcxNotPcx;
   if (header[0] != kPcxManufacturer) return kPcxNotPcx;
 
-  PcxHeader p = ParseHeader(header);
-  bool atPosition = (flags & kPcxAtPosition) != 0;
-  int64_t left = atPosition ? st.posX : p.xmin;
-  int64_t top = atPosition ? st.posY : p.ymin;
-  Visible v = ClipToBuffer(p, left, top, t);
-  if (v.Empty()) return kPcxOk;
+  const PcxPlan plan = Plan(header, flags);
+  if (!plan.convert) return plan.result;
+  PcxScanLines lines;
+  if (!lines.bInit(file, chunkBytes, LineBytes(plan), KeptLineBytes(plan.p, plan.v.lastColumn))) {
+    return kPcxNoMemory;
+  }
+  if (plan.bInstallPalette) {
+    uint8_t tail[kTailPaletteBytes];
+    bool bTail = std::fseek(file, -kTailPaletteBytes, SEEK_END) == 0 &&
+                 std::fread(tail, 1, sizeof tail, file) == sizeof tail;
+    vInstallPalette(bTail ? tail : nullptr, header);
+  }
+  std::fseek(file, kPcxHeaderBytes, SEEK_SET);
+  return iDecodeRows(lines, plan);
+}
 
-  PcxRowConverter convert = PcxPickConverter(p.planes, p.bitsPerPixel, t.depth);
-  if (!convert) return kPcxUnsupported;
-  return iDecodeRows(file, p, v, convert, chunkBytes, flags, header);
+int ShowPcxMemory(const uint8_t* bytes, size_t size, int flags) {
+  if (!Raster().target.pixels) return kPcxOk;
+  if (bytes == nullptr || size < size_t(kPcxHeaderBytes) || bytes[0] != kPcxManufacturer) {
+    return kPcxNotPcx;
+  }
+  const PcxPlan plan = Plan(bytes, flags);
+  if (!plan.convert) return plan.result;
+  PcxScanLines lines;
+  if (!lines.bInit(bytes + kPcxHeaderBytes, size - kPcxHeaderBytes, LineBytes(plan),
+                   KeptLineBytes(plan.p, plan.v.lastColumn))) {
+    return kPcxNoMemory;
+  }
+  if (plan.bInstallPalette) {
+    vInstallPalette(size >= size_t(kTailPaletteBytes) ? bytes + size - kTailPaletteBytes : nullptr,
+                    bytes);
+  }
+  return iDecodeRows(lines, plan);
 }

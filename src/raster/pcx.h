@@ -3,6 +3,7 @@
 // buffer. Four variants: 24-bit colour (3 planes of 8 bits), 16 colours (4 planes of 1 bit),
 // 256 colours (1 plane of 8 bits) and 2 colours (1 plane of 1 bit). File names are game paths
 // (backslashes, relative to the working directory).
+#include <cstddef>
 #include <cstdint>
 
 constexpr int kPcxHeaderBytes = 128;
@@ -30,3 +31,7 @@ int PcxHeaderSize(const uint8_t header[kPcxHeaderBytes], int* width, int* height
 // Decodes the file into the active buffer, clipped at the buffer's right and bottom edges.
 // Returns one of the kPcx results.
 int ShowPcx(const char* fileName, int flags);
+
+// The same for a whole PCX file held in memory (`size` bytes from `bytes`): kPcxNotPcx when it
+// is shorter than the header or not a PCX file; never kPcxCannotOpen.
+int ShowPcxMemory(const uint8_t* bytes, size_t size, int flags);

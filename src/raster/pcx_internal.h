@@ -14,6 +14,9 @@ class PcxScanLines {
  public:
   // False when the memory is not there.
   bool bInit(FILE* file, size_t chunkBytes, size_t lineBytes, size_t keepBytes);
+  // The same over image data already in memory (`size` bytes from `data`, which must outlive
+  // the reader): the data is read in place, as one chunk.
+  bool bInit(const uint8_t* data, size_t size, size_t lineBytes, size_t keepBytes);
 
   // Decodes the next scan line; the pointer is to the line buffer, at least keepBytes long.
   const uint8_t* Next();
@@ -35,7 +38,9 @@ class PcxScanLines {
   bool bReadCode(uint8_t& value, size_t& count);
   void vEmit(size_t at, uint8_t value, size_t count);
 
-  FILE* file_ = nullptr;
+  bool bInitLine(size_t lineBytes, size_t keepBytes);
+
+  FILE* file_ = nullptr;  // null when the data is in memory
   std::unique_ptr<uint8_t[]> chunk_;
   std::unique_ptr<uint8_t[]> line_;
   uint8_t surplus_[64] = {};  // a run's bytes past the line end, in skipping mode
@@ -64,12 +69,6 @@ using PcxRowConverter = void (*)(const PcxRow& row);
 // The converter for a variant (planes, bits per pixel per plane) into a buffer of `depth`
 // bits, or null when that pair is not supported.
 PcxRowConverter PcxPickConverter(int planes, int bitsPerPixel, int depth);
-
-// Copies `count` 32-bit pixels to a buffer row, streaming them past the cache where possible.
-void PcxStreamRow32(uint8_t* dst, const uint32_t* src, int count);
-
-// Called once after the last row: completes the converters' streaming stores.
-void PcxFinishRows();
 
 // True for the variants whose colours come from the palette.
 bool bPcxUsesPalette(int planes);

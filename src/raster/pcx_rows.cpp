@@ -28,36 +28,23 @@ inline void vStore(uint8_t* d, uint32_t v) {
   }
 }
 
-// Writes n 4-byte pixels, pixel i being colour(i). Whole pictures are written once and not read
-// back soon, so aligned groups of four go out as streaming stores that bypass the cache.
+// Writes n 4-byte pixels, pixel i being colour(i). Ordinary stores, which leave the picture in
+// the cache: the loader reads it back from the buffer at once.
 template <typename Colour>
 inline void vWriteRow32(uint8_t* d, int n, Colour&& colour) {
-  int i = 0;
-#if defined(__SSE2__)
-  for (; i < n && (reinterpret_cast<uintptr_t>(d + 4 * i) & 15) != 0; ++i)
-    vStore<4>(d + 4 * i, colour(i));
-  for (; i + 4 <= n; i += 4) {
-    __m128i v =
-        _mm_setr_epi32(int(colour(i)), int(colour(i + 1)), int(colour(i + 2)), int(colour(i + 3)));
-    _mm_stream_si128(reinterpret_cast<__m128i*>(d + 4 * i), v);
-  }
-#endif
-  for (; i < n; ++i) vStore<4>(d + 4 * i, colour(i));
+  for (int i = 0; i < n; ++i) vStore<4>(d + 4 * i, colour(i));
 }
 
 // Bit x of a plane, most significant bit first.
 inline uint32_t Bit(const uint8_t* plane, int x) { return (plane[x >> 3] >> (7 - (x & 7))) & 1u; }
 
 // Three planes into 4-byte pixels. With SSE2, sixteen pixels at a time: the planes' bytes are
-// interleaved to B, G, R, 0 by unpacking and streamed out past the cache.
+// interleaved to B, G, R, 0 by unpacking.
 void vRowRgb32(const uint8_t* red, const uint8_t* green, const uint8_t* blue, uint8_t* d,
                int count) {
   auto colour = [&](int i) { return uint32_t{red[i]} << 16 | uint32_t{green[i]} << 8 | blue[i]; };
   int i = 0;
 #if defined(__SSE2__)
-  for (; i < count && (reinterpret_cast<uintptr_t>(d + 4 * i) & 15) != 0; ++i) {
-    vStore<4>(d + 4 * i, colour(i));
-  }
   const __m128i zero = _mm_setzero_si128();
   for (; i + 16 <= count; i += 16) {
     __m128i r = _mm_loadu_si128(reinterpret_cast<const __m128i*>(red + i));
@@ -66,10 +53,10 @@ void vRowRgb32(const uint8_t* red, const uint8_t* green, const uint8_t* blue, ui
     __m128i bgLow = _mm_unpacklo_epi8(b, g), bgHigh = _mm_unpackhi_epi8(b, g);
     __m128i r0Low = _mm_unpacklo_epi8(r, zero), r0High = _mm_unpackhi_epi8(r, zero);
     auto* out = reinterpret_cast<__m128i*>(d + 4 * i);
-    _mm_stream_si128(out, _mm_unpacklo_epi16(bgLow, r0Low));
-    _mm_stream_si128(out + 1, _mm_unpackhi_epi16(bgLow, r0Low));
-    _mm_stream_si128(out + 2, _mm_unpacklo_epi16(bgHigh, r0High));
-    _mm_stream_si128(out + 3, _mm_unpackhi_epi16(bgHigh, r0High));
+    _mm_storeu_si128(out, _mm_unpacklo_epi16(bgLow, r0Low));
+    _mm_storeu_si128(out + 1, _mm_unpackhi_epi16(bgLow, r0Low));
+    _mm_storeu_si128(out + 2, _mm_unpacklo_epi16(bgHigh, r0High));
+    _mm_storeu_si128(out + 3, _mm_unpackhi_epi16(bgHigh, r0High));
   }
 #endif
   for (; i < count; ++i) vStore<4>(d + 4 * i, colour(i));
@@ -185,24 +172,4 @@ size_t PcxPlaneBytesRead(int planes, int bitsPerPixel, int lastColumn) {
   Variant v = VariantOf(planes, bitsPerPixel);
   bool oneBit = v == Variant::kPlanar16 || v == Variant::kMono;
   return oneBit ? size_t(lastColumn) / 8 + 1 : size_t(lastColumn) + 1;
-}
-
-void PcxStreamRow32(uint8_t* dst, const uint32_t* src, int count) {
-  int i = 0;
-#if defined(__SSE2__)
-  for (; i < count && (reinterpret_cast<uintptr_t>(dst + 4 * i) & 15) != 0; ++i) {
-    vStore<4>(dst + 4 * i, src[i]);
-  }
-  for (; i + 4 <= count; i += 4) {
-    __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
-    _mm_stream_si128(reinterpret_cast<__m128i*>(dst + 4 * i), v);
-  }
-#endif
-  for (; i < count; ++i) vStore<4>(dst + 4 * i, src[i]);
-}
-
-void PcxFinishRows() {
-#if defined(__SSE2__)
-  _mm_sfence();  // streaming stores are weakly ordered: make them visible before going on
-#endif
 }

@@ -77,16 +77,28 @@ constexpr size_t kSkipThreshold = 64 * 1024;  // unused line bytes worth not sto
 bool PcxScanLines::bInit(FILE* file, size_t chunkBytes, size_t lineBytes, size_t keepBytes) {
   file_ = file;
   chunkBytes_ = std::max<size_t>(chunkBytes, 1);
+  chunk_.reset(new (std::nothrow) uint8_t[chunkBytes_]);
+  return bInitLine(lineBytes, keepBytes) && chunk_;
+}
+
+bool PcxScanLines::bInit(const uint8_t* data, size_t size, size_t lineBytes, size_t keepBytes) {
+  file_ = nullptr;
+  cur_ = data;
+  end_ = data + size;
+  return bInitLine(lineBytes, keepBytes);
+}
+
+bool PcxScanLines::bInitLine(size_t lineBytes, size_t keepBytes) {
   lineBytes_ = lineBytes;
   keepBytes_ = keepBytes;
   skipping_ = lineBytes > keepBytes + kSkipThreshold;
   size_t bufferBytes = (skipping_ ? keepBytes : std::max(lineBytes, keepBytes)) + kSlack;
-  chunk_.reset(new (std::nothrow) uint8_t[chunkBytes_]);
   line_.reset(new (std::nothrow) uint8_t[bufferBytes]());
-  return chunk_ && line_;
+  return line_ != nullptr;
 }
 
 bool PcxScanLines::bRefill() {
+  if (file_ == nullptr) return false;  // data in memory is read whole from the start
   size_t n = std::fread(chunk_.get(), 1, chunkBytes_, file_);
   cur_ = chunk_.get();
   end_ = cur_ + n;

@@ -9,37 +9,57 @@ namespace {
 constexpr int kMaxPreparedSide = 65535;                // run positions are 16-bit
 constexpr size_t kMaxPreparedBytes = size_t{1} << 30;  // pixel offsets are 32-bit
 
-bool bOpaque(const uint8_t* p, int bytes) {
-  for (int i = 0; i < bytes; ++i) {
-    if (p[i] != 0) return true;
-  }
-  return false;
+// A packed pixel of `Packed` bytes that is not black.
+template <int Packed>
+inline bool bOpaque(const uint8_t* p) {
+  if constexpr (Packed == 2) return (p[0] | p[1]) != 0;
+  return (p[0] | p[1] | p[2]) != 0;
 }
 
-// One packed pixel in the buffer format of `bytes` per pixel (4: the fourth byte is 0).
-void vConvertPixel(const uint8_t* src, uint8_t* dst, int bytes) {
-  std::memcpy(dst, src, bytes == 4 ? 3 : size_t(bytes));
-  if (bytes == 4) dst[3] = 0;
-}
-
-// Appends the opaque runs of one packed row, and their pixels, to the block.
-void vAddRow(const uint8_t* src, int packedBytes, PreparedBlock& b) {
-  const int bpp = b.bytesPerPixel;
+// Calls emit(start, end) for every opaque run, columns start .. end - 1, of a packed row.
+template <int Packed, typename Emit>
+void vForEachRun(const uint8_t* row, int width, Emit&& emit) {
   int x = 0;
-  while (x < b.width) {
-    while (x < b.width && !bOpaque(src + size_t(x) * packedBytes, packedBytes)) ++x;
-    int start = x;
-    while (x < b.width && bOpaque(src + size_t(x) * packedBytes, packedBytes)) ++x;
-    if (x == start) continue;
-    size_t offset = b.pixels.size();
-    b.runs.push_back(PreparedRun{static_cast<uint16_t>(start), static_cast<uint16_t>(x - start),
-                                 static_cast<uint32_t>(offset)});
-    b.pixels.resize(offset + size_t(x - start) * bpp);
-    for (int i = start; i < x; ++i) {
-      vConvertPixel(src + size_t(i) * packedBytes, b.pixels.data() + offset, bpp);
-      offset += bpp;
-    }
+  while (x < width) {
+    while (x < width && !bOpaque<Packed>(row + size_t(x) * Packed)) ++x;
+    const int start = x;
+    while (x < width && bOpaque<Packed>(row + size_t(x) * Packed)) ++x;
+    if (x > start) emit(start, x);
   }
+}
+
+// Cuts every row into its runs and copies their pixels in the buffer format. The runs are
+// counted first, so that the tables are allocated once at their final size.
+template <int Packed>
+void vAddRows(const uint8_t* packed, PreparedBlock& b) {
+  const size_t rowBytes = size_t(b.width) * Packed;
+  size_t runs = 0, opaque = 0;
+  for (int r = 0; r < b.height; ++r) {
+    vForEachRun<Packed>(packed + r * rowBytes, b.width, [&](int start, int end) {
+      ++runs;
+      opaque += size_t(end - start);
+    });
+  }
+  b.runs.reserve(runs);
+  b.pixels.resize(opaque * size_t(b.bytesPerPixel));
+  uint8_t* out = b.pixels.data();
+  for (int r = 0; r < b.height; ++r) {
+    b.rowFirstRun.push_back(static_cast<uint32_t>(b.runs.size()));
+    const uint8_t* row = packed + r * rowBytes;
+    vForEachRun<Packed>(row, b.width, [&](int start, int end) {
+      const int n = end - start;
+      b.runs.push_back(PreparedRun{static_cast<uint16_t>(start), static_cast<uint16_t>(n),
+                                   static_cast<uint32_t>(out - b.pixels.data())});
+      // Packed pixels are the buffer's own, except at 32 bits, where they gain a fourth byte.
+      if (b.bytesPerPixel == 4) {
+        RasterExpandRow(row + size_t(start) * Packed, out, n);
+      } else {
+        std::memcpy(out, row + size_t(start) * Packed, size_t(n) * Packed);
+      }
+      out += size_t(n) * b.bytesPerPixel;
+    });
+  }
+  b.rowFirstRun.push_back(static_cast<uint32_t>(b.runs.size()));
 }
 
 // True when rows a and b have their runs at the same columns.
@@ -198,13 +218,12 @@ PreparedBlock PrepareBlock(const uint8_t* packed, int width, int height, int dep
   block.height = height;
   block.depth = depth;
   block.bytesPerPixel = depth / 8;
-  int packedBytes = depth == 16 ? 2 : 3;
   block.rowFirstRun.reserve(size_t(height) + 1);
-  for (int r = 0; r < height; ++r) {
-    block.rowFirstRun.push_back(static_cast<uint32_t>(block.runs.size()));
-    vAddRow(packed + size_t(r) * width * packedBytes, packedBytes, block);
+  if (depth == 16) {
+    vAddRows<2>(packed, block);
+  } else {
+    vAddRows<3>(packed, block);
   }
-  block.rowFirstRun.push_back(static_cast<uint32_t>(block.runs.size()));
   vFindBands(block);
   return block;
 }

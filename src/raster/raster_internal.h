@@ -73,3 +73,6 @@ struct BlockSpan {
   bool Empty() const { return firstRow > lastRow || firstCol > lastCol; }
 };
 BlockSpan RasterClipBlock(int px, int py, int width, int height, const RasterRect& area);
+
+// n packed 3-byte pixels to 4-byte ones (the fourth byte 0). Reads never pass the last pixel.
+void RasterExpandRow(const uint8_t* src, uint8_t* dst, int n);

@@ -8,10 +8,12 @@
 #include "play/typed_keys.h"
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
+#include "gfx/game_resources.h"
 #include "content/video_setup.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/window.h"
+#include "raster/raster.h"
 #include "shell/shell.h"
 #include "shell/sound_setup.h"
 #include "shell/window_settings.h"
@@ -145,6 +147,20 @@ int iMessageLoop() {
   }
 }
 
+// Opens the window with the title picture in it as soon as that is loaded, while the other
+// images still load: the first frame is the one the title screen is about to show.
+void vShowWindowWithTitle() {
+  vApplyWindowSettings(bWindowed);
+  gFrameStack.Select(gResources.iFrameVB);
+  gResources.title.Draw(0, 0);
+  ShowFrame(kActiveSlot);
+  DeactivateBuffers();
+  // The window's surface is made and filled while the window is still hidden, so that the
+  // picture follows the window's appearance as closely as it can.
+  PlatformShowLatestFrame(true);
+  PlatformShowWindow();
+}
+
 // A start-up step failed: the desktop is restored and the window goes before the process ends.
 int iFailedStart() {
   vStopMusic();
@@ -163,10 +179,8 @@ int WinMain() {
   }
   PlatformSetWindowIcon(PlatformPath("content\\art\\icon48.bmp").c_str());
   hMainWindow = PlatformWindowHandle();
-  if (!bInitVideo(hMainWindow)) return iFailedStart();
+  if (!bInitVideo(hMainWindow, vShowWindowWithTitle)) return iFailedStart();
   vDebugLog("Video and Sound Inited\n");
-  vApplyWindowSettings(bWindowed);
-  PlatformShowWindow();
   bPlayTitleMusic();
   hGameThread = PlatformStartThread(thrMainGameLoop, nullptr, kGameThreadStack, "game");
   if (hGameThread == nullptr) {

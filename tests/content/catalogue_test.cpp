@@ -13,7 +13,7 @@
 #include "content/video_setup.h"
 
 namespace {
-// Every image the game loads, in loading order.
+// Every image the game loads, in the order of the image table (start-up loads the title first).
 std::vector<std::string> GameImageNames() {
   std::vector<std::string> names = {
       "gamescreen", "title",       "clicktocontinue", "menubar",      "gamehelp",
@@ -158,6 +158,23 @@ TEST_F(CatalogueTest, VideoSetUpLoadsEveryImageAtTheBuffersDepth) {
                        "vLoadTileSet() END\n"),
             std::string::npos)
       << trace;
+}
+
+// Start-up opens the window with the title as soon as it is loaded, before the other images.
+TEST_F(CatalogueTest, StartUpIsToldOnceWhenTheTitleIsLoadedAndBeforeTheRest) {
+  WriteArchive(GameArchive());
+  gResources.gameScreen.Resize(0, 0);
+  static int calls, titleWidth, gameScreenWidth;
+  calls = titleWidth = gameScreenWidth = 0;
+  ASSERT_TRUE(bInitVideo(nullptr, [] {
+    ++calls;
+    titleWidth = gResources.title.width;
+    gameScreenWidth = gResources.gameScreen.width;
+  }));
+  EXPECT_EQ(calls, 1);
+  EXPECT_EQ(titleWidth, WidthOf(1));
+  EXPECT_EQ(gameScreenWidth, 0);
+  EXPECT_EQ(gResources.gameScreen.width, WidthOf(0));
 }
 
 TEST_F(CatalogueTest, AMissingImageIsLoggedOnceAndLoadingGoesOn) {

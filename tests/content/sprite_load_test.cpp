@@ -148,6 +148,14 @@ TEST_F(SpriteLoadFaultTest, LoadingGivesTheActiveBufferBack) {
   EXPECT_EQ(GetActiveBuffer(), -1);
 }
 
+TEST_F(SpriteLoadFaultTest, TemporaryFileHoldsExactlyTheLastMemberLoaded) {
+  std::string large = SolidPcx(40, 30, kRed), small = SolidPcx(2, 2, kBlue);
+  TestCatalogue index(WriteArchive({{"large.pcx", large}, {"small.pcx", small}}));
+  LoadFrom(sprite, &index.catalogue, "large");
+  LoadFrom(sprite, &index.catalogue, "small");
+  EXPECT_EQ(ReadWholeFile("content/art/temp.pcx"), small);  // nothing of the larger one left
+}
+
 TEST_F(SpriteLoadFaultTest, MissingPackOrUnwritableTemporaryFileStopsWithAMessage) {
   TestCatalogue index(WriteArchive({{"tile0.pcx", SolidPcx(2, 2, kRed)}}));
   std::filesystem::create_directories("content/art/temp.pcx");  // a folder cannot be written
