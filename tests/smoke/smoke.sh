@@ -16,6 +16,12 @@ for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
 export DISPLAY=:$(cat "$WORK/display")
 openbox >/dev/null 2>&1 &
 WM_PID=$!
+# The game must not map its window while the window manager is still starting: a map request
+# that falls between the two is lost, and the window never appears.
+for _ in $(seq 200); do
+  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id" && break
+  sleep 0.05
+done
 
 cd "$WORK"
 unset SDL_VIDEODRIVER
