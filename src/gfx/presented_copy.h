@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "raster/raster.h"
+#include "util/picture_memory.h"
 
 struct ChangedRect {
   int x, y, w, h;
@@ -29,7 +30,7 @@ class PresentedCopy {
   // same.
   bool ChangedSpan(const BufferView& frame, int y, int x0, int x1, int& first, int& last) const;
 
-  std::vector<uint8_t> bytes_;
+  std::vector<uint8_t, PictureAllocator<uint8_t>> bytes_;
   int slot_ = -1;
   int width_ = 0, height_ = 0, bytesPerPixel_ = 0;
 };

@@ -9,11 +9,12 @@
 #include "platform/frame_fit.h"
 #include "platform/sdl_internal.h"
 #include "platform/window.h"
+#include "util/picture_memory.h"
 
 namespace {
 // The window frame as the game last presented it, 0x00RRGGBB, top row first.
 std::mutex gFrameLock;
-std::vector<uint32_t> gFrame(static_cast<size_t>(kPlatformFrameWidth) * kPlatformFrameHeight, 0);
+std::vector<uint32_t, PictureAllocator<uint32_t>> gFrame(static_cast<size_t>(kPlatformFrameWidth) * kPlatformFrameHeight, 0);
 bool gFramePresented = false;
 // The rectangles presented since the window last showed the frame; past a handful they are
 // merged into the one rectangle around them all.
@@ -162,7 +163,7 @@ void PlatformLimitDisplayDepth(int bits) { gDepthLimit.store(bits, std::memory_o
 bool PlatformLastPresented(std::vector<uint32_t>& rgb, int& width, int& height) {
   std::lock_guard<std::mutex> lock(gFrameLock);
   if (!gFramePresented) return false;
-  rgb = gFrame;
+  rgb.assign(gFrame.begin(), gFrame.end());
   width = kPlatformFrameWidth;
   height = kPlatformFrameHeight;
   return true;

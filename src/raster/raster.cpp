@@ -39,7 +39,7 @@ bool bAllocateSlot(RasterSlot& slot, int width, int height, int depth) {
   if (stride % 256 == 0) stride += 64;
   int64_t bytes = stride * height;
   if (bytes > kMaxBufferBytes) return false;
-  slot.memory.reset(new (std::nothrow) uint8_t[static_cast<size_t>(bytes)]());
+  slot.memory = MakePictureBytes(static_cast<size_t>(bytes));
   if (!slot.memory) return false;
   slot.depth = depth;
   slot.bytesPerPixel = bpp;

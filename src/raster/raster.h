@@ -19,6 +19,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "util/picture_memory.h"
+
 constexpr int kRasterMaxBuffers = 256;  // buffer handles are 0..255; -1 means none
 
 // Bits per pixel of the desktop (16, 24 or 32).
@@ -147,7 +149,7 @@ struct PreparedBlock {
   int height = 0;
   int depth = 0;                      // 16, 24 or 32; 0 = empty (draws nothing)
   int bytesPerPixel = 0;              // in the buffer's format: 2, 3 or 4
-  std::vector<uint8_t> pixels;        // the runs' pixels, bottom row first
+  std::vector<uint8_t, PictureAllocator<uint8_t>> pixels;  // the runs' pixels, bottom row first
   std::vector<PreparedRun> runs;      // the opaque runs of all rows, row by row
   std::vector<uint32_t> rowFirstRun;  // height + 1 entries: row r's runs are [r] .. [r + 1) - 1
   std::vector<PreparedBand> bands;    // all rows, bottom first, grouped

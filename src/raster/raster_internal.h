@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "util/picture_memory.h"
+
 #include "raster/raster.h"
 
 // A buffer's pixel format, size and clip rectangle. Rows are stored top-down: pixel (x, y) is at
@@ -19,7 +21,7 @@ struct RasterLayout {
 
 // One buffer slot.
 struct RasterSlot : RasterLayout {
-  std::unique_ptr<uint8_t[]> memory;  // null marks the slot free
+  PictureBytes memory;  // null marks the slot free
 };
 
 // The active buffer as the drawing code sees it (a copy of its slot's layout).
