@@ -102,11 +102,7 @@ int32_t iGameLoop() {
   for (;;) {
     if (gs.iEscapePressed == 1 || gs.bQuitGame || gs.bShutdown) return 1;
     PassWait wake;
-    if (!bFrameDue()) {
-      wake.NextFrame();
-    } else if (frames.Draw()) {
-      frames.Show();
-    }
+    if (wake.FrameDue() && frames.Draw()) frames.Show();
     vAddTimedSteps(wake);
     wake.After(guard);
     wake.Wait();

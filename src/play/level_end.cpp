@@ -51,12 +51,11 @@ void vNoMoreMoves() {
   bool shown = false;  // the message does not change while it is up
   while (bSequenceGoesOn(endTime)) {
     PassWait wake;
-    if (!shown && bFrameDue()) {
+    if (!shown && wake.FrameDue()) {
       vDrawMessage(gResources.noMoreMoves, screen::kNoMoreMoves);
       ShowFrame(kActiveSlot);
       shown = true;
     }
-    if (!shown) wake.NextFrame();
     wake.At(endTime);
     wake.Wait();
   }
@@ -78,9 +77,7 @@ void vLevelClear() {
   PlayingScreenFrames frames;
   while (bSequenceGoesOn(endTime)) {
     PassWait wake;
-    if (!bFrameDue()) {
-      wake.NextFrame();
-    } else if (frames.Draw()) {
+    if (wake.FrameDue() && frames.Draw()) {
       vDrawMessage(gResources.levelClearBonus, screen::kLevelClearBonus);
       frames.Show();
     }

@@ -74,12 +74,11 @@ int iRunTitle(uint32_t& guard, uint32_t limit) {
   bool shown = false;  // the title does not change while it is up
   while (!bTimeReached(timeGetTime(), limit) && gs.iEscapePressed != 1 && !bShuttingDown()) {
     PassWait wake;
-    if (!shown && bFrameDue()) {
+    if (!shown && wake.FrameDue()) {
       gResources.title.Draw(0, 0);
       ShowFrame(kActiveSlot);
       shown = true;
     }
-    if (!shown) wake.NextFrame();
     wake.After(guard);
     wake.At(limit);
     wake.Wait();
@@ -205,14 +204,10 @@ void vClickToContinue() {
       return;
     }
     PassWait wake;
-    if (bFrameDue()) {
-      if (frames.Draw()) {
-        const Sprite& prompt = gResources.clickToContinue;
-        prompt.Draw(screen::iCentredX(prompt.width), screen::iCentredY(prompt.height));
-        frames.Show();
-      }
-    } else {
-      wake.NextFrame();
+    if (wake.FrameDue() && frames.Draw()) {
+      const Sprite& prompt = gResources.clickToContinue;
+      prompt.Draw(screen::iCentredX(prompt.width), screen::iCentredY(prompt.height));
+      frames.Show();
     }
     vAddTimedSteps(wake);
     wake.After(guard);
@@ -227,13 +222,12 @@ void vGameOverScreen() {
   bool shown = false;  // the message does not change while it is up
   while (gs.iEscapePressed != 1 && !bTimeReached(timeGetTime(), limit) && !bShuttingDown()) {
     PassWait wake;
-    if (!shown && bFrameDue()) {
+    if (!shown && wake.FrameDue()) {
       gResources.messageBar.Draw(screen::kMessageBar.x, screen::kMessageBar.y);
       gResources.gameOver.Draw(screen::kGameOver.x, screen::kGameOver.y);
       ShowFrame(kActiveSlot);
       shown = true;
     }
-    if (!shown) wake.NextFrame();
     wake.At(limit);
     wake.Wait();
   }

@@ -13,8 +13,8 @@
 #include "screens/render.h"
 
 namespace {
-// The rectangle around all the areas, as x, y, w, h.
-void vBoundAreas(const std::vector<screen::Rect>& areas, int bounds[4]) {
+// The rectangle around all the areas.
+screen::Rect BoundingRect(const std::vector<screen::Rect>& areas) {
   int left = areas[0].x, top = areas[0].y, right = left + areas[0].w, bottom = top + areas[0].h;
   for (const screen::Rect& a : areas) {
     left = std::min(left, a.x);
@@ -22,10 +22,7 @@ void vBoundAreas(const std::vector<screen::Rect>& areas, int bounds[4]) {
     right = std::max(right, a.x + a.w);
     bottom = std::max(bottom, a.y + a.h);
   }
-  bounds[0] = left;
-  bounds[1] = top;
-  bounds[2] = right - left;
-  bounds[3] = bottom - top;
+  return {left, top, right - left, bottom - top};
 }
 }  // namespace
 
@@ -50,7 +47,7 @@ bool PlayingScreenFrames::Draw() {
     partial_ = !areas.empty();
     if (partial_) {
       DrawGameScreenIn(gs, Board, areas);
-      vBoundAreas(areas, drawn_);
+      drawn_ = BoundingRect(areas);
     } else {
       DrawGameScreen(gs, Board);
     }
@@ -62,7 +59,7 @@ bool PlayingScreenFrames::Draw() {
 }
 
 void PlayingScreenFrames::Show() const {
-  if (partial_) gFrameStack.ShowFrameWithin(drawn_[0], drawn_[1], drawn_[2], drawn_[3]);
+  if (partial_) gFrameStack.ShowFrameWithin(drawn_.x, drawn_.y, drawn_.w, drawn_.h);
   else ShowFrame(kActiveSlot);
 }
 

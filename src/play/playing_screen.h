@@ -1,6 +1,8 @@
 #pragma once
 #include <memory>
 
+#include "screens/screen_layout.h"
+
 class PassWait;
 
 // The playing screen of the game's own state: the indicators that change with time are stepped,
@@ -28,7 +30,7 @@ class PlayingScreenFrames {
   std::unique_ptr<Pictures> pictures_;
   bool valid_ = false;
   bool partial_ = false;  // the last Draw drew only inside `drawn_`
-  int drawn_[4] = {};     // x, y, w, h
+  screen::Rect drawn_{};
 };
 
 // The time bar alone: a full bar shows 179 ticks, the warning blinks below 40.

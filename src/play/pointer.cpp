@@ -56,8 +56,10 @@ void PassWait::After(uint32_t deadline) { Until(deadline + 1); }
 
 void PassWait::At(uint32_t limit) { Until(limit); }
 
-void PassWait::NextFrame() {
-  if (bFrameEverShown) Until(dwLastFrame + kFrameIntervalMs);
+bool PassWait::FrameDue() {
+  if (bFrameDue()) return true;
+  Until(dwLastFrame + kFrameIntervalMs);
+  return false;
 }
 
 void PassWait::Wait() const {

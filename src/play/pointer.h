@@ -34,7 +34,8 @@ class PassWait {
   PassWait();
   void After(uint32_t deadline);  // until bTimeAfter(now, deadline) holds
   void At(uint32_t limit);        // until bTimeReached(now, limit) holds
-  void NextFrame();               // until bFrameDue() holds
+  // bFrameDue(); when no frame is due yet, the pass also wakes once one is.
+  bool FrameDue();
   void Wait() const;
   uint32_t Start() const { return start_; }
 

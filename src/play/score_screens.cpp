@@ -90,12 +90,11 @@ std::string NameEntry(int rank, int32_t score) {
   char zone[kZoneNameSize];
   while (!confirmed && gs.iEscapePressed != 1 && !bShuttingDown()) {
     PassWait wake;
-    if (redraw && bFrameDue()) {
+    if (redraw && wake.FrameDue()) {
       vDrawNameEntry(rank, score, name);
       ShowFrame(kActiveSlot);
       redraw = false;
     }
-    if (redraw) wake.NextFrame();
     wake.After(guard);
     wake.Wait();
     std::string typed = TakeTypedKeys();
@@ -156,12 +155,11 @@ void vHighScoreTable(int highlight) {
   char zone[kZoneNameSize];
   while (!bTimeReached(timeGetTime(), limit) && gs.iEscapePressed != 1 && !bShuttingDown()) {
     PassWait wake;
-    if (!shown && bFrameDue()) {
+    if (!shown && wake.FrameDue()) {
       vDrawTable(highlight);
       ShowFrame(kActiveSlot);
       shown = true;
     }
-    if (!shown) wake.NextFrame();
     wake.After(guard);
     wake.At(limit);
     wake.Wait();
