@@ -16,13 +16,3 @@ TEST(Files, GamePathsWithBackslashesOpen) {
   std::fclose(f);
   EXPECT_STREQ(buffer, "abc");
 }
-
-TEST(Files, AtomicWriteReplacesWholeAndLeavesNoTemporary) {
-  ScopedTempCwd cwd;
-  WriteWholeFile("content/levels/scr.dat", "old!");
-  ASSERT_TRUE(PlatformWriteFileAtomic("content\\levels\\scr.dat", "new1", 4));
-  EXPECT_EQ(ReadWholeFile("content/levels/scr.dat"), "new1");
-  EXPECT_FALSE(PlatformFileReadable("content\\levels\\scr.dat.tmp"));
-  // A folder that does not exist cannot take the file; nothing is reported as written.
-  EXPECT_FALSE(PlatformWriteFileAtomic("missing\\scr.dat", "x", 1));
-}
