@@ -94,6 +94,19 @@ TEST_F(Scores, FirstStartCreatesZeroAndLaterStartsReadIt) {
   EXPECT_EQ(gs.iBestScore, 123456);
 }
 
+// Every byte of the stored best counts: values that need all four read back whole.
+TEST_F(Scores, BestScoresAtTheExtremesReadBackWhole) {
+  for (int32_t best : {int32_t{1} << 24, 0x12345678, INT32_MAX}) {
+    std::filesystem::remove("content/levels/scr.dat");
+    int32_t held = 0;
+    vSaveBestScore(best, held);
+    EXPECT_EQ(StoredBest(), best);
+    int32_t loaded = 0;
+    vLoadBestScore(loaded);
+    EXPECT_EQ(loaded, best);
+  }
+}
+
 TEST_F(Scores, SavingKeepsTheHigherScore) {
   WriteWholeFile("content/levels/scr.dat", Le32(5000));
   gs.iShownScore = 5000;  // equal rewrites
