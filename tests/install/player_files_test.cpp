@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include "diag/debug_log.h"
 #include "platform/files.h"
@@ -85,14 +86,22 @@ TEST_F(PlayerFiles, GoToThePlayersFolderAndTheShippedTableSeedsItOnce) {
   EXPECT_EQ(ReadWholeFile(player + "scores.txt"), "Mine\n9000\n");
 }
 
-TEST_F(PlayerFiles, StayBesideAWritableCopyOnlyWhenItAlreadyKeepsTheBest) {
+// The player's files stay beside the content only in a copy the player named or found beside
+// the program, and only once it keeps the best score there; an installed or built-in tree is
+// never written, whoever runs the game.
+TEST_F(PlayerFiles, StayBesideTheContentOnlyInACopyThatAlreadyKeepsTheBest) {
   vPutContent(cwd_.path());
   fs::create_directories("content/levels");
-  const DataFolderCandidate beside{cwd_.path(), DataFolderKind::kProgramFolder};
-  EXPECT_FALSE(bKeepsPlayerFiles(beside));
-  WriteWholeFile("content/levels/scr.dat", std::string(4, '\0'));
-  EXPECT_TRUE(bKeepsPlayerFiles(beside));
-  EXPECT_FALSE(bKeepsPlayerFiles({cwd_.path(), DataFolderKind::kInstalled}));  // never written
+  const std::pair<DataFolderKind, bool> kinds[] = {
+      {DataFolderKind::kOption, true},     {DataFolderKind::kVariable, true},
+      {DataFolderKind::kProgramFolder, true}, {DataFolderKind::kInstalled, false},
+      {DataFolderKind::kBuiltIn, false}};
+  for (auto [kind, keeps] : kinds) {
+    fs::remove("content/levels/scr.dat");
+    EXPECT_FALSE(bKeepsPlayerFiles({cwd_.path(), kind})) << static_cast<int>(kind);
+    WriteWholeFile("content/levels/scr.dat", std::string(4, '\0'));
+    EXPECT_EQ(bKeepsPlayerFiles({cwd_.path(), kind}), keeps) << static_cast<int>(kind);
+  }
 }
 
 // An empty or relative XDG_DATA_HOME is ignored, so the folder is never made under / or the
