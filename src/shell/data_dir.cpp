@@ -63,6 +63,7 @@ const char* KindText(DataFolderKind kind) {
 
 // The command line: false with the exit code when the game is not to start.
 bool bReadCommandLine(int argc, char** argv, std::string& dataDir, int& exitCode) {
+  gWindowChoice = WindowChoice::kRemembered;  // a command line without either option
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--data-dir" && i + 1 < argc) {

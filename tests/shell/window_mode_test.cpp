@@ -1,10 +1,19 @@
 // Switching between window and full screen with the keys players expect, under the dummy video
 // driver (a 1024 x 768 desktop): the keys never reach the game, leaving full screen gives back
-// the window's size, and a press in a smaller window lands on the frame pixel it shows.
+// the window's size, and a press in a smaller window lands on the frame pixel it shows; and the
+// whole start-up with a settings file present, with and without the command line's overrides.
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <string>
+#include <thread>
+
+#include "game_harness.h"
 #include "platform/window.h"
+#include "play/game_state.h"
+#include "shell/data_dir.h"
+#include "shell/shell.h"
+#include "shell/window_settings.h"
 
 namespace {
 void PushKey(SDL_Keycode key, Uint16 mod) {
@@ -72,5 +81,43 @@ TEST(WindowMode, KeysSwitchFullScreenAndGiveTheWindowBack) {
   EXPECT_EQ(x, 512);
   EXPECT_EQ(y, 384);
   PlatformDestroyWindow();
+}
+
+// The game started as a player starts it, with the remembered window in the settings file: the
+// window shows as remembered unless --window or --fullscreen says otherwise, and at the end the
+// file holds the window as it was shown.
+TEST(WindowMode, StartUpShowsTheRememberedWindowUnlessTheCommandLineSaysOtherwise) {
+  struct Case {
+    const char* option;
+    const char* stored;
+    WindowSettings shown;
+  };
+  const Case cases[] = {
+      {"", "fullscreen=0\nwindow=800x600\n", {false, 800, 600}},
+      {"", "fullscreen=1\nwindow=800x600\n", {true, 800, 600}},
+      {"--window", "fullscreen=1\nwindow=640x480\n", {false, 640, 480}},
+      {"--fullscreen", "fullscreen=0\nwindow=640x480\n", {true, 640, 480}},
+  };
+  for (const Case& c : cases) {
+    GameHarness h;
+    WriteStoredBest(0);  // a writable copy that keeps its best: the settings stay here too
+    WriteWholeFile("content/levels/settings.txt", c.stored);
+    std::string dataDir = "--data-dir=.", option = c.option, program = "tavimora";
+    char* argv[] = {program.data(), dataDir.data(), option.data()};
+    ASSERT_EQ(iPrepareFolders(option.empty() ? 2 : 3, argv, "", ""), -1);
+    const std::thread::id mainThread = std::this_thread::get_id();
+    h.Run([] { WinMain(); },
+          [&](uint32_t) {
+            if (std::this_thread::get_id() == mainThread || !ZonePresent("TITLE_SCREEN")) return true;
+            gs.bQuitGame = 1;
+            return false;
+          },
+          60000);
+    EXPECT_FALSE(h.timedOut) << c.option;
+    const WindowSettings kept = ParseWindowSettings(ReadWholeFile("content/levels/settings.txt"));
+    EXPECT_EQ(kept.fullScreen, c.shown.fullScreen) << c.option << " " << c.stored;
+    EXPECT_EQ(kept.width, c.shown.width) << c.option << " " << c.stored;
+    EXPECT_EQ(kept.height, c.shown.height) << c.option << " " << c.stored;
+  }
 }
 }  // namespace
