@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "game_harness.h"
 #include "play/game_state.h"
@@ -20,20 +22,20 @@ class ScoreScreens : public ::testing::Test {
     vLoadHighScores();  // no file: "Player", 10000 down to 1000
     vSaveLastEnteredName("Mei");
   }
-  // Runs the entry for `score`, typing `keys` once the entry is up and closing the table.
-  void Enter(int32_t score, const std::string& keys, bool escape = false) {
-    bool typed = false;
+  // Runs the entry for `score`, typing one batch of `keys` on each pass once the entry is up
+  // (so a queue that is not emptied shows), and closing the table.
+  void Enter(int32_t score, const std::vector<std::string>& keys, bool escape = false) {
+    size_t typed = 0;
     h.Run([score] { vEnterHighScore(score); },
           [&](uint32_t now) {
             if (h.Busy()) return true;
-            if (!typed && h.ZoneReady("NAME_OK", now, 50)) {
+            if (typed < keys.size() && h.ZoneReady("NAME_OK", now, 50)) {
               EXPECT_TRUE(bTextInputWanted);
-              for (char k : keys) {
+              for (char k : keys[typed]) {
                 if (k == kTypedEnter || k == kTypedBackspace) vQueueTypedKey(k);
                 else vQueueTypedText(std::string(1, k).c_str());
               }
-              if (escape) h.PressEscape();
-              typed = true;
+              if (++typed == keys.size() && escape) h.PressEscape();
             } else if (h.ZoneReady("SCORE_TABLE", now)) {
               h.Press(10, 10);
               return false;
@@ -48,16 +50,17 @@ class ScoreScreens : public ::testing::Test {
 };
 
 TEST_F(ScoreScreens, TypedNameEntersAtItsRankAndIsSaved) {
-  Enter(5500, std::string("Zo\bb") + kTypedEnter);  // typing replaces the offered "Mei"
-  EXPECT_STREQ(aHighScores[5].name, "Zb");
+  // Typing replaces the offered "Mei"; Backspace edits within a batch and across them.
+  Enter(5500, {"Zo\bb", "e", "\bs", std::string(1, kTypedEnter)});
+  EXPECT_STREQ(aHighScores[5].name, "Zbs");
   EXPECT_EQ(aHighScores[5].score, 5500);
   EXPECT_EQ(aHighScores[9].score, 2000);
-  EXPECT_EQ(LastEnteredName(), "Zb");
+  EXPECT_EQ(LastEnteredName(), "Zbs");
   EXPECT_EQ(ReadWholeFile("content/levels/scores.txt"), ScoreTableText());
 }
 
 TEST_F(ScoreScreens, EscapeKeepsTheOfferedNameAndALowScoreAsksNothing) {
-  Enter(20000, "Xy", true);
+  Enter(20000, {"Xy"}, true);
   EXPECT_STREQ(aHighScores[0].name, "Mei");
   EXPECT_EQ(aHighScores[0].score, 20000);
 
