@@ -2,6 +2,7 @@
 // time limit, the help screen, the main menu and the difficulty choice.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 #include "play/game_state.h"
@@ -10,7 +11,10 @@
 #include "platform/display.h"
 #include "platform/virtual_clock.h"
 #include "screens/mouse_zones.h"
+#include "play/game_loop.h"
 #include "play/menus.h"
+#include "play/score_screens.h"
+#include "save/scores.h"
 #include "shell/shell.h"
 
 namespace {
@@ -79,28 +83,13 @@ TEST(TitleScreen, NoGoesOnWithTheTitleWhoseTenSecondsKeepRunning) {
   EXPECT_EQ(gs.bQuitGame.load(), 0);
 }
 
-TEST(TitleScreen, PressesAreSeenOnlyAfterTheClickGuard) {
+TEST(TitleScreen, AfterNoTheTitleWaitsHalfASecondForPresses) {
   GameHarness h;
   ASSERT_TRUE(h.StartVideo());
-  // A press released within the first 250 ms is never seen; a right press after it opens the menu.
-  uint32_t start = timeGetTime(), returnedAt = 0;
   int32_t result = 99;
-  h.Run([&] {
-          result = iTitleScreen();
-          returnedAt = timeGetTime();
-        },
-        [&](uint32_t now) {
-          if (now - start == 100) h.Press(500, 700, false, 100);
-          if (now - start == 400) h.Press(20, 20, true);
-          return true;
-        },
-        30000);
-  EXPECT_EQ(result, 1);
-  EXPECT_GE(returnedAt - start, 400u);
-  EXPECT_LE(returnedAt - start, 401u);
-
+  uint32_t returnedAt = 0;
   // After "NO" in the confirmation the title waits 500 ms before it looks at the mouse again.
-  start = timeGetTime();
+  const uint32_t start = timeGetTime();
   uint32_t noAt = 0;
   h.Run([&] {
           result = iTitleScreen();
@@ -123,7 +112,7 @@ TEST(TitleScreen, PressesAreSeenOnlyAfterTheClickGuard) {
   EXPECT_LE(returnedAt - noAt, 601u);
 }
 
-TEST(HelpScreen, ClosesOnAPressAfterTheGuardOnEscapeOrAfterAMinute) {
+TEST(HelpScreen, ClosesOnEscapeOrAfterAMinute) {
   GameHarness h;
   ASSERT_TRUE(h.StartVideo());
   gMouseZones.Add("TITLE_SCREEN", 0, 0, 1024, 768, kZoneEither);  // as the title leaves it
@@ -132,20 +121,9 @@ TEST(HelpScreen, ClosesOnAPressAfterTheGuardOnEscapeOrAfterAMinute) {
   EXPECT_FALSE(h.timedOut);
   EXPECT_EQ(used, 60000u);
 
-  uint32_t start = timeGetTime();
-  used = h.Run([] { iGameHelp(); },
-               [&](uint32_t now) {
-                 if (now - start == 100) h.Press(300, 300, false, 100);  // gone before 250 ms
-                 if (now - start == 400) h.Press(300, 300, true);
-                 return true;
-               },
-               120000);
-  EXPECT_GE(used, 400u);
-  EXPECT_LE(used, 401u);
-
   // Escape closes it too; a flag left set from before does not, since the screen clears it.
   gs.iEscapePressed = 1;
-  start = timeGetTime();
+  const uint32_t start = timeGetTime();
   used = h.Run([] { iGameHelp(); },
                [&](uint32_t now) {
                  if (now - start == 1000) h.PressEscape();
@@ -293,5 +271,68 @@ TEST(TopLevelFlow, UntouchedTitleAndHelpTakeTurns) {
       200000);
   EXPECT_EQ(next, checks.size());
   EXPECT_FALSE(h.timedOut);
+}
+
+// Every screen's click guard: a press made and let go within the screen's first 250 ms is never
+// seen (a press latched as the screen before it ended must not act here), and a press after it
+// is taken at once. `leave` ends a screen that goes on after the press was taken.
+TEST(ClickGuard, EveryScreenIgnoresAPressWithinItsGuardAndTakesOneAfterIt) {
+  struct Screen {
+    const char* name;
+    std::function<void()> run;
+    std::function<bool(GameHarness&, uint32_t holdMs)> press;
+    uint32_t pauseAfterMs;  // a pause the screen makes after the press, before it returns
+    std::function<void()> leave;
+  };
+  auto zone = [](const char* name, bool right = false) {
+    return [name, right](GameHarness& h, uint32_t holdMs) { return h.PressZone(name, right, holdMs); };
+  };
+  const Screen screens[] = {
+      {"title", [] { iTitleScreen(); }, zone("TITLE_SCREEN", true), 0, {}},
+      {"are you sure", [] { bAreYouSure(); }, zone("NO"), 0, {}},
+      {"main menu", [] { iMainMenu(); }, zone("NEWGAME"), 250, {}},
+      {"difficulty", [] { vChooseDifficulty(); }, zone("EASY"), 250, {}},
+      {"help",
+       [] {
+         gMouseZones.Add("TITLE_SCREEN", 0, 0, 1024, 768, kZoneEither);  // as the title leaves it
+         iGameHelp();
+       },
+       zone("TITLE_SCREEN", true), 0, {}},
+      {"click to continue", [] { vClickToContinue(); }, zone("CONTINUE"), 0, {}},
+      {"name entry",
+       [] {
+         vLoadHighScores();
+         vEnterHighScore(20000);
+       },
+       zone("NAME_OK"), 0, [] { gs.bShutdown = ZonePresent("SCORE_TABLE") ? 1 : 0; }},
+      {"score table", [] { vHighScoreTable(-1); }, zone("SCORE_TABLE"), 0, {}},
+      {"game",
+       [] {
+         WritePattern(0, kPair);
+         iGameLoop();
+       },
+       [](GameHarness& h, uint32_t holdMs) {
+         h.PressTile(CellOf(kPair[0]), holdMs);
+         return true;
+       },
+       0, [] { gs.iEscapePressed = gs.iSelectedCount > 0 ? 1 : 0; }},
+  };
+  for (const Screen& screen : screens) {
+    GameHarness h;
+    ASSERT_TRUE(h.StartVideo());
+    const uint32_t start = timeGetTime();
+    bool early = false, late = false;
+    const uint32_t used = h.Run(screen.run,
+                                [&](uint32_t now) {
+                                  if (now - start == 100) early = screen.press(h, 50);
+                                  if (now - start == 400) late = screen.press(h, 30);
+                                  if (screen.leave) screen.leave();
+                                  return true;
+                                },
+                                30000);
+    EXPECT_TRUE(early && late) << screen.name;
+    EXPECT_GE(used, 400u) << screen.name;
+    EXPECT_LE(used, 402u + screen.pauseAfterMs) << screen.name;
+  }
 }
 }  // namespace
