@@ -14,3 +14,7 @@ void VirtualClockSetSleepHook(std::function<void(uint32_t now)> hook);
 // screens poll. With whole waits on it moves the whole time asked for (nothing wakes it early):
 // for counting how often an untouched screen wakes.
 void VirtualClockWholeWaits(bool whole);
+
+// Called on every WakeSleeper, on the thread that wakes: lets a test see what the woken thread
+// would find. Pass an empty function to remove it.
+void VirtualClockSetWakeHook(std::function<void()> hook);

@@ -4,6 +4,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdlib>
 #include <string>
@@ -12,6 +13,7 @@
 
 #include "game_harness.h"
 #include "platform/audio.h"
+#include "platform/virtual_clock.h"
 #include "play/game_state.h"
 #include "screens/screen_layout.h"
 #include "shell/shell.h"
@@ -156,6 +158,39 @@ TEST(App, ShortClicksEscapeAndQuitTakeTheShippedRoad) {
   EXPECT_TRUE(escapeSeen) << "Escape ends the game at its next pass";
   EXPECT_EQ(h.CountInTrace("iGameLoop() ------------>> ENTERING GAME LOOP\n"), 1);
   EXPECT_EQ(h.CountInTrace("GAME OVER\n"), 1);
+}
+
+// The main loop wakes the game thread only once the state an event announces is there: a game
+// thread woken by a click must find the button down, or it looks, sees nothing and sleeps on.
+TEST(App, AClickWakesTheGameOnlyOnceTheButtonIsDown) {
+  GameHarness h;
+  WritePattern(0, kSpread);
+  Player player;
+  std::atomic<bool> watching{false};
+  std::atomic<int> wakes{0}, wakesWithoutTheButton{0};
+  VirtualClockSetWakeHook([&] {
+    if (!watching) return;
+    ++wakes;
+    if (gs.bLeftButtonDown == 0) ++wakesWithoutTheButton;
+  });
+  const std::thread::id mainThread = std::this_thread::get_id();
+  h.Run([] { WinMain(); },
+        [&](uint32_t now) {
+          if (std::this_thread::get_id() == mainThread || !h.ZoneReady("TITLE_SCREEN", now)) {
+            return true;
+          }
+          EXPECT_TRUE(player.Settle());  // nothing from before is left in the queue
+          watching = true;  // the game thread stands still here, so the press stays latched
+          EXPECT_TRUE(player.Click(500, 700));
+          watching = false;
+          gs.bQuitGame = 1;
+          return false;
+        },
+        60000);
+  VirtualClockSetWakeHook({});
+  EXPECT_FALSE(h.timedOut);
+  EXPECT_GT(wakes.load(), 0);
+  EXPECT_EQ(wakesWithoutTheButton.load(), 0);
 }
 
 // No sound device: the game thread tells the user and the program ends, reporting the failure,
