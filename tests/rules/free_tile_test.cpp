@@ -31,7 +31,8 @@ TEST(FreeTile, InnerTileNeedsBothSidesClosedEvenHalfARowOff) {
 }
 
 TEST(FreeTile, EdgeColumnsAreOpenTowardsTheEdge) {
-  EXPECT_FALSE(BlockedAmong({0, 5, 0}, {{2, 4, 0}, {2, 5, 0}, {2, 6, 0}}));
+  // The row above's last tile lies just before column 0 in the cells, not beside it on the board.
+  EXPECT_FALSE(BlockedAmong({0, 5, 0}, {{2, 4, 0}, {2, 5, 0}, {2, 6, 0}, {26, 4, 0}}));
   EXPECT_FALSE(BlockedAmong({1, 5, 0}, {{3, 5, 0}}));
   EXPECT_FALSE(BlockedAmong({26, 5, 0}, {{24, 5, 0}}));
 }
