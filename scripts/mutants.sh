@@ -24,6 +24,7 @@ labels_for() {
     src/save/*) echo "save_tests durable_write_tests install_tests" ;;
     src/platform/*) echo "foundation_tests real_clock_tests durable_write_tests install_tests" ;;
     src/play/*) echo "shell_tests" ;;
+    src/shell/app.cpp) echo "app_tests press_tests shell_tests" ;;  # presses on the real clock
     src/shell/*) echo "app_tests install_tests shell_tests" ;;
     *) echo "" ;;
   esac
@@ -58,7 +59,7 @@ test_for() {
 }
 
 # The unmutated tree must pass, or nothing the mutants show means anything.
-ALL=$(for layer in rules screens save platform play shell; do labels_for "src/$layer/"; done |
+ALL=$(for f in src/{rules,screens,save,platform,play,shell}/ src/shell/app.cpp; do labels_for "$f"; done |
       tr ' ' '\n' | sort -u | tr '\n' ' ')
 echo "checking that the tests pass without a mutant: $ALL"
 if ! build_for "$ALL"; then echo "mutants: the build fails, see $SCRATCH/build.log"; exit 2; fi
