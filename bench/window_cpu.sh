@@ -90,7 +90,7 @@ start_playing() {  # title -> NEW GAME -> EASY, then the game runs untouched
   xdotool mousemove 0 0
 }
 
-echo "Each case: ${SECS} s under Xvfb; presentation: SDL_FRAMEBUFFER_ACCELERATION=${SDL_FRAMEBUFFER_ACCELERATION:-the game's choice}."
+echo "Each case: ${SECS} s under Xvfb; presentation: SDL_FRAMEBUFFER_ACCELERATION=${SDL_FRAMEBUFFER_ACCELERATION:-unset, as the game chooses}."
 rm -rf "$WORK/data"
 start_x 1280x1024
 start_game --window
