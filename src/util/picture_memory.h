@@ -17,6 +17,7 @@
 
 namespace picture_memory {
 constexpr size_t kHugePage = size_t{2} << 20;
+constexpr size_t kSmallPage = 4096;
 constexpr size_t kLargeFrom = size_t{1} << 20;
 constexpr size_t kRegionBytes = size_t{32} << 20;
 constexpr size_t kAlignment = 64;  // a cache line: rows start where the processor likes them
@@ -42,12 +43,21 @@ class Arena {
     freed_.push_back({static_cast<uint8_t*>(p), RoundUp(bytes, kAlignment)});
   }
 
- private:
   struct Piece {
     uint8_t* at;
     size_t bytes;
   };
 
+  // Gives back the memory of the current region's unused end that shares a huge page with
+  // pictures: the kernel then keeps only the touched small pages of that last 2 MB.
+  void Trim() {
+    std::lock_guard<std::mutex> hold(lock_);
+    auto* from = reinterpret_cast<uint8_t*>(RoundUp(reinterpret_cast<uintptr_t>(next_), kSmallPage));
+    auto* to = reinterpret_cast<uint8_t*>(RoundUp(reinterpret_cast<uintptr_t>(next_), kHugePage));
+    if (from < to && to <= end_) madvise(from, static_cast<size_t>(to - from), MADV_DONTNEED);
+  }
+
+ private:
   // The smallest freed piece that holds `bytes`; what it has beyond them stays free.
   void* TakeFreed(size_t bytes) {
     auto best = freed_.end();
@@ -101,6 +111,11 @@ constexpr bool kPackLarge = true;
 #else
 constexpr bool kPackLarge = true;
 #endif
+
+// Once the pictures of start-up are made: see Arena::Trim.
+inline void TrimLargePictures() {
+  if (kPackLarge) LargePictures().Trim();
+}
 
 inline void* Allocate(size_t bytes) {
   if (bytes < kLargeFrom || !kPackLarge) return ::operator new(bytes, std::nothrow);
