@@ -45,7 +45,7 @@ git ls-files -co --exclude-standard -z | while IFS= read -r -d '' f; do
     cp "$f" "$COPY/$f"
   fi
 done
-cmake -S "$COPY" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVIMORA_SANITIZE= \
+cmake -S "$COPY" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVIMORA_SANITIZE= -DTAVIMORA_WERROR=ON \
   -DTAVIMORA_BENCH=OFF -DTAVIMORA_CONTENT_FROM="$CONTENT" >"$SCRATCH/configure.log" 2>&1 ||
   { echo "mutants: configure failed, see $SCRATCH/configure.log"; exit 2; }
 
