@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
-# Builds everything and runs every check, headless, in four stages: the whole suite in the normal
+# Builds everything and runs every check, headless, in five stages: the whole suite in the normal
 # build first (so its failures show first), then under AddressSanitizer with
-# UndefinedBehaviorSanitizer, then under ThreadSanitizer, then a bounded run of every fuzzer.
+# UndefinedBehaviorSanitizer, then under ThreadSanitizer, then a bounded run of every fuzzer, then
+# the web build in headless chromium.
 # Each build has its own folder under build/. The sanitizer builds build only what the tests need
 # and copy the game content from the normal build instead of generating it again (the generator
 # runs once under AddressSanitizer as a test). Exits non-zero when any stage fails, after
 # printing each stage's time and summary.
-# Usage: bash scripts/run-tests.sh [normal] [asan] [tsan] [fuzz]   (default: all four)
+# Usage: bash scripts/run-tests.sh [normal] [asan] [tsan] [fuzz] [web]   (default: all five)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
 bash scripts/deps.sh || exit 1
 
 STAGES=("$@")
-[ ${#STAGES[@]} -eq 0 ] && STAGES=(normal asan tsan fuzz)
+[ ${#STAGES[@]} -eq 0 ] && STAGES=(normal asan tsan fuzz web)
 
 SUPP=$ROOT/tests/sanitizers
 # A report fails the run at once, with the stack that led to it.
@@ -90,6 +91,34 @@ fuzz() {
   [ $rc -eq 0 ] || FAILED=1
 }
 
+# The web game: built (SDL's web build is made once and kept in build/web-deps), served with and
+# without the isolation headers, and driven in headless chromium (tests/web).
+web() {
+  echo "=== web: build the page, test it in headless chromium"
+  local start=$SECONDS
+  if ! bash scripts/run-web.sh --build-only >build/web-stage.log 2>&1; then
+    tail -30 build/web-stage.log
+    REPORT+=("web: BUILD FAILED after $((SECONDS - start)) s (build/web-stage.log)")
+    FAILED=1
+    return
+  fi
+  local built=$((SECONDS - start))
+  start=$SECONDS
+  python3 scripts/serve-web.py build/web --port 8091 >/dev/null 2>&1 &
+  local isolated=$!
+  python3 scripts/serve-web.py build/web --port 8092 --bare >/dev/null 2>&1 &
+  local bare=$!
+  sleep 0.5
+  timeout 300 node --experimental-websocket tests/web/web_test.mjs \
+    http://127.0.0.1:8091/ http://127.0.0.1:8092/ 2>&1 | tee build/web-test.log
+  local rc=${PIPESTATUS[0]}
+  kill $isolated $bare 2>/dev/null
+  wait $isolated $bare 2>/dev/null
+  REPORT+=("web: build ${built} s, tests $((SECONDS - start)) s")
+  while IFS= read -r line; do REPORT+=("    $line"); done < <(grep -E '^(FAIL|web:)' build/web-test.log)
+  [ "$rc" -eq 0 ] || FAILED=1
+}
+
 summary() {
   echo
   echo "=== Summary ($((SECONDS - TOTAL_START)) s in all)"
@@ -107,7 +136,8 @@ for stage in "${STAGES[@]}"; do
     asan) sanitized "address+undefined" build/asan address || [ $? -eq 2 ] || summary ;;
     tsan) sanitized "thread" build/tsan thread || [ $? -eq 2 ] || summary ;;
     fuzz) fuzz ;;
-    *) echo "unknown stage '$stage' (normal, asan, tsan, fuzz)"; exit 2 ;;
+    web) web ;;
+    *) echo "unknown stage '$stage' (normal, asan, tsan, fuzz, web)"; exit 2 ;;
   esac
 done
 summary

@@ -22,6 +22,8 @@ int gShownWidth = 0;
 int gShownHeight = 0;
 constexpr int kMinWindowWidth = 256;
 constexpr int kMinWindowHeight = 192;
+// In a web page the page decides the window's size (the canvas follows it), never the game.
+constexpr bool kPageSizedWindow = TAVIMORA_PAGE_SIZED_WINDOW != 0;
 
 bool IsFullScreen() {
   return (SDL_GetWindowFlags(gWindow) & SDL_WINDOW_FULLSCREEN) != 0;
@@ -49,6 +51,7 @@ void UsableDesktop(int& w, int& h) {
 }
 
 void ApplyWindowedSize() {
+  if (kPageSizedWindow) return;
   SDL_SetWindowSize(gWindow, gWindowedWidth, gWindowedHeight);
   SDL_SetWindowPosition(gWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 }
@@ -225,6 +228,8 @@ bool PlatformNextEvent(PlatformEvent& event, int timeoutMs) {
   }
   return false;
 }
+
+bool PlatformHasPendingEvent() { return SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE; }
 
 bool PlatformPostQuit(int code) {
   if (gQuitEventType == 0) gQuitEventType = SDL_RegisterEvents(1);
