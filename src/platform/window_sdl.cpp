@@ -264,14 +264,14 @@ void PlatformSetTextInput(bool on) {
 
 void PlatformShowLatestFrame(bool force) {
   if (gWindow == nullptr) return;
-  SDL_Surface* surface = SDL_GetWindowSurface(gWindow);  // renewed by SDL after a size change
+  SDL_Surface* surface = PlatformWindowTarget(gWindow);
   if (surface == nullptr) return;
   const bool all = force || surface->w != gShownWidth || surface->h != gShownHeight;
   gShownWidth = surface->w;
   gShownHeight = surface->h;
   static std::vector<SDL_Rect> drawn;
   if (!PlatformDrawLatestFrame(surface, all, drawn)) return;
-  SDL_UpdateWindowSurfaceRects(gWindow, drawn.data(), static_cast<int>(drawn.size()));
+  PlatformPushToWindow(gWindow, drawn);
 }
 
 void PlatformPointerPosition(int& x, int& y) {

@@ -64,6 +64,7 @@ async function startPage(page) {
   await page.go(isolatedUrl);
   await page.until('window.tavimoraFirstFrame !== undefined', 30000, 'the title frame');
   await page.eval(PAGE_HELPERS);
+  await sleep(800);  // past the title's click guard
 }
 
 const page = await launch();
@@ -91,6 +92,7 @@ try {
 
   await page.key('F11', 'F11', 122);
   await sleep(800);
+  await page.until('tvRead("settings.txt") !== null', 5000, 'settings.txt').catch(() => {});
   const settings = await page.eval('tvRead("settings.txt")');
   const best = await page.eval('tvRead("scr.dat")');
   check(settings !== null && best !== null, 'the settings and the best score are written');
