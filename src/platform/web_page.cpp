@@ -1,5 +1,6 @@
 #include "platform/web_page.h"
 
+#include <SDL.h>
 #include <emscripten.h>
 #include <emscripten/threading.h>
 
@@ -32,7 +33,43 @@ bool gSyncRunning = false;
 // A save waits this long for the browser's storage before it counts as failed.
 constexpr auto kSyncPatience = std::chrono::seconds(10);
 
-void CallPass() { gPass(); }
+// The frame callback pauses while nothing happens: an untouched screen then costs a pass every
+// kIdlePassMs (the music is pumped that often) instead of one per displayed frame. Any event
+// (an input, a frame the game presented, a wake) brings the per-frame passes back.
+constexpr int kIdlePassMs = 100;
+constexpr int kFramesBeforePause = 12;  // also covers a short click's held-back release
+int gQuietFrames = 0;
+bool gPaused = false;
+bool gLoopRunning = false;
+
+void ResumeNow() {
+  gQuietFrames = 0;
+  if (gPaused && gLoopRunning) emscripten_resume_main_loop();
+  gPaused = false;
+}
+
+void IdleTick(void*) {
+  if (gPaused && gLoopRunning) {
+    gPaused = false;
+    gQuietFrames = kFramesBeforePause;  // one pass, then pause again unless something happened
+    emscripten_resume_main_loop();
+  }
+}
+
+int WakeOnEvent(void*, SDL_Event* event) {
+  if (event->type == SDL_POLLSENTINEL) return 0;  // SDL's own marker of every poll
+  if (emscripten_is_main_runtime_thread()) ResumeNow();
+  else emscripten_async_run_in_main_runtime_thread(EM_FUNC_SIG_V, ResumeNow);
+  return 0;
+}
+
+void CallPass() {
+  gPass();
+  if (!gLoopRunning || ++gQuietFrames < kFramesBeforePause) return;
+  gPaused = true;
+  emscripten_pause_main_loop();
+  emscripten_async_call(IdleTick, nullptr, kIdlePassMs);
+}
 
 // On the main thread: starts a sync when none runs and some write is not yet stored.
 void StartSync() {
@@ -102,10 +139,16 @@ bool PlatformMakeRenameDurable(const std::string& /*path*/) {
 
 void PlatformRunEveryFrame(void (*pass)()) {
   gPass = pass;
+  gLoopRunning = true;
+  SDL_AddEventWatch(WakeOnEvent, nullptr);
   emscripten_set_main_loop(CallPass, 0, 0);
 }
 
-void PlatformStopEveryFrame() { emscripten_cancel_main_loop(); }
+void PlatformStopEveryFrame() {
+  gLoopRunning = false;
+  SDL_DelEventWatch(WakeOnEvent, nullptr);
+  emscripten_cancel_main_loop();
+}
 
 void PlatformLoadKeptFolder(const std::string& folder, void (*then)()) {
   gAfterLoad = then;
