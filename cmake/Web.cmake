@@ -19,8 +19,8 @@ add_library(PkgConfig::SDL2_MIXER INTERFACE IMPORTED)
 target_link_libraries(PkgConfig::SDL2_MIXER INTERFACE ${TAVIMORA_WEB_DEPS}/lib/libSDL2_mixer.a
                       PkgConfig::SDL2)
 
-# tv_web_page(target): the program as a script and its wasm beside the page, with the content
-# packaged into one file the page loads before the program starts.
+# tv_web_page(target [link options]): the program as a script and its wasm beside the page, with
+# the content packaged into one file the page loads before the program starts.
 function(tv_web_page target)
   set(out ${TAVIMORA_WEB_OUT})
   # SDL's web audio and events call these; named in a file, since a '$' on the command line
@@ -40,9 +40,9 @@ function(tv_web_page target)
     "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${funcs}"
     "-sEXPORTED_RUNTIME_METHODS=[\"FS\"]"
     --preload-file "${TAVIMORA_WEB_CONTENT}@/content"
-    --exclude-file "*temp.pcx")
+    "SHELL:--exclude-file '*temp.pcx'" ${ARGN})
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${TAVIMORA_WEB_CONTENT}/art/content.pak)
-  foreach(file index.html page.js page.css)
+  foreach(file index.html page.js page.css frameshot.html)
     configure_file(${PROJECT_SOURCE_DIR}/dist/web/${file} ${out}/${file} COPYONLY)
   endforeach()
 endfunction()

@@ -102,6 +102,14 @@ web() {
     FAILED=1
     return
   fi
+  # The desktop frameshot tool's picture of the staged playing screen, as R, G, B bytes.
+  if ! cmake --build build/release --parallel "$(nproc)" --target tavimora_frameshot >>build/web-stage.log 2>&1 ||
+     ! (cd build/release/game && ../tools/frameshot/tavimora_frameshot "$ROOT/build/web-desktop-frame.png") ||
+     ! convert build/web-desktop-frame.png -depth 8 rgb:build/web-desktop-frame.rgb; then
+    REPORT+=("web: the desktop frameshot failed (build/web-stage.log)")
+    FAILED=1
+    return
+  fi
   local built=$((SECONDS - start))
   start=$SECONDS
   python3 scripts/serve-web.py build/web --port 8091 >/dev/null 2>&1 &
@@ -110,7 +118,7 @@ web() {
   local bare=$!
   sleep 0.5
   timeout 300 node --experimental-websocket tests/web/web_test.mjs \
-    http://127.0.0.1:8091/ http://127.0.0.1:8092/ 2>&1 | tee build/web-test.log
+    http://127.0.0.1:8091/ http://127.0.0.1:8092/ build/web-desktop-frame.rgb 2>&1 | tee build/web-test.log
   local rc=${PIPESTATUS[0]}
   kill $isolated $bare 2>/dev/null
   wait $isolated $bare 2>/dev/null

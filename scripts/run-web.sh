@@ -28,7 +28,7 @@ emcmake cmake -S . -B build/web-build -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DTAVIMORA_WEB_DEPS="$PWD/build/web-deps/prefix" \
   -DTAVIMORA_WEB_CONTENT="$PWD/build/release/game/content" \
   -DTAVIMORA_WEB_OUT="$PWD/build/web" -DTAVIMORA_BENCH=OFF >/dev/null
-cmake --build build/web-build --parallel 2 --target tavimora
+cmake --build build/web-build --parallel 2 --target tavimora tavimora_frameshot
 echo "The web game is in build/web."
 [ $BUILD_ONLY -eq 1 ] && exit 0
 exec python3 scripts/serve-web.py build/web --port "$PORT"

@@ -2,10 +2,13 @@
 // headers says why it cannot run; served with them, the title appears, presses lead from the
 // title through the menu and the difficulty into a game, HINT marks a pair, and the player's
 // files survive a reload.
-// Usage: node --experimental-websocket web_test.mjs ISOLATED_URL BARE_URL
+// The frameshot tool's staged playing screen (a fixed deal), presented by the web build, equals the
+// desktop tool's picture of it pixel for pixel.
+// Usage: node --experimental-websocket web_test.mjs ISOLATED_URL BARE_URL DESKTOP_FRAME.rgb
+import { readFileSync } from 'node:fs';
 import { launch, sleep } from './browser.mjs';
 
-const [isolatedUrl, bareUrl] = process.argv.slice(2);
+const [isolatedUrl, bareUrl, desktopFrame] = process.argv.slice(2);
 const FRAME_W = 1024, FRAME_H = 768;
 const PLAYER = '/libsdl/tavimora/';
 let failures = 0;
@@ -67,8 +70,34 @@ async function startPage(page) {
   await sleep(800);  // past the title's click guard
 }
 
+// The presented frame of the web frameshot page against the desktop tool's (R, G, B bytes).
+async function compareStagedFrame(page) {
+  await page.go(new URL('frameshot.html', isolatedUrl).href);
+  await page.until('window.frameShot !== undefined', 30000, 'the staged frame');
+  check(await page.eval('window.frameShot') >= 0, 'the web frameshot stages a board');
+  const web = Buffer.from(await page.eval(`(() => {
+    const p = Module._tv_web_presented_frame();
+    const f = Module.HEAPU32.subarray(p >> 2, (p >> 2) + ${FRAME_W * FRAME_H});
+    const out = new Uint8Array(f.length * 3);
+    for (let i = 0; i < f.length; ++i) {
+      out[3 * i] = f[i] >> 16; out[3 * i + 1] = f[i] >> 8; out[3 * i + 2] = f[i];
+    }
+    let s = '';
+    for (let i = 0; i < out.length; i += 0x8000) s += String.fromCharCode.apply(null, out.subarray(i, i + 0x8000));
+    return btoa(s);
+  })()`), 'base64');
+  const desktop = readFileSync(desktopFrame);
+  let differing = 0;
+  for (let i = 0; i < desktop.length; i += 3) {
+    if (desktop[i] !== web[i] || desktop[i + 1] !== web[i + 1] || desktop[i + 2] !== web[i + 2]) ++differing;
+  }
+  check(web.length === desktop.length && differing === 0,
+        `the staged playing screen presented on the web equals the desktop frame (${differing} pixels differ)`);
+}
+
 const page = await launch();
 try {
+  await compareStagedFrame(page);
   await page.go(bareUrl);
   await page.until('!document.getElementById("message").hidden', 10000, 'the message');
   const said = await page.eval('document.getElementById("message-text").textContent');
