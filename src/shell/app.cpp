@@ -5,6 +5,7 @@
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "play/game_state.h"
+#include "play/pointer.h"
 #include "play/typed_keys.h"
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
@@ -27,32 +28,30 @@ namespace {
 constexpr char kProductName[] = "Tavimora";
 constexpr size_t kGameThreadStack = 5000000;
 
-// The game polls the buttons as levels about once a millisecond, so a click whose down and up
-// arrive together (a touchpad tap, a synthetic click) could fall between two looks. A button
-// therefore stays down for at least this long after it went down.
-constexpr uint32_t kMinPressMs = 40;
-
 // The longest the main loop waits for an event; the music is pumped (a track that ended is
 // followed by the next) at least this often. The game thread wakes it when it ends.
 constexpr int kIdleWaitMs = 100;
 
+// The game polls the buttons as levels between its sleeps, so a click whose down and up arrive
+// together (a touchpad tap, a synthetic click) could fall between two looks. A button therefore
+// stays down until the game thread has considered the press (see AnnouncePress).
 struct ButtonLatch {
   std::atomic<uint8_t>& flag;
-  uint32_t downAt = 0;
+  uint32_t press = 0;
   bool releasePending = false;
 
   void Down() {
     flag = 1;
-    downAt = timeGetTime();
+    press = AnnouncePress();
     releasePending = false;
   }
   void Up() {
-    if (timeGetTime() - downAt >= kMinPressMs) flag = 0;
-    else releasePending = true;
+    releasePending = true;
+    Tick();
   }
   bool Pending() const { return releasePending; }
   void Tick() {
-    if (releasePending && timeGetTime() - downAt >= kMinPressMs) {
+    if (releasePending && bPressConsidered(press)) {
       flag = 0;
       releasePending = false;
     }
@@ -101,9 +100,9 @@ void vReleaseForExit() {
 }
 
 // The window procedure: buttons and Escape become the flags the game thread polls. The game
-// thread sleeps between its looks at them, so every event wakes it.
+// thread sleeps between its looks at them, so every event wakes it, once the state it announces
+// is there to be seen.
 void WndProc(const PlatformEvent& e) {
-  WakeSleeper();
   switch (e.kind) {
     case kEventLeftDown: gLeftButton.Down(); break;
     case kEventLeftUp: gLeftButton.Up(); break;
@@ -119,6 +118,7 @@ void WndProc(const PlatformEvent& e) {
     case kEventClose: vDestroyWindow();
     default: break;
   }
+  WakeSleeper();
 }
 
 // The main thread's loop: whether the quit is posted, whether text input is on.
