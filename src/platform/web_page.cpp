@@ -18,7 +18,7 @@
 #pragma clang diagnostic ignored "-Wgnu-zero-variadic-macro-arguments"
 
 namespace {
-void (*gPass)() = nullptr;
+bool (*gPass)() = nullptr;
 void (*gAfterLoad)() = nullptr;
 bool gKeptFolder = false;  // the folder is mounted from the browser's storage (main thread)
 
@@ -37,7 +37,7 @@ constexpr auto kSyncPatience = std::chrono::seconds(10);
 // kIdlePassMs (the music is pumped that often) instead of one per displayed frame. Any event
 // (an input, a frame the game presented, a wake) brings the per-frame passes back.
 constexpr int kIdlePassMs = 100;
-constexpr int kFramesBeforePause = 12;  // also covers a short click's held-back release
+constexpr int kFramesBeforePause = 12;
 int gQuietFrames = 0;
 bool gPaused = false;
 bool gLoopRunning = false;
@@ -64,7 +64,7 @@ int WakeOnEvent(void*, SDL_Event* event) {
 }
 
 void CallPass() {
-  gPass();
+  if (gPass()) gQuietFrames = 0;
   if (!gLoopRunning || ++gQuietFrames < kFramesBeforePause) return;
   gPaused = true;
   emscripten_pause_main_loop();
@@ -137,7 +137,7 @@ bool PlatformMakeRenameDurable(const std::string& /*path*/) {
   return gSyncOk;
 }
 
-void PlatformRunEveryFrame(void (*pass)()) {
+void PlatformRunEveryFrame(bool (*pass)()) {
   gPass = pass;
   gLoopRunning = true;
   SDL_AddEventWatch(WakeOnEvent, nullptr);

@@ -5,8 +5,10 @@
 #include <string>
 
 // Has the browser call `pass` before every repaint, from now on; returns at once. The main
-// thread must never block in a browser: it carries out the other threads' file calls.
-void PlatformRunEveryFrame(void (*pass)());
+// thread must never block in a browser: it carries out the other threads' file calls. While
+// nothing happens the calls slow down to a few a second, unless `pass` returned true (it waits
+// for something that sends no event).
+void PlatformRunEveryFrame(bool (*pass)());
 void PlatformStopEveryFrame();
 
 // Puts `folder` (absolute, ending in '/') in the browser's storage and loads what was kept there,

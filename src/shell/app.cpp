@@ -153,12 +153,13 @@ int iFailedStart() {
 int iMessageLoop() {
   vBeginMessageLoop();
   for (;;) {
-    const bool latched = gLeftButton.Pending() || gRightButton.Pending();
     int quitCode = 0;
-    if (bMessagePass(latched ? 1 : kIdleWaitMs, quitCode)) return quitCode;
+    if (bMessagePass(bReleaseHeldBack() ? 1 : kIdleWaitMs, quitCode)) return quitCode;
   }
 }
 }  // namespace
+
+bool bReleaseHeldBack() { return gLeftButton.Pending() || gRightButton.Pending(); }
 
 void vBeginMessageLoop() {
   gQuitPosted = false;

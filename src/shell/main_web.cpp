@@ -20,10 +20,10 @@ int thrWebGame(void* unused) {
   return result;
 }
 
-// One displayed frame: every waiting event, then the latest picture. After the quit it waits,
-// frame by frame, for the game thread to leave its screen before releasing everything: waiting
-// for it here would stop the page.
-void vWebFrame() {
+// One displayed frame: every waiting event, then the latest picture; true while a release is
+// held back for the game thread. After the quit it waits, frame by frame, for the game thread to
+// leave its screen before releasing everything: waiting for it here would stop the page.
+bool bWebFrame() {
   while (!gEnding) {
     int quitCode = 0;
     if (bMessagePass(0, quitCode)) {
@@ -32,11 +32,12 @@ void vWebFrame() {
       vAskGameThreadToEnd();
       break;
     }
-    if (!PlatformHasPendingEvent()) return;
+    if (!PlatformHasPendingEvent()) return bReleaseHeldBack();
   }
-  if (!gGameThreadEnded) return;
+  if (!gGameThreadEnded) return true;
   PlatformStopEveryFrame();
   PlatformTellPageEnded(iFinishGame(gQuitCode));
+  return false;
 }
 
 void vStartAfterLoad() {
@@ -49,7 +50,7 @@ void vStartAfterLoad() {
     return;
   }
   vBeginMessageLoop();
-  PlatformRunEveryFrame(vWebFrame);
+  PlatformRunEveryFrame(bWebFrame);
 }
 }  // namespace
 
