@@ -40,7 +40,7 @@ function(tv_web_page target)
     "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${funcs}"
     "-sEXPORTED_RUNTIME_METHODS=[\"FS\"]"
     --preload-file "${TAVIMORA_WEB_CONTENT}@/content"
-    "SHELL:--exclude-file '*temp.pcx'" ${ARGN})
+    "SHELL:--exclude-file '*temp.pcx'" "SHELL:--exclude-file '*.made'" ${ARGN})
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${TAVIMORA_WEB_CONTENT}/art/content.pak)
   foreach(file index.html page.js page.css frameshot.html)
     configure_file(${PROJECT_SOURCE_DIR}/dist/web/${file} ${out}/${file} COPYONLY)

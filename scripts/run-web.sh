@@ -19,14 +19,22 @@ done
 
 bash scripts/deps.sh
 bash scripts/web-deps.sh build/web-deps
-# The content comes from the content generator of the desktop build.
+# The content comes from the content generator of the desktop build, with the music at a lower
+# bit rate: the browser downloads all of it before the game starts.
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/release --parallel 2 --target tavimora_content
+CONTENT=build/web-content
+if [ ! -f $CONTENT/.made ] || [ build/release/tools/content.stamp -nt $CONTENT/.made ]; then
+  rm -rf $CONTENT
+  cp -r build/release/game/content $CONTENT
+  build/release/tools/tavimora_contentgen --music $CONTENT/sound --music-kbps 64
+  touch $CONTENT/.made
+fi
 
 export NODE_PATH=/usr/share/nodejs
 emcmake cmake -S . -B build/web-build -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DTAVIMORA_WEB_DEPS="$PWD/build/web-deps/prefix" \
-  -DTAVIMORA_WEB_CONTENT="$PWD/build/release/game/content" \
+  -DTAVIMORA_WEB_CONTENT="$PWD/$CONTENT" \
   -DTAVIMORA_WEB_OUT="$PWD/build/web" -DTAVIMORA_BENCH=OFF >/dev/null
 cmake --build build/web-build --parallel 2 --target tavimora tavimora_frameshot
 echo "The web game is in build/web."

@@ -34,13 +34,14 @@ bool gSyncRunning = false;
 constexpr auto kSyncPatience = std::chrono::seconds(10);
 
 // The frame callback pauses while nothing happens: an untouched screen then costs a pass every
-// kIdlePassMs (the music is pumped that often) instead of one per displayed frame. Any event
-// (an input, a frame the game presented, a wake) brings the per-frame passes back.
+// kIdlePassMs from a timer (the music is pumped that often), and the browser draws no frames for
+// it. Any event (an input, a frame the game presented, a wake) brings the per-frame passes back.
 constexpr int kIdlePassMs = 100;
 constexpr int kFramesBeforePause = 12;
 int gQuietFrames = 0;
 bool gPaused = false;
 bool gLoopRunning = false;
+uintptr_t gPauses = 0;  // numbers each pause, so that a timer left from an earlier one stops
 
 void ResumeNow() {
   gQuietFrames = 0;
@@ -48,12 +49,10 @@ void ResumeNow() {
   gPaused = false;
 }
 
-void IdleTick(void*) {
-  if (gPaused && gLoopRunning) {
-    gPaused = false;
-    gQuietFrames = kFramesBeforePause;  // one pass, then pause again unless something happened
-    emscripten_resume_main_loop();
-  }
+void IdlePass(void* pause) {
+  if (!gPaused || !gLoopRunning || reinterpret_cast<uintptr_t>(pause) != gPauses) return;
+  if (gPass()) ResumeNow();
+  else if (gLoopRunning) emscripten_async_call(IdlePass, pause, kIdlePassMs);
 }
 
 int WakeOnEvent(void*, SDL_Event* event) {
@@ -68,7 +67,7 @@ void CallPass() {
   if (!gLoopRunning || ++gQuietFrames < kFramesBeforePause) return;
   gPaused = true;
   emscripten_pause_main_loop();
-  emscripten_async_call(IdleTick, nullptr, kIdlePassMs);
+  emscripten_async_call(IdlePass, reinterpret_cast<void*>(++gPauses), kIdlePassMs);
 }
 
 // On the main thread: starts a sync when none runs and some write is not yet stored.
