@@ -4,6 +4,7 @@
 # cross-origin isolated. Installs what is missing first; the web builds of SDL2 and SDL2_mixer
 # are made once, in build/web-deps.
 # Usage: bash scripts/run-web.sh [--build-only] [--port PORT]
+# (TAVIMORA_WERROR=ON in the environment treats warnings as errors, as the test command does.)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD_ONLY=0
@@ -35,7 +36,8 @@ export NODE_PATH=/usr/share/nodejs
 emcmake cmake -S . -B build/web-build -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DTAVIMORA_WEB_DEPS="$PWD/build/web-deps/prefix" \
   -DTAVIMORA_WEB_CONTENT="$PWD/$CONTENT" \
-  -DTAVIMORA_WEB_OUT="$PWD/build/web" -DTAVIMORA_BENCH=OFF >/dev/null
+  -DTAVIMORA_WEB_OUT="$PWD/build/web" -DTAVIMORA_BENCH=OFF \
+  -DTAVIMORA_WERROR="${TAVIMORA_WERROR:-OFF}" >/dev/null
 cmake --build build/web-build --parallel 2 --target tavimora tavimora_frameshot
 echo "The web game is in build/web."
 [ $BUILD_ONLY -eq 1 ] && exit 0

@@ -19,6 +19,7 @@
 #include "shell/shell.h"
 #include "shell/sound_setup.h"
 #include "shell/window_settings.h"
+#include "util/picture_memory.h"
 
 void* hMainWindow = nullptr;
 PlatformThread* hGameThread = nullptr;
@@ -199,6 +200,7 @@ int iStartGame(int (*gameThread)(void*)) {
   PlatformSetWindowIcon(PlatformPath("content\\art\\icon48.bmp").c_str());
   hMainWindow = PlatformWindowHandle();
   if (!bInitVideo(hMainWindow, vShowWindowWithTitle)) return iFailedStart();
+  picture_memory::TrimLargePictures();  // every picture the game keeps is made
   vDebugLog("Video and Sound Inited\n");
   bPlayTitleMusic();
   hGameThread = PlatformStartThread(gameThread, nullptr, kGameThreadStack, "game");

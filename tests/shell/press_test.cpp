@@ -19,6 +19,7 @@
 #include "play/game_state.h"
 #include "screens/screen_layout.h"
 #include "shell/shell.h"
+#include "pushed_input.h"
 #include "support/temp_dir.h"
 
 namespace {
@@ -62,9 +63,9 @@ class Player {
     std::this_thread::sleep_for(milliseconds(guardMs + Random(60)));
     const uint32_t hold = kHolds[presses_ % 4];
     std::vector<uint32_t> before = Area(area);
-    PushButton(SDL_MOUSEBUTTONDOWN, x, y);
+    PushMouseButton(SDL_MOUSEBUTTONDOWN, x, y);
     if (hold > 0) std::this_thread::sleep_for(milliseconds(hold));
-    PushButton(SDL_MOUSEBUTTONUP, x, y);
+    PushMouseButton(SDL_MOUSEBUTTONUP, x, y);
     ++presses_;
     if (!WaitForChange(area, before)) {
       lost_.push_back(std::string(what) + " held " + std::to_string(hold) + " ms");
@@ -77,11 +78,7 @@ class Player {
   void Escape() {
     if (!lost_.empty()) return;
     std::vector<uint32_t> before = Area(kWholeFrame);
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = SDLK_ESCAPE;
-    SDL_PushEvent(&e);
+    PushKey(SDLK_ESCAPE);
     if (!WaitForChange(kWholeFrame, before)) lost_.push_back("Escape");
   }
   // Presses the title until the menu is up: the game may still be starting.
@@ -91,8 +88,8 @@ class Player {
     }
     for (int i = 0; i < 40; ++i) {
       std::vector<uint32_t> before = Area(kWholeFrame);
-      PushButton(SDL_MOUSEBUTTONDOWN, 500, 700);
-      PushButton(SDL_MOUSEBUTTONUP, 500, 700);
+      PushMouseButton(SDL_MOUSEBUTTONDOWN, 500, 700);
+      PushMouseButton(SDL_MOUSEBUTTONUP, 500, 700);
       if (WaitForChange(kWholeFrame, before, 500)) return true;
     }
     return false;
@@ -124,8 +121,8 @@ class Player {
   void Quit() {
     std::this_thread::sleep_for(milliseconds(300));
     const Rect quit = MenuButton(2);
-    PushButton(SDL_MOUSEBUTTONDOWN, quit.x + 10, quit.y + 10);
-    PushButton(SDL_MOUSEBUTTONUP, quit.x + 10, quit.y + 10);
+    PushMouseButton(SDL_MOUSEBUTTONDOWN, quit.x + 10, quit.y + 10);
+    PushMouseButton(SDL_MOUSEBUTTONUP, quit.x + 10, quit.y + 10);
   }
 
   int presses() const { return presses_; }
@@ -133,17 +130,6 @@ class Player {
 
  private:
   int Random(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random_); }
-
-  static void PushButton(Uint32 type, int x, int y) {
-    SDL_Event e{};
-    e.type = type;
-    e.button.button = SDL_BUTTON_LEFT;
-    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.button.clicks = 1;
-    e.button.x = x;
-    e.button.y = y;
-    SDL_PushEvent(&e);
-  }
 
   static std::vector<uint32_t> Area(const Rect& r) {
     std::vector<uint32_t> frame, area;
