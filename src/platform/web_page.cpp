@@ -20,7 +20,7 @@ bool (*gPass)() = nullptr;
 // kIdlePassMs from a timer (the music is pumped that often), and the browser draws no frames for
 // it. Any event (an input, a frame the game presented, a wake) brings the per-frame passes back.
 constexpr int kIdlePassMs = 100;
-constexpr int kFramesBeforePause = 12;
+constexpr int kFramesBeforePause = 2;
 int gQuietFrames = 0;
 bool gPaused = false;
 bool gLoopRunning = false;
