@@ -23,14 +23,18 @@ struct PlatformMusic {
 namespace {
 constexpr int kMixChannels = 32;
 std::atomic<bool> gAudioOpen{false};
-std::mutex gOpenLock;  // music (main thread) and effects (game thread) both open the device
+// Music (main thread) and effects (game thread) both open the device. Made once and never
+// destroyed, since holders may still release sounds while the process ends.
+std::mutex& OpenLock() {
+  static std::mutex* lock = new std::mutex;
+  return *lock;
+}
 PlatformSample* gLoadedSamples = nullptr;
 PlatformMusic* gLoadedMusic = nullptr;
 
 // Holders of sounds may release them from their own destructors at process end, in any order:
 // this state must still be usable then, so none of it may have a destructor that does anything.
-static_assert(std::is_trivially_destructible_v<std::atomic<bool>> &&
-              std::is_trivially_destructible_v<std::mutex>);
+static_assert(std::is_trivially_destructible_v<std::atomic<bool>>);
 
 template <typename T>
 void vUnlink(T*& head, T* item) {
@@ -65,7 +69,7 @@ void vReleaseLoadedLocked() {
 }  // namespace
 
 int PlatformAudioOpen() {
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   if (gAudioOpen.load(std::memory_order_relaxed)) return 0;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 1;
   if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
@@ -79,7 +83,7 @@ int PlatformAudioOpen() {
 }
 
 void PlatformAudioClose() {
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   if (!gAudioOpen.exchange(false, std::memory_order_relaxed)) return;
   vReleaseLoadedLocked();
   Mix_CloseAudio();
@@ -89,7 +93,7 @@ void PlatformAudioClose() {
 bool PlatformAudioIsOpen() { return gAudioOpen.load(std::memory_order_relaxed); }
 
 PlatformSample* PlatformSampleLoad(const char* path) {
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   if (!PlatformAudioIsOpen()) return nullptr;
   Mix_Chunk* chunk = Mix_LoadWAV(path);
   if (chunk == nullptr) return nullptr;
@@ -99,7 +103,7 @@ PlatformSample* PlatformSampleLoad(const char* path) {
 
 void PlatformSampleFree(PlatformSample* sample) {
   if (sample == nullptr) return;
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   if (sample->chunk != nullptr) {
     vHaltSample(sample);
     Mix_FreeChunk(sample->chunk);
@@ -129,7 +133,7 @@ int PlatformSampleInstances(PlatformSample* sample) {
 }
 
 PlatformMusic* PlatformMusicLoad(const char* path) {
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   if (!PlatformAudioIsOpen()) return nullptr;
   // The format is told by the file's contents, not by its name.
   SDL_RWops* rw = SDL_RWFromFile(path, "rb");
@@ -142,7 +146,7 @@ PlatformMusic* PlatformMusicLoad(const char* path) {
 
 void PlatformMusicFree(PlatformMusic* music) {
   if (music == nullptr) return;
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   if (music->music != nullptr) {
     Mix_FreeMusic(music->music);  // halts it first if it is playing
     vUnlink(gLoadedMusic, music);
