@@ -2,6 +2,7 @@
 #include <SDL_mixer.h>
 
 #include <atomic>
+#include <cstdio>
 #include <mutex>
 #include <type_traits>
 
@@ -26,6 +27,14 @@ std::atomic<bool> gAudioOpen{false};
 std::mutex gOpenLock;  // music (main thread) and effects (game thread) both open the device
 PlatformSample* gLoadedSamples = nullptr;
 PlatformMusic* gLoadedMusic = nullptr;
+char gFailure[256] = "";  // under gOpenLock
+std::atomic<int> gSampleVolume{MIX_MAX_VOLUME};
+std::atomic<int> gMusicVolume{MIX_MAX_VOLUME};
+
+int iFailOpenLocked(int code) {
+  std::snprintf(gFailure, sizeof gFailure, "%s", SDL_GetError());
+  return code;
+}
 
 // Holders of sounds may release them from their own destructors at process end, in any order:
 // this state must still be usable then, so none of it may have a destructor that does anything.
@@ -67,15 +76,30 @@ void vReleaseLoadedLocked() {
 int PlatformAudioOpen() {
   std::lock_guard<std::mutex> lock(gOpenLock);
   if (gAudioOpen.load(std::memory_order_relaxed)) return 0;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 1;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return iFailOpenLocked(1);
   if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    iFailOpenLocked(2);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return 2;
   }
   Mix_Init(MIX_INIT_MP3);
   Mix_AllocateChannels(kMixChannels);
+  Mix_Volume(-1, gSampleVolume.load(std::memory_order_relaxed));
+  Mix_VolumeMusic(gMusicVolume.load(std::memory_order_relaxed));
   gAudioOpen.store(true, std::memory_order_relaxed);
   return 0;
+}
+
+void PlatformSampleVolume(int volume) {
+  std::lock_guard<std::mutex> lock(gOpenLock);
+  gSampleVolume.store(volume, std::memory_order_relaxed);
+  if (PlatformAudioIsOpen()) Mix_Volume(-1, volume);
+}
+
+void PlatformMusicVolume(int volume) {
+  std::lock_guard<std::mutex> lock(gOpenLock);
+  gMusicVolume.store(volume, std::memory_order_relaxed);
+  if (PlatformAudioIsOpen()) Mix_VolumeMusic(volume);
 }
 
 void PlatformAudioClose() {
@@ -87,6 +111,11 @@ void PlatformAudioClose() {
 }
 
 bool PlatformAudioIsOpen() { return gAudioOpen.load(std::memory_order_relaxed); }
+
+std::string PlatformAudioFailure() {
+  std::lock_guard<std::mutex> lock(gOpenLock);
+  return gFailure;
+}
 
 PlatformSample* PlatformSampleLoad(const char* path) {
   std::lock_guard<std::mutex> lock(gOpenLock);

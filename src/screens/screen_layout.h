@@ -90,6 +90,16 @@ constexpr int kTileZoneWidth = 72, kTileZoneHeight = 88;
 constexpr int kTileMarkDx = 9;
 constexpr int kShadowDx = -4, kShadowDy = 13;
 
+// The paused game's lines of text, centred on the message plaque.
+constexpr int kPausedTextY = 330, kPausedLineStep = 50;
+
+// The note on a change of the sound, on a darkened strip at the bottom right, left of the help
+// button, where no tile is drawn.
+constexpr Rect kSoundNote{720, 728, 250, 36};
+
+// The keyboard's focus ring around a tile's face: its thickness.
+constexpr int kFocusRing = 3;
+
 // The centred position of a picture of that size (each half truncated).
 constexpr int iCentredX(int width) { return (kScreenWidth - width) / 2; }
 constexpr int iCentredY(int height) { return (kScreenHeight - height) / 2; }

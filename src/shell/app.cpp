@@ -5,6 +5,7 @@
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "play/game_state.h"
+#include "play/sound_controls.h"
 #include "play/typed_keys.h"
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
@@ -15,7 +16,6 @@
 #include "platform/window.h"
 #include "raster/raster.h"
 #include "shell/shell.h"
-#include "shell/sound_setup.h"
 #include "shell/window_settings.h"
 
 void* hMainWindow = nullptr;
@@ -63,7 +63,6 @@ ButtonLatch gRightButton{gs.bRightButtonDown};
 // Tells the user why the game stopped, if something failed after start-up. Runs on the main
 // thread after the graphics are shut down, so the desktop is back before any message shows.
 int iFinalExitCode(int quitCode) {
-  if (bTellSoundFailure()) return iFailureExitCode != 0 ? iFailureExitCode.load() : 1;
   std::string fatal = FatalErrorText();
   if (!fatal.empty()) {
     PlatformErrorBox(kProductName, fatal.c_str());
@@ -103,6 +102,7 @@ void vReleaseForExit() {
 // thread sleeps between its looks at them, so every event wakes it.
 void WndProc(const PlatformEvent& e) {
   WakeSleeper();
+  if (e.key != kKeyOther) vQueueCommandKey(e.key, e.repeat);
   switch (e.kind) {
     case kEventLeftDown: gLeftButton.Down(); break;
     case kEventLeftUp: gLeftButton.Up(); break;
@@ -181,7 +181,7 @@ int WinMain() {
   hMainWindow = PlatformWindowHandle();
   if (!bInitVideo(hMainWindow, vShowWindowWithTitle)) return iFailedStart();
   vDebugLog("Video and Sound Inited\n");
-  bPlayTitleMusic();
+  if (bApplyStoredSound()) bPlayTitleMusic();
   hGameThread = PlatformStartThread(thrMainGameLoop, nullptr, kGameThreadStack, "game");
   if (hGameThread == nullptr) {
     iFailedStart();
