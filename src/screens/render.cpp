@@ -46,7 +46,8 @@ void vDrawShadowsAndBases(const int32_t* board, int z) {
     for (int y = 0; y < kBoardRows; ++y) {
       if (board[iGetCellIndex(x, y, z)] <= 0) continue;
       int left = screen::iTileLeft(x, z), top = screen::iTileTop(y, z);
-      gResources.shadow.Draw(left + screen::kShadowDx, top + screen::kShadowDy);
+      gResources.shadow.DrawShade(left + screen::kShadowDx, top + screen::kShadowDy,
+                                  screen::kShadowKeep);
       gResources.border.Draw(left, top);
     }
   }

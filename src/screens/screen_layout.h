@@ -89,6 +89,8 @@ constexpr int kTileZoneWidth = 72, kTileZoneHeight = 88;
 // Marks drawn over a tile, relative to its top-left corner.
 constexpr int kTileMarkDx = 9;
 constexpr int kShadowDx = -4, kShadowDy = 13;
+// Under a tile's shadow the board keeps this much of its light, in 256ths.
+constexpr int kShadowKeep = 150;
 
 // The paused game's lines of text, centred on the message plaque.
 constexpr int kPausedTextY = 330, kPausedLineStep = 50;
