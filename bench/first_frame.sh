@@ -14,7 +14,7 @@ done
 WORK=$(mktemp -d)
 XVFB_PID="" APP_PID=""
 trap 'for p in $APP_PID $XVFB_PID; do kill "$p" 2>/dev/null; wait "$p" 2>/dev/null; done; rm -rf "$WORK"' EXIT
-export SDL_FRAMEBUFFER_ACCELERATION=0 SDL_AUDIODRIVER=dummy
+export SDL_AUDIODRIVER=dummy
 unset SDL_VIDEODRIVER
 
 TIMES=()

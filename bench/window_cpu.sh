@@ -4,8 +4,10 @@
 # core (time on a processor from schedstat; the coarser tick counts in brackets). Cases: the
 # untouched title screen with the music on and off, a game running with nothing clicked, the
 # same at 1920 x 1080 full screen (scaled), the time from a click on a tile to its change on
-# screen, and the time from the start of the process to its first frame.
-# Where gnome-mahjongg or xmahjongg is installed, the same figure for it, in the same run.
+# screen, and the time from the start of the process to its first frame. Each case also gives
+# the game's resident and proportional set size at its end. The game picks its own presentation
+# path; run with SDL_FRAMEBUFFER_ACCELERATION=1 to measure the OpenGL one instead.
+# Where gnome-mahjongg or xmahjongg is installed, the same figures for it, in the same run.
 # Takes a few minutes; not part of the test command.
 # Usage: [BY_THREAD=1] bench/window_cpu.sh [BUILD_DIR] [SECONDS]      (BUILD_DIR: build/release)
 set -u
@@ -17,26 +19,7 @@ for f in "$GAME_DIR/tavimora" "$PROBE"; do
   [ -x "$f" ] || { echo "missing $f: build the game and x11_probe first"; exit 1; }
 done
 HZ=$(getconf CLK_TCK)
-WORK=$(mktemp -d)
-XVFB_PID="" WM_PID="" APP_PID=""
-trap 'stop_all; rm -rf "$WORK"' EXIT
-export SDL_FRAMEBUFFER_ACCELERATION=0 SDL_AUDIODRIVER=dummy
-unset SDL_VIDEODRIVER
-
-stop_all() {
-  for p in $APP_PID $WM_PID $XVFB_PID; do kill "$p" 2>/dev/null; wait "$p" 2>/dev/null; done
-  APP_PID="" WM_PID="" XVFB_PID=""
-}
-
-# start_x SIZE [wm]: a fresh X server of that size, with openbox when asked.
-start_x() {
-  rm -f "$WORK/display"
-  Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp 3>"$WORK/display" 2>/dev/null &
-  XVFB_PID=$!
-  for _ in $(seq 100); do [ -s "$WORK/display" ] && break; sleep 0.05; done
-  export DISPLAY=:$(cat "$WORK/display")
-  if [ "${2:-}" = wm ]; then openbox >/dev/null 2>&1 & WM_PID=$!; sleep 0.5; fi
-}
+. "$(dirname "$0")/x_session.sh"
 
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }
 
@@ -60,6 +43,12 @@ thread_marks() {
   for t in /proc/"$1"/task/*; do echo "${t##*/} $(cut -d' ' -f1 "$t/schedstat")"; done >"$WORK/threads"
 }
 
+# memory PID: resident and proportional set size in MB (smaps_rollup).
+memory() {
+  awk '/^Rss:/ {r = $2} /^Pss:/ {p = $2} END {printf "resident %5.1f MB  proportional %5.1f MB", r / 1024, p / 1024}' \
+    "/proc/$1/smaps_rollup" 2>/dev/null
+}
+
 # measure NAME: processor time of APP_PID and XVFB_PID over SECS seconds, measured on the
 # processor (schedstat) and, in brackets, from the tick counts (stat).
 measure() {
@@ -73,30 +62,7 @@ measure() {
       -v hz="$HZ" -v s="$SECS" 'BEGIN {
     ga = 100 * na / 1e9 / s; gx = 100 * nx / 1e9 / s; ta = 100 * (a + x) / hz / s
     printf "%-44s process %5.2f %%  X server %5.2f %%  together %5.2f %% of one core  (ticks: %5.2f %%)\n", n, ga, gx, ga + gx, ta }'
-}
-
-start_game() {  # start_game ARGS...: the game, waiting for its first frame
-  (cd "$GAME_DIR" && XDG_DATA_HOME="$WORK/data" exec ./tavimora "$@") >/dev/null 2>"$WORK/stderr" &
-  APP_PID=$!
-  FIRST_MS=$("$PROBE" wait Tavimora 30) || { echo "no window appeared"; cat "$WORK/stderr"; exit 1; }
-}
-
-# screen_point FX FY: sets WX WY (the window's corner) and SX SY (where frame pixel (FX, FY) is
-# on the screen), however large the window is.
-screen_point() {
-  local win ww wh
-  win=$(xdotool search --name '^Tavimora$' | head -1)
-  read -r WX WY ww wh < <(xdotool getwindowgeometry "$win" |
-    awk '/Position/ {split($2, p, ",")} /Geometry/ {split($2, g, "x")} END {print p[1], p[2], g[1], g[2]}')
-  read -r SX SY < <(awk -v x="$1" -v y="$2" -v wx="$WX" -v wy="$WY" -v w="$ww" -v h="$wh" 'BEGIN {
-    fw = w; fh = h
-    if (w * 768 > h * 1024) fw = int(h * 1024 / 768); else fh = int(w * 768 / 1024)
-    printf "%d %d\n", wx + int((w - fw) / 2) + int((x + 0.5) * fw / 1024), wy + int((h - fh) / 2) + int((y + 0.5) * fh / 768) }')
-}
-
-click() {  # click FX FY: a left click on that frame pixel
-  screen_point "$1" "$2"
-  xdotool mousemove "$SX" "$SY" click 1
+  printf '%-44s %s\n' "" "$(memory "$APP_PID")"
 }
 
 # click_latency: a click on the top row's left tile of the first layout (always free) until
@@ -124,7 +90,7 @@ start_playing() {  # title -> NEW GAME -> EASY, then the game runs untouched
   xdotool mousemove 0 0
 }
 
-echo "Each case: ${SECS} s under Xvfb, software rendering (SDL_FRAMEBUFFER_ACCELERATION=0)."
+echo "Each case: ${SECS} s under Xvfb; presentation: SDL_FRAMEBUFFER_ACCELERATION=${SDL_FRAMEBUFFER_ACCELERATION:-unset, as the game chooses}."
 rm -rf "$WORK/data"
 start_x 1280x1024
 start_game --window

@@ -31,6 +31,10 @@ configure_file(dist/tavimora.metainfo.xml.in ${TAVIMORA_METAINFO_FILE} @ONLY)
 # compressed as Debian keeps them.
 set(TAVIMORA_ICON_SIZES 16 32 48 64 128 256)
 set(TAVIMORA_SCREENSHOT ${TAVIMORA_DIST_DIR}/screenshots/playing.png)
+# Taken again when the generated content changes; copied content has no stamp to follow.
+if(NOT TAVIMORA_CONTENT_FROM)
+  set(TAVIMORA_SCREENSHOT_CONTENT ${CMAKE_BINARY_DIR}/tools/content.stamp)
+endif()
 add_custom_command(
   OUTPUT ${TAVIMORA_DIST_DIR}/icons/256.png
   COMMAND tavimora_contentgen --icons ${TAVIMORA_DIST_DIR}/icons
@@ -43,7 +47,7 @@ add_custom_command(
   COMMAND ${CMAKE_COMMAND} -E env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
           $<TARGET_FILE:tavimora_frameshot> ${TAVIMORA_SCREENSHOT}
   WORKING_DIRECTORY ${TAVIMORA_GAME_DIR}
-  DEPENDS tavimora_frameshot ${CMAKE_BINARY_DIR}/tools/content.stamp
+  DEPENDS tavimora_frameshot tavimora_content ${TAVIMORA_SCREENSHOT_CONTENT}
   COMMENT "Taking the screenshot for the metainfo"
   VERBATIM)
 add_custom_command(

@@ -16,6 +16,7 @@ TARGETS=(pcx:65536 pattern:10000 scores:8192 best_score:80 content:32768 setting
 BUILD=build/fuzz
 if ! { CC=clang CXX=clang++ cmake -S . -B "$BUILD" -G Ninja -DTAVIMORA_FUZZ=ON \
          -DTAVIMORA_BENCH=OFF -DTAVIMORA_SANITIZE=address -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+         -DTAVIMORA_WERROR=ON \
          >/dev/null &&
        cmake --build "$BUILD" --target tv_fuzzers --parallel "$(nproc)"; }; then
   echo "the fuzz targets did not build"

@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
-# Builds everything and runs every check, headless, in four stages: the whole suite in the normal
+# Builds everything and runs every check, headless, in five stages: the whole suite in the normal
 # build first (so its failures show first), then under AddressSanitizer with
-# UndefinedBehaviorSanitizer, then under ThreadSanitizer, then a bounded run of every fuzzer.
+# UndefinedBehaviorSanitizer, then under ThreadSanitizer, then the Release build (built, not
+# run), then a bounded run of every fuzzer.
 # Each build has its own folder under build/. The sanitizer builds build only what the tests need
 # and copy the game content from the normal build instead of generating it again (the generator
 # runs once under AddressSanitizer as a test). Exits non-zero when any stage fails, after
 # printing each stage's time and summary.
-# Usage: bash scripts/run-tests.sh [normal] [asan] [tsan] [fuzz]   (default: all four)
+# Usage: bash scripts/run-tests.sh [normal] [asan] [tsan] [release] [fuzz]   (default: all five)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
 bash scripts/deps.sh || exit 1
 
 STAGES=("$@")
-[ ${#STAGES[@]} -eq 0 ] && STAGES=(normal asan tsan fuzz)
+[ ${#STAGES[@]} -eq 0 ] && STAGES=(normal asan tsan release fuzz)
 
 SUPP=$ROOT/tests/sanitizers
 # A report fails the run at once, with the stack that led to it.
@@ -33,7 +34,7 @@ suite() {
   shift 3
   echo "=== ${name}: configure and build in ${dir}"
   local start=$SECONDS
-  if ! cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" ||
+  if ! cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVIMORA_WERROR=ON "$@" ||
      ! cmake --build "$dir" --parallel "$(nproc)" --target "$target"; then
     REPORT+=("${name}: BUILD FAILED after $((SECONDS - start)) s")
     FAILED=1
@@ -60,7 +61,8 @@ suite() {
 # generator and what it needs) when the normal stage did not run, else already there.
 NORMAL_CONTENT=$ROOT/build/release/game/content
 normal_content() {
-  cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVIMORA_SANITIZE= \
+  cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVIMORA_WERROR=ON \
+    -DTAVIMORA_SANITIZE= \
     >/dev/null && cmake --build build/release --parallel "$(nproc)" --target tavimora_content
 }
 
@@ -76,6 +78,21 @@ sanitized() {
   REPORT+=("${name}: the normal build's content ready after $((SECONDS - start)) s")
   suite "$name" "$dir" tv_tests -DTAVIMORA_SANITIZE="$3" -DTAVIMORA_BENCH=OFF \
     -DTAVIMORA_CONTENT_FROM="$NORMAL_CONTENT"
+}
+
+# The Release build as a packager makes it (-O3), with warnings as errors, so that a warning only
+# the optimiser finds cannot slip in; nothing runs there. Content comes from the normal build.
+release() {
+  local start=$SECONDS
+  echo "=== release: configure and build in build/release-check"
+  if normal_content && cmake -S . -B build/release-check -G Ninja -DCMAKE_BUILD_TYPE=Release \
+       -DTAVIMORA_WERROR=ON -DTAVIMORA_CONTENT_FROM="$NORMAL_CONTENT" &&
+     cmake --build build/release-check --parallel "$(nproc)"; then
+    REPORT+=("release: built in $((SECONDS - start)) s")
+  else
+    REPORT+=("release: BUILD FAILED after $((SECONDS - start)) s")
+    FAILED=1
+  fi
 }
 
 # The bounded fuzz run: every target from its seeds for a fixed time (scripts/run-fuzz.sh).
@@ -106,8 +123,9 @@ for stage in "${STAGES[@]}"; do
     normal) suite "normal" build/release all -DTAVIMORA_SANITIZE= || [ $? -eq 2 ] || summary ;;
     asan) sanitized "address+undefined" build/asan address || [ $? -eq 2 ] || summary ;;
     tsan) sanitized "thread" build/tsan thread || [ $? -eq 2 ] || summary ;;
+    release) release ;;
     fuzz) fuzz ;;
-    *) echo "unknown stage '$stage' (normal, asan, tsan, fuzz)"; exit 2 ;;
+    *) echo "unknown stage '$stage' (normal, asan, tsan, release, fuzz)"; exit 2 ;;
   esac
 done
 summary

@@ -183,6 +183,10 @@ void PlatformWakeMainThread() {
 }
 
 bool PlatformCreateWindow(const char* title, int clientWidth, int clientHeight, bool windowed) {
+  // The frame goes to the window through the window's own surface in memory (shared memory on
+  // X11), not through an OpenGL texture: on the desktops measured that costs less processor time
+  // and spares the GL driver's 50 MB and more. The environment may still ask for the other.
+  SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "Cannot start the video system: %s\n", SDL_GetError());
     return false;

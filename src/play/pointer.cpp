@@ -2,6 +2,8 @@
 
 #include <strings.h>
 
+#include <atomic>
+
 #include "play/game_state.h"
 #include "platform/clock.h"
 #include "platform/window.h"
@@ -15,6 +17,13 @@ uint32_t dwLastFrame = 0;
 // The longest a pass sleeps with nothing to wait for: a lost wake costs at most this much.
 constexpr uint32_t kLongestPassWaitMs = 250;
 bool bFrameEverShown = false;
+
+// The last press announced, and the last one a finished decision of the game thread covered.
+// Sequentially consistent: a press counted by the pass's snapshot has its flag visible to the
+// decision that follows.
+std::atomic<uint32_t> gPressesAnnounced{0};
+std::atomic<uint32_t> gPressesConsidered{0};
+uint32_t gPressesAtWake = 0;  // game thread only
 
 int16_t iToZoneCoordinate(int32_t v) {
   if (v < INT16_MIN) return INT16_MIN;
@@ -46,7 +55,15 @@ bool bFrameDue() {
   return true;
 }
 
-PassWait::PassWait() : start_(timeGetTime()), wakeAt_(start_ + kLongestPassWaitMs) {}
+uint32_t AnnouncePress() { return gPressesAnnounced.fetch_add(1) + 1; }
+
+bool bPressConsidered(uint32_t press) {
+  return static_cast<int32_t>(gPressesConsidered.load() - press) >= 0;
+}
+
+PassWait::PassWait() : start_(timeGetTime()), wakeAt_(start_ + kLongestPassWaitMs) {
+  gPressesConsidered.store(gPressesAtWake);  // the last pass's decision is made
+}
 
 void PassWait::Until(uint32_t moment) {
   if (bTimeAfter(moment, start_) && bTimeAfter(wakeAt_, moment)) wakeAt_ = moment;
@@ -66,4 +83,5 @@ void PassWait::Wait() const {
   // Never less than a millisecond: a pass that found its moment already there behaves as before.
   int32_t left = static_cast<int32_t>(wakeAt_ - timeGetTime());
   SleepUntilWoken(left > 1 ? static_cast<uint32_t>(left) : 1);
+  gPressesAtWake = gPressesAnnounced.load();
 }

@@ -31,9 +31,13 @@ bool bShuttingDown() { return gs.bShutdown != 0; }
 
 // A score with thousands separated by commas, as the status line shows it.
 std::string FormatScore(int32_t score) {
-  std::string digits = std::to_string(score < 0 ? -int64_t{score} : int64_t{score});
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(at, ",");
-  return score < 0 ? "-" + digits : digits;
+  const std::string digits = std::to_string(score < 0 ? -int64_t{score} : int64_t{score});
+  std::string text = score < 0 ? "-" : "";
+  for (size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
+    text += digits[i];
+  }
+  return text;
 }
 
 // Starts a screen of its own: a fresh zone table with a full-screen zone of that name.

@@ -198,7 +198,7 @@ std::vector<screen::Rect> IndicatorAreas(const GameScreenPicture& was, const Gam
   return areas;
 }
 
-void DrawHintsLeft(const GameVars& vars) {
+void vDrawHintsLeft(const GameVars& vars) {
   for (int i = 0; i < vars.iHintsLeft; ++i) {
     gResources.hintAngels[0].Draw(screen::kHintsLeftX + screen::kHintsLeftStep * i,
                                   screen::kHintsLeftY);
@@ -230,7 +230,7 @@ void vDrawGameScreenWithin(const GameVars& vars, const int32_t* board, const scr
   DrawNumber(vars.iShownScore, screen::kScoreX, screen::kNumberY, screen::kNumberFieldWidth);
   DrawNumber(vars.iBestScore, screen::kBestX, screen::kNumberY, screen::kNumberFieldWidth);
   DrawNumber(vars.iLevel, screen::kLevelX, screen::kNumberY, screen::kNumberFieldWidth);
-  DrawHintsLeft(vars);
+  vDrawHintsLeft(vars);
   for (int z = 0; z < kBoardLayers; ++z) {
     vDrawShadowsAndBases(board, z);
     vDrawFaces(vars, board, z);

@@ -52,4 +52,4 @@ void DrawTimeBar(const GameVars& vars);
 void DrawNumber(int32_t value, int x, int y, int width);
 
 // One image of the first hint mark per hint left, from (769, 34) in steps of 34 pixels.
-void DrawHintsLeft(const GameVars& vars);
+void vDrawHintsLeft(const GameVars& vars);

@@ -5,6 +5,7 @@
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "play/game_state.h"
+#include "play/pointer.h"
 #include "play/sound_controls.h"
 #include "play/typed_keys.h"
 #include "diag/debug_log.h"
@@ -17,6 +18,7 @@
 #include "raster/raster.h"
 #include "shell/shell.h"
 #include "shell/window_settings.h"
+#include "util/picture_memory.h"
 
 void* hMainWindow = nullptr;
 PlatformThread* hGameThread = nullptr;
@@ -26,32 +28,32 @@ namespace {
 constexpr char kProductName[] = "Tavimora";
 constexpr size_t kGameThreadStack = 5000000;
 
-// The game polls the buttons as levels about once a millisecond, so a click whose down and up
-// arrive together (a touchpad tap, a synthetic click) could fall between two looks. A button
-// therefore stays down for at least this long after it went down.
-constexpr uint32_t kMinPressMs = 40;
-
 // The longest the main loop waits for an event; the music is pumped (a track that ended is
 // followed by the next) at least this often. The game thread wakes it when it ends.
 constexpr int kIdleWaitMs = 100;
+// Without music there is nothing to pump: the loop then waits longer for an event.
+constexpr int kIdleWaitSilentMs = 1000;
 
+// The game polls the buttons as levels between its sleeps, so a click whose down and up arrive
+// together (a touchpad tap, a synthetic click) could fall between two looks. A button therefore
+// stays down until the game thread has considered the press (see AnnouncePress).
 struct ButtonLatch {
   std::atomic<uint8_t>& flag;
-  uint32_t downAt = 0;
+  uint32_t press = 0;
   bool releasePending = false;
 
   void Down() {
     flag = 1;
-    downAt = timeGetTime();
+    press = AnnouncePress();
     releasePending = false;
   }
   void Up() {
-    if (timeGetTime() - downAt >= kMinPressMs) flag = 0;
-    else releasePending = true;
+    releasePending = true;
+    Tick();
   }
   bool Pending() const { return releasePending; }
   void Tick() {
-    if (releasePending && timeGetTime() - downAt >= kMinPressMs) {
+    if (releasePending && bPressConsidered(press)) {
       flag = 0;
       releasePending = false;
     }
@@ -99,9 +101,9 @@ void vReleaseForExit() {
 }
 
 // The window procedure: buttons and Escape become the flags the game thread polls. The game
-// thread sleeps between its looks at them, so every event wakes it.
+// thread sleeps between its looks at them, so every event wakes it, once the state it announces
+// is there to be seen.
 void WndProc(const PlatformEvent& e) {
-  WakeSleeper();
   if (e.key != kKeyOther) vQueueCommandKey(e.key, e.repeat);
   switch (e.kind) {
     case kEventLeftDown: gLeftButton.Down(); break;
@@ -118,6 +120,7 @@ void WndProc(const PlatformEvent& e) {
     case kEventClose: vDestroyWindow();
     default: break;
   }
+  WakeSleeper();
 }
 
 // Runs until the quit event; returns its code. Waits for an event, a newly presented frame or
@@ -131,7 +134,8 @@ int iMessageLoop() {
   for (;;) {
     PlatformEvent e;
     const bool latched = gLeftButton.Pending() || gRightButton.Pending();
-    if (PlatformNextEvent(e, latched ? 1 : kIdleWaitMs)) {
+    const int idle = bMusicStarted ? kIdleWaitMs : kIdleWaitSilentMs;
+    if (PlatformNextEvent(e, latched ? 1 : idle)) {
       if (e.kind == kEventQuit) return e.code;
       WndProc(e);
     }
@@ -180,6 +184,7 @@ int WinMain() {
   PlatformSetWindowIcon(PlatformPath("content\\art\\icon48.bmp").c_str());
   hMainWindow = PlatformWindowHandle();
   if (!bInitVideo(hMainWindow, vShowWindowWithTitle)) return iFailedStart();
+  picture_memory::TrimLargePictures();  // every picture the game keeps is made
   vDebugLog("Video and Sound Inited\n");
   if (bApplyStoredSound()) bPlayTitleMusic();
   hGameThread = PlatformStartThread(thrMainGameLoop, nullptr, kGameThreadStack, "game");

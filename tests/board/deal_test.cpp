@@ -30,7 +30,9 @@ class Deal : public ::testing::Test {
 
 TEST_F(Deal, BrokenPatternsAreSkippedWithTheirOwnLogLine) {
   WriteLevel(0, FlatLayout());
-  WriteWholeFile("content/levels/level0.dat", ReadWholeFile("content/levels/level0.dat").replace(400, 1, "\x02"));
+  std::string level = ReadWholeFile("content/levels/level0.dat");
+  level[400] = '\x02';
+  WriteWholeFile("content/levels/level0.dat", level);
   WriteLevel(1, {{27, 3, 0}, {0, 0, 0}});
   WriteLevel(2, {{4, 4, 0}, {5, 5, 0}});
   WriteLevel(3, {{4, 4, 0}, {8, 4, 0}, {12, 4, 0}});

@@ -100,7 +100,7 @@ TEST_F(CatalogueTest, NameWithoutItsNulIsCutAt255Characters) {
 
 TEST_F(CatalogueTest, AtMostAThousandEntriesAreKept) {
   std::vector<IndexRecord> records;
-  for (uint32_t i = 0; i < 1005; ++i) records.push_back({i, "n" + std::to_string(i) + ".pcx", 1});
+  for (uint32_t i = 0; i < 1005; ++i) records.push_back({i, (std::string("n") += std::to_string(i)) += ".pcx", 1});
   WriteWholeFile("content/art/content.pak", std::string(2000, '\0'));
   WriteIndex(records);
   vLoadBitmaps();

@@ -45,7 +45,7 @@ export DISPLAY=:$(cat "$WORK/display")
 export HOME=$WORK/home XDG_DATA_HOME=$WORK/data
 mkdir -p "$HOME"
 unset SDL_VIDEODRIVER TAVIMORA_DATA_DIR
-(cd "$HOME" && SDL_AUDIODRIVER=dummy SDL_FRAMEBUFFER_ACCELERATION=0 exec "$ROOT/usr/bin/tavimora") >/dev/null 2>"$WORK/stderr" &
+(cd "$HOME" && SDL_AUDIODRIVER=dummy exec "$ROOT/usr/bin/tavimora") >/dev/null 2>"$WORK/stderr" &
 GAME_PID=$!
 "$PROBE" wait Tavimora 60 >/dev/null || fail "no window appeared"
 

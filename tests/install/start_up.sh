@@ -8,7 +8,7 @@ GAME_DIR=$1
 WORK=$(mktemp -d)
 GAME_PID=
 trap '[ -n "$GAME_PID" ] && kill $GAME_PID 2>/dev/null; rm -rf "$WORK"' EXIT
-export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy SDL_FRAMEBUFFER_ACCELERATION=0
+export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 unset DISPLAY WAYLAND_DISPLAY TAVIMORA_DATA_DIR
 FAILED=0
 fail() { echo "FAIL: $*"; FAILED=1; }

@@ -12,8 +12,14 @@ struct Entry {
   int32_t score;
 };
 
+// "P0", "P1", ... built by appending: GCC 12 warns wrongly on a string inserted in front.
+std::string Player(int i) {
+  std::string name = "P";
+  return name += std::to_string(i);
+}
+
 void FillTable(Entry (&table)[10]) {
-  for (int i = 0; i < 10; ++i) table[i] = {"P" + std::to_string(i), (10 - i) * 1000};
+  for (int i = 0; i < 10; ++i) table[i] = {Player(i), (10 - i) * 1000};
 }
 
 TEST(ScoreTable, EntersAtEveryRankAndShiftsTheRestDown) {
@@ -22,8 +28,8 @@ TEST(ScoreTable, EntersAtEveryRankAndShiftsTheRestDown) {
     FillTable(table);
     EXPECT_EQ(InsertScore(table, Entry{"New", (10 - rank) * 1000 + 500}), rank);
     EXPECT_EQ(table[rank].name, "New");
-    for (int i = 0; i < rank; ++i) EXPECT_EQ(table[i].name, "P" + std::to_string(i));
-    for (int i = rank + 1; i < 10; ++i) EXPECT_EQ(table[i].name, "P" + std::to_string(i - 1));
+    for (int i = 0; i < rank; ++i) EXPECT_EQ(table[i].name, Player(i));
+    for (int i = rank + 1; i < 10; ++i) EXPECT_EQ(table[i].name, Player(i - 1));
   }
 }
 

@@ -78,7 +78,7 @@ TEST_F(Scores, LongNamesKeepTheirTerminatorAndLongLinesSplit) {
 
 TEST_F(Scores, NoMoreThanTenEntriesAreStored) {
   std::string text;
-  for (int i = 0; i < 15; ++i) text += "P" + std::to_string(i) + "\n" + std::to_string(100 - i) + "\n";
+  for (int i = 0; i < 15; ++i) (text += "P") += std::to_string(i) + "\n" + std::to_string(100 - i) + "\n";
   WriteWholeFile("content/levels/scores.txt", text);
   vLoadHighScores();
   EXPECT_STREQ(aHighScores[9].name, "P9");

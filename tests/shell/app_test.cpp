@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game_harness.h"
+#include "pushed_input.h"
 #include "platform/audio.h"
 #include "play/game_state.h"
 #include "screens/screen_layout.h"
@@ -28,16 +29,8 @@ class Player {
  public:
   // A press and release in the same millisecond, at (x, y) of the frame.
   bool Click(int x, int y) {
-    for (Uint32 type : {SDL_MOUSEBUTTONDOWN, SDL_MOUSEBUTTONUP}) {
-      SDL_Event e{};
-      e.type = type;
-      e.button.button = SDL_BUTTON_LEFT;
-      e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-      e.button.clicks = 1;
-      e.button.x = x;
-      e.button.y = y;
-      SDL_PushEvent(&e);
-    }
+    PushMouseButton(SDL_MOUSEBUTTONDOWN, x, y);
+    PushMouseButton(SDL_MOUSEBUTTONUP, x, y);
     return Settle();
   }
   bool ClickZone(const char* name) {
@@ -64,15 +57,6 @@ class Player {
       std::this_thread::sleep_for(std::chrono::microseconds(100));
     }
     return true;
-  }
-
- private:
-  static void PushKey(SDL_Keycode key) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.keysym.sym = key;
-    SDL_PushEvent(&e);
   }
 };
 

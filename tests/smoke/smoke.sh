@@ -25,8 +25,6 @@ done
 
 cd "$WORK"
 unset SDL_VIDEODRIVER
-# The window surface is pushed to X directly, not through a renderer.
-export SDL_FRAMEBUFFER_ACCELERATION=0
 SDL_AUDIODRIVER=dummy XDG_DATA_HOME="$WORK/player-data" ./tavimora >"$WORK/stdout" 2>"$WORK/stderr" &
 GAME_PID=$!
 

@@ -15,8 +15,8 @@ int16_t ToPcm(float s) { return int16_t(std::lround(std::clamp(double(s), -1.0, 
 
 std::vector<uint8_t> WavFile(const std::vector<int16_t>& interleaved, int channels) {
   uint32_t dataBytes = uint32_t(interleaved.size() * 2);
-  std::vector<uint8_t> out;
-  out.insert(out.end(), {'R', 'I', 'F', 'F'});
+  std::vector<uint8_t> out = {'R', 'I', 'F', 'F'};
+  out.reserve(44 + dataBytes);
   AppendLe32(out, 36 + dataBytes);
   out.insert(out.end(), {'W', 'A', 'V', 'E', 'f', 'm', 't', ' '});
   AppendLe32(out, 16);

@@ -9,8 +9,7 @@ namespace contentgen {
 std::vector<uint8_t> EncodeBmp24(const Image& image) {
   uint32_t rowBytes = uint32_t(image.width * 3 + 3) & ~3u;
   uint32_t dataBytes = rowBytes * uint32_t(image.height);
-  std::vector<uint8_t> out;
-  out.insert(out.end(), {'B', 'M'});
+  std::vector<uint8_t> out = {'B', 'M'};
   AppendLe32(out, 54 + dataBytes);
   AppendLe32(out, 0);
   AppendLe32(out, 54);
