@@ -34,6 +34,7 @@ constexpr MenuButtons kMainButtons = {"NEWGAME", "HELP", "QUIT"};
 // The main menu's choices: its three buttons and the small one below the panel for the table.
 constexpr const char* kMainChoices[4] = {"NEWGAME", "HELP", "QUIT", "SCORES"};
 constexpr MenuButtons kDifficultyButtons = {"EASY", "MEDIUM", "HARD"};
+constexpr const char* kSureButtons[2] = {"YES", "NO"};
 
 bool bShuttingDown() { return gs.bShutdown != 0; }
 
@@ -71,6 +72,13 @@ void vDrawDifficulty() {
   gResources.title.Draw(0, 0);
   gResources.chooseDifficulty.Draw(screen::iCentredX(gResources.menuBar.width),
                                    screen::iCentredY(gResources.menuBar.height));
+}
+
+// The quit confirmation is only ever asked over the title.
+void vDrawAreYouSure() {
+  gResources.title.Draw(0, 0);
+  gResources.areYouSure.Draw(screen::iCentredX(gResources.areYouSure.width),
+                             screen::iCentredY(gResources.areYouSure.height));
 }
 
 // A menu screen's picture with the keyboard's highlight over button `lit` (none when -1) and
@@ -176,7 +184,6 @@ int32_t iTitleScreen() {
 }
 
 bool bAreYouSure() {
-  uint32_t guard = timeGetTime() + kClickGuardMs;
   int px = screen::iCentredX(gResources.areYouSure.width);
   int py = screen::iCentredY(gResources.areYouSure.height);
   vAddPanelZone("YES", screen::kYesButton, px, py);
@@ -184,24 +191,15 @@ bool bAreYouSure() {
   gResources.areYouSure.Draw(px, py);
   ShowFrame(kActiveSlot);
   vPlayCue(Cue::kButtonOver);
-  char name[kZoneNameSize];
-  while (!bShuttingDown()) {
-    PassWait wake;
-    wake.After(guard);
-    wake.Wait();
-    if (!bGuardPassed(guard) || !bPollZone(name)) continue;
-    if (bZoneIs(name, "YES") || bZoneIs(name, "NO")) {
-      bool yes = bZoneIs(name, "YES");
-      gMouseZones.Remove("YES");
-      gMouseZones.Remove("NO");
-      gs.bQuitGame = yes ? 1 : 0;
-      vPlayCue(yes ? Cue::kBadMove : Cue::kGoodMove);
-      if (!yes) gs.iEscapePressed = 0;
-      return yes;
-    }
-    guard = timeGetTime() + kClickGuardMs;
-  }
-  return true;
+  const int choice = iWaitForMenuButton(kSureButtons, vDrawAreYouSure, false);
+  if (choice < 0) return true;
+  const bool yes = choice == 0;
+  gMouseZones.Remove("YES");
+  gMouseZones.Remove("NO");
+  gs.bQuitGame = yes ? 1 : 0;
+  vPlayCue(yes ? Cue::kBadMove : Cue::kGoodMove);
+  if (!yes) gs.iEscapePressed = 0;
+  return yes;
 }
 
 int32_t iMainMenu() {

@@ -146,6 +146,7 @@ int iMessageLoop() {
     gLeftButton.Tick();
     gRightButton.Tick();
     if (bMusicStarted) vPumpMusic();
+    else vRestSilentAudio();
     PlatformShowLatestFrame(false);
     if (gs.bQuitGame && !quitPosted) quitPosted = PlatformPostQuit(0);
   }
