@@ -1,20 +1,20 @@
 #!/usr/bin/env bash
-# Builds everything and runs every check, headless, in five stages: the whole suite in the normal
+# Builds everything and runs every check, headless, in six stages: the whole suite in the normal
 # build first (so its failures show first), then under AddressSanitizer with
 # UndefinedBehaviorSanitizer, then under ThreadSanitizer, then the Release build (built, not
-# run), then a bounded run of every fuzzer.
+# run), then a bounded run of every fuzzer, then the web build in headless chromium.
 # Each build has its own folder under build/. The sanitizer builds build only what the tests need
 # and copy the game content from the normal build instead of generating it again (the generator
 # runs once under AddressSanitizer as a test). Exits non-zero when any stage fails, after
 # printing each stage's time and summary.
-# Usage: bash scripts/run-tests.sh [normal] [asan] [tsan] [release] [fuzz]   (default: all five)
+# Usage: bash scripts/run-tests.sh [normal] [asan] [tsan] [release] [fuzz] [web]   (default: all six)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 ROOT=$PWD
 bash scripts/deps.sh || exit 1
 
 STAGES=("$@")
-[ ${#STAGES[@]} -eq 0 ] && STAGES=(normal asan tsan release fuzz)
+[ ${#STAGES[@]} -eq 0 ] && STAGES=(normal asan tsan release fuzz web)
 
 SUPP=$ROOT/tests/sanitizers
 # A report fails the run at once, with the stack that led to it.
@@ -107,6 +107,42 @@ fuzz() {
   [ $rc -eq 0 ] || FAILED=1
 }
 
+# The web game: built (SDL's web build is made once and kept in build/web-deps), served with and
+# without the isolation headers, and driven in headless chromium (tests/web).
+web() {
+  echo "=== web: build the page, test it in headless chromium"
+  local start=$SECONDS
+  if ! TAVIMORA_WERROR=ON bash scripts/run-web.sh --build-only >build/web-stage.log 2>&1; then
+    tail -30 build/web-stage.log
+    REPORT+=("web: BUILD FAILED after $((SECONDS - start)) s (build/web-stage.log)")
+    FAILED=1
+    return
+  fi
+  # The desktop frameshot tool's picture of the staged playing screen, as R, G, B bytes.
+  if ! cmake --build build/release --parallel "$(nproc)" --target tavimora_frameshot >>build/web-stage.log 2>&1 ||
+     ! (cd build/release/game && ../tools/frameshot/tavimora_frameshot "$ROOT/build/web-desktop-frame.png") ||
+     ! convert build/web-desktop-frame.png -depth 8 rgb:build/web-desktop-frame.rgb; then
+    REPORT+=("web: the desktop frameshot failed (build/web-stage.log)")
+    FAILED=1
+    return
+  fi
+  local built=$((SECONDS - start))
+  start=$SECONDS
+  python3 scripts/serve-web.py build/web --port 8091 >/dev/null 2>&1 &
+  local isolated=$!
+  python3 scripts/serve-web.py build/web --port 8092 --bare >/dev/null 2>&1 &
+  local bare=$!
+  sleep 0.5
+  timeout 300 node --experimental-websocket tests/web/web_test.mjs \
+    http://127.0.0.1:8091/ http://127.0.0.1:8092/ build/web-desktop-frame.rgb 2>&1 | tee build/web-test.log
+  local rc=${PIPESTATUS[0]}
+  kill $isolated $bare 2>/dev/null
+  wait $isolated $bare 2>/dev/null
+  REPORT+=("web: build ${built} s, tests $((SECONDS - start)) s")
+  while IFS= read -r line; do REPORT+=("    $line"); done < <(grep -E '^(FAIL|web:)' build/web-test.log)
+  [ "$rc" -eq 0 ] || FAILED=1
+}
+
 summary() {
   echo
   echo "=== Summary ($((SECONDS - TOTAL_START)) s in all)"
@@ -125,7 +161,8 @@ for stage in "${STAGES[@]}"; do
     tsan) sanitized "thread" build/tsan thread || [ $? -eq 2 ] || summary ;;
     release) release ;;
     fuzz) fuzz ;;
-    *) echo "unknown stage '$stage' (normal, asan, tsan, release, fuzz)"; exit 2 ;;
+    web) web ;;
+    *) echo "unknown stage '$stage' (normal, asan, tsan, release, fuzz, web)"; exit 2 ;;
   esac
 done
 summary

@@ -26,14 +26,19 @@ struct PlatformMusic {
 namespace {
 constexpr int kMixChannels = 32;
 std::atomic<bool> gAudioOpen{false};
-std::mutex gOpenLock;  // music (main thread) and effects (game thread) both open the device
+// Music (main thread) and effects (game thread) both open the device. Made once and never
+// destroyed, since holders may still release sounds while the process ends.
+std::mutex& OpenLock() {
+  static std::mutex* lock = new std::mutex;
+  return *lock;
+}
 PlatformSample* gLoadedSamples = nullptr;
 PlatformMusic* gLoadedMusic = nullptr;
-char gFailure[256] = "";  // under gOpenLock
+char gFailure[256] = "";  // under OpenLock()
 std::atomic<int> gSampleVolume{MIX_MAX_VOLUME};
 std::atomic<int> gMusicVolume{MIX_MAX_VOLUME};
 // While the device rests it is closed, but the samples loaded stay listed, to be loaded again
-// when something is to sound. Both under gOpenLock.
+// when something is to sound. Both under OpenLock().
 bool gResting = false;
 Uint32 gLastSoundAt = 0;
 
@@ -44,8 +49,7 @@ int iFailOpenLocked(int code) {
 
 // Holders of sounds may release them from their own destructors at process end, in any order:
 // this state must still be usable then, so none of it may have a destructor that does anything.
-static_assert(std::is_trivially_destructible_v<std::atomic<bool>> &&
-              std::is_trivially_destructible_v<std::mutex>);
+static_assert(std::is_trivially_destructible_v<std::atomic<bool>>);
 
 template <typename T>
 void vUnlink(T*& head, T* item) {
@@ -103,12 +107,12 @@ int iOpenLocked() {
 }  // namespace
 
 int PlatformAudioOpen() {
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   return iOpenLocked();
 }
 
 void PlatformAudioRestIfSilent(uint32_t silentMs) {
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   if (!gAudioOpen.load(std::memory_order_relaxed)) return;
   const Uint32 now = SDL_GetTicks();
   if (Mix_Playing(-1) != 0 || Mix_PlayingMusic() != 0 || gLoadedMusic != nullptr) {
@@ -127,19 +131,19 @@ void PlatformAudioRestIfSilent(uint32_t silentMs) {
 }
 
 void PlatformSampleVolume(int volume) {
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   gSampleVolume.store(volume, std::memory_order_relaxed);
   if (PlatformAudioIsOpen()) Mix_Volume(-1, volume);
 }
 
 void PlatformMusicVolume(int volume) {
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   gMusicVolume.store(volume, std::memory_order_relaxed);
   if (PlatformAudioIsOpen()) Mix_VolumeMusic(volume);
 }
 
 void PlatformAudioClose() {
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   if (gResting) {
     gLoadedSamples = nullptr;  // their handles stay empty from now on
     gResting = false;
@@ -153,12 +157,12 @@ void PlatformAudioClose() {
 bool PlatformAudioIsOpen() { return gAudioOpen.load(std::memory_order_relaxed); }
 
 std::string PlatformAudioFailure() {
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   return gFailure;
 }
 
 PlatformSample* PlatformSampleLoad(const char* path) {
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   if (gResting) iOpenLocked();
   if (!PlatformAudioIsOpen()) return nullptr;
   Mix_Chunk* chunk = Mix_LoadWAV(path);
@@ -169,7 +173,7 @@ PlatformSample* PlatformSampleLoad(const char* path) {
 
 void PlatformSampleFree(PlatformSample* sample) {
   if (sample == nullptr) return;
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   if (sample->chunk != nullptr) {
     vHaltSample(sample);
     Mix_FreeChunk(sample->chunk);
@@ -180,7 +184,7 @@ void PlatformSampleFree(PlatformSample* sample) {
 
 int PlatformSamplePlay(PlatformSample* sample) {
   if (sample == nullptr) return -1;
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   if (gResting) iOpenLocked();
   if (sample->chunk == nullptr || !PlatformAudioIsOpen()) return -1;
   gLastSoundAt = SDL_GetTicks();
@@ -189,14 +193,14 @@ int PlatformSamplePlay(PlatformSample* sample) {
 
 int PlatformSampleStop(PlatformSample* sample) {
   if (sample == nullptr) return 0;
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   if (sample->chunk != nullptr && PlatformAudioIsOpen()) vHaltSample(sample);
   return 0;
 }
 
 int PlatformSampleInstances(PlatformSample* sample) {
   if (sample == nullptr) return 0;
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   if (sample->chunk == nullptr || !PlatformAudioIsOpen()) return 0;
   int count = 0;
   for (int ch = 0; ch < kMixChannels; ++ch) {
@@ -206,7 +210,7 @@ int PlatformSampleInstances(PlatformSample* sample) {
 }
 
 PlatformMusic* PlatformMusicLoad(const char* path) {
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   if (!PlatformAudioIsOpen()) return nullptr;
   // The format is told by the file's contents, not by its name.
   SDL_RWops* rw = SDL_RWFromFile(path, "rb");
@@ -219,7 +223,7 @@ PlatformMusic* PlatformMusicLoad(const char* path) {
 
 void PlatformMusicFree(PlatformMusic* music) {
   if (music == nullptr) return;
-  std::lock_guard<std::mutex> lock(gOpenLock);
+  std::lock_guard<std::mutex> lock(OpenLock());
   if (music->music != nullptr) {
     Mix_FreeMusic(music->music);  // halts it first if it is playing
     vUnlink(gLoadedMusic, music);

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "platform/files_internal.h"
 #include "platform/user_paths.h"
 
 std::string PlatformPath(const char* gamePath) {
@@ -37,17 +38,6 @@ bool WriteAll(int fd, const unsigned char* p, size_t size) {
   }
   return true;
 }
-
-// Makes the rename itself durable by syncing the folder that holds the file.
-void SyncFolderOf(const std::string& path) {
-  std::string dir = ".";
-  size_t slash = path.rfind('/');
-  if (slash != std::string::npos) dir = slash == 0 ? "/" : path.substr(0, slash);
-  int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
 }  // namespace
 
 bool PlatformWriteFileAtomic(const char* gamePath, const void* data, size_t size) {
@@ -61,6 +51,5 @@ bool PlatformWriteFileAtomic(const char* gamePath, const void* data, size_t size
     ::unlink(tmp.c_str());
     return false;
   }
-  SyncFolderOf(path);
-  return true;
+  return PlatformMakeRenameDurable(path);
 }

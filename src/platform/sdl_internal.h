@@ -11,3 +11,10 @@ SDL_Window* PlatformSdlWindow();
 // (converting to its pixel format), and lists the surface rectangles it drew; `all` draws the
 // whole surface, bars included. False when there was nothing to draw.
 bool PlatformDrawLatestFrame(SDL_Surface* target, bool all, std::vector<SDL_Rect>& drawn);
+
+// The surface the window's picture is drawn into, at the window's size in pixels (renewed after
+// a size change), and pushing the rectangles drawn there to the screen. On the desktop it is the
+// window's own surface; in a browser one of the canvas's size, since SDL's would ignore the
+// device's pixel ratio and copy all of it each time.
+SDL_Surface* PlatformWindowTarget(SDL_Window* window);
+void PlatformPushToWindow(SDL_Window* window, const std::vector<SDL_Rect>& drawn);

@@ -69,6 +69,9 @@ void PlatformDestroyWindow();
 // presented meanwhile ends the wait early (and then also gives false).
 bool PlatformNextEvent(PlatformEvent& event, int timeoutMs);
 
+// True when an event is waiting to be taken.
+bool PlatformHasPendingEvent();
+
 // Ends the main thread's wait for events early (any thread; nothing before the window exists).
 void PlatformWakeMainThread();
 

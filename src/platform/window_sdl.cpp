@@ -22,6 +22,8 @@ int gShownWidth = 0;
 int gShownHeight = 0;
 constexpr int kMinWindowWidth = 512;  // the picture stays usable down to half its size
 constexpr int kMinWindowHeight = 384;
+// In a web page the page decides the window's size (the canvas follows it), never the game.
+constexpr bool kPageSizedWindow = TAVIMORA_PAGE_SIZED_WINDOW != 0;
 
 bool IsFullScreen() {
   return (SDL_GetWindowFlags(gWindow) & SDL_WINDOW_FULLSCREEN) != 0;
@@ -49,6 +51,7 @@ void UsableDesktop(int& w, int& h) {
 }
 
 void ApplyWindowedSize() {
+  if (kPageSizedWindow) return;
   SDL_SetWindowSize(gWindow, gWindowedWidth, gWindowedHeight);
   SDL_SetWindowPosition(gWindow, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
 }
@@ -254,6 +257,8 @@ bool PlatformNextEvent(PlatformEvent& event, int timeoutMs) {
   return false;
 }
 
+bool PlatformHasPendingEvent() { return SDL_HasEvents(SDL_FIRSTEVENT, SDL_LASTEVENT) == SDL_TRUE; }
+
 bool PlatformPostQuit(int code) {
   if (gQuitEventType == 0) gQuitEventType = SDL_RegisterEvents(1);
   SDL_Event e{};
@@ -287,14 +292,14 @@ void PlatformSetTextInput(bool on) {
 
 void PlatformShowLatestFrame(bool force) {
   if (gWindow == nullptr) return;
-  SDL_Surface* surface = SDL_GetWindowSurface(gWindow);  // renewed by SDL after a size change
+  SDL_Surface* surface = PlatformWindowTarget(gWindow);
   if (surface == nullptr) return;
   const bool all = force || surface->w != gShownWidth || surface->h != gShownHeight;
   gShownWidth = surface->w;
   gShownHeight = surface->h;
   static std::vector<SDL_Rect> drawn;
   if (!PlatformDrawLatestFrame(surface, all, drawn)) return;
-  SDL_UpdateWindowSurfaceRects(gWindow, drawn.data(), static_cast<int>(drawn.size()));
+  PlatformPushToWindow(gWindow, drawn);
 }
 
 void PlatformPointerPosition(int& x, int& y) {

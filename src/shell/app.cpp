@@ -16,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/window.h"
 #include "raster/raster.h"
+#include "shell/main_loop.h"
 #include "shell/shell.h"
 #include "shell/window_settings.h"
 #include "util/picture_memory.h"
@@ -123,34 +124,9 @@ void WndProc(const PlatformEvent& e) {
   WakeSleeper();
 }
 
-// Runs until the quit event; returns its code. Waits for an event, a newly presented frame or
-// the idle time, 1 ms while a short click's release is held back: every pass pumps the music
-// and shows what was presented. The quit is posted again on every pass until the queue has
-// taken it.
-int iMessageLoop() {
-  bool quitPosted = false;
-  bool textInput = false;
-  PlatformSetTextInput(false);  // only while the game asks for a name
-  for (;;) {
-    PlatformEvent e;
-    const bool latched = gLeftButton.Pending() || gRightButton.Pending();
-    const int idle = bMusicStarted ? kIdleWaitMs : kIdleWaitSilentMs;
-    if (PlatformNextEvent(e, latched ? 1 : idle)) {
-      if (e.kind == kEventQuit) return e.code;
-      WndProc(e);
-    }
-    if (bTextInputWanted != textInput) {
-      textInput = bTextInputWanted;
-      PlatformSetTextInput(textInput);
-    }
-    gLeftButton.Tick();
-    gRightButton.Tick();
-    if (bMusicStarted) vPumpMusic();
-    else vRestSilentAudio();
-    PlatformShowLatestFrame(false);
-    if (gs.bQuitGame && !quitPosted) quitPosted = PlatformPostQuit(0);
-  }
-}
+// The main thread's loop: whether the quit is posted, whether text input is on.
+bool gQuitPosted = false;
+bool gTextInput = false;
 
 // Opens the window with the title picture in it as soon as that is loaded, while the other
 // images still load: the first frame is the one the title screen is about to show.
@@ -174,9 +150,52 @@ int iFailedStart() {
   PlatformDestroyWindow();
   return 1;
 }
+
+// Runs until the quit event; returns its code. Waits for an event, a newly presented frame or
+// the idle time, 1 ms while a short click's release is held back.
+int iMessageLoop() {
+  vBeginMessageLoop();
+  for (;;) {
+    int quitCode = 0;
+    const int idle = bMusicStarted ? kIdleWaitMs : kIdleWaitSilentMs;
+    if (bMessagePass(bReleaseHeldBack() ? 1 : idle, quitCode)) return quitCode;
+  }
+}
 }  // namespace
 
-int WinMain() {
+bool bReleaseHeldBack() { return gLeftButton.Pending() || gRightButton.Pending(); }
+
+void vBeginMessageLoop() {
+  gQuitPosted = false;
+  gTextInput = false;
+  PlatformSetTextInput(false);  // only while the game asks for a name
+}
+
+// Every pass pumps the music and shows what was presented. The quit is posted again on every
+// pass until the queue has taken it.
+bool bMessagePass(int timeoutMs, int& quitCode) {
+  PlatformEvent e;
+  if (PlatformNextEvent(e, timeoutMs)) {
+    if (e.kind == kEventQuit) {
+      quitCode = e.code;
+      return true;
+    }
+    WndProc(e);
+  }
+  if (bTextInputWanted != gTextInput) {
+    gTextInput = bTextInputWanted;
+    PlatformSetTextInput(gTextInput);
+  }
+  gLeftButton.Tick();
+  gRightButton.Tick();
+  if (bMusicStarted) vPumpMusic();
+  else vRestSilentAudio();
+  PlatformShowLatestFrame(false);
+  if (gs.bQuitGame && !gQuitPosted) gQuitPosted = PlatformPostQuit(0);
+  return false;
+}
+
+int iStartGame(int (*gameThread)(void*)) {
   if (!PlatformCreateWindow(kProductName, kFrameWidth, kFrameHeight, bWindowed)) {
     std::fprintf(stderr, "%s: cannot create the game window.\n", kProductName);
     PlatformDestroyWindow();
@@ -188,17 +207,23 @@ int WinMain() {
   picture_memory::TrimLargePictures();  // every picture the game keeps is made
   vDebugLog("Video and Sound Inited\n");
   if (bApplyStoredSound()) bPlayTitleMusic();
-  hGameThread = PlatformStartThread(thrMainGameLoop, nullptr, kGameThreadStack, "game");
+  hGameThread = PlatformStartThread(gameThread, nullptr, kGameThreadStack, "game");
   if (hGameThread == nullptr) {
     iFailedStart();
     PlatformErrorBox(kProductName, "Cannot start the game thread.");
     return 1;
   }
-  int quitCode = iMessageLoop();
+  return -1;
+}
+
+void vAskGameThreadToEnd() {
   gs.bQuitGame = 1;
   gs.bShutdown = 1;
   WakeSleeper();
   vStopMusic();
+}
+
+int iFinishGame(int quitCode) {
   PlatformWaitThread(hGameThread);
   hGameThread = nullptr;
   vStoreWindowSettings();
@@ -206,4 +231,12 @@ int WinMain() {
   int code = iFinalExitCode(quitCode);
   vReleaseForExit();
   return code;
+}
+
+int WinMain() {
+  int code = iStartGame(thrMainGameLoop);
+  if (code >= 0) return code;
+  int quitCode = iMessageLoop();
+  vAskGameThreadToEnd();
+  return iFinishGame(quitCode);
 }

@@ -168,6 +168,12 @@ void vUsePlayerFolder(const std::string& folder, const std::string& contentFolde
 
 const std::string& PlayerFolder() { return gPlayerFolder; }
 
+std::string UsualPlayerFolder() {
+  std::string folder, error;
+  PlatformUserDataFolder(kAppFolderName, folder, error);
+  return folder;
+}
+
 WindowChoice WindowChoiceOption() { return gWindowChoice; }
 
 int iPrepareFolders(int argc, char** argv, const char* installedRelative, const char* builtIn) {

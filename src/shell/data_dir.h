@@ -47,6 +47,9 @@ void vUsePlayerFolder(const std::string& folder, const std::string& contentFolde
 // The folder of the player's files (settings go here too), ending in '/'; empty until start-up
 // chose it, which means the working directory.
 const std::string& PlayerFolder();
+// The player's data folder start-up chooses when it can be had; empty when it cannot. For a
+// system that keeps the folder elsewhere and must load it before start-up reads it.
+std::string UsualPlayerFolder();
 
 // What the command line said about the window: nothing (the remembered choice holds),
 // --window or --fullscreen.

@@ -68,9 +68,9 @@ bool bWriteSoundEffects(const std::string& soundFolder) {
   return true;
 }
 
-bool bWriteMusic(const std::string& soundFolder) {
+bool bWriteMusic(const std::string& soundFolder, int kbps) {
   for (int i = 0; i < kMusicTracks; ++i) {
-    std::vector<uint8_t> mp3 = EncodeMp3(RenderTrack(i), 128);
+    std::vector<uint8_t> mp3 = EncodeMp3(RenderTrack(i), kbps);
     if (mp3.empty()) return bFail("the MP3 encoder failed on track " + std::to_string(i));
     if (!bSave(soundFolder + "/backmusic" + std::to_string(i) + ".mp3", mp3)) return false;
   }

@@ -14,8 +14,9 @@ bool bWriteArt(const std::string& artFolder);
 // content/sound: the six effects as WAV files.
 bool bWriteSoundEffects(const std::string& soundFolder);
 
-// content/sound: backmusic0.mp3 .. backmusic2.mp3.
-bool bWriteMusic(const std::string& soundFolder);
+// content/sound: backmusic0.mp3 .. backmusic2.mp3, at `kbps` (the game's own at kMusicKbps).
+constexpr int kMusicKbps = 128;
+bool bWriteMusic(const std::string& soundFolder, int kbps);
 
 // Reads and checks every layout source of a folder, in level order (see level_order.h).
 bool bLoadLayouts(const std::string& layoutFolder, std::vector<Layout>& layouts);

@@ -6,6 +6,7 @@
 //   tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR]
 //   tavimora_contentgen --icons ICON_DIR      (the desktop icons, 16.png ... 256.png)
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -26,7 +27,8 @@ int Usage() {
                "usage: tavimora_contentgen --out CONTENT_DIR --layouts LAYOUT_DIR [--write-order TABLE]\n"
                "       tavimora_contentgen --layouts LAYOUT_DIR --write-order TABLE\n"
                "       tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR]\n"
-               "       tavimora_contentgen --icons ICON_DIR\n");
+               "       tavimora_contentgen --icons ICON_DIR\n"
+               "       tavimora_contentgen --music SOUND_DIR --music-kbps KBPS   (the music alone)\n");
   return 2;
 }
 
@@ -40,16 +42,21 @@ bool bMakeFolder(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string out, layouts, preview, icons, order;
+  std::string out, layouts, preview, icons, order, music;
+  int musicKbps = kMusicKbps;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--out") == 0) out = argv[i + 1];
     else if (std::strcmp(argv[i], "--layouts") == 0) layouts = argv[i + 1];
     else if (std::strcmp(argv[i], "--preview") == 0) preview = argv[i + 1];
     else if (std::strcmp(argv[i], "--icons") == 0) icons = argv[i + 1];
     else if (std::strcmp(argv[i], "--write-order") == 0) order = argv[i + 1];
+    else if (std::strcmp(argv[i], "--music") == 0) music = argv[i + 1];
+    else if (std::strcmp(argv[i], "--music-kbps") == 0) musicKbps = std::atoi(argv[i + 1]);
     else return Usage();
   }
   if (argc % 2 == 0) return Usage();
+  // The web page's copy of the music is smaller: a browser downloads it before playing.
+  if (!music.empty()) return bMakeFolder(music) && bWriteMusic(music, musicKbps) ? 0 : 1;
   if (!icons.empty()) return bMakeFolder(icons) && bWriteDesktopIcons(icons) ? 0 : 1;
   if (!preview.empty()) {
     std::vector<Layout> shown;
@@ -63,6 +70,6 @@ int main(int argc, char** argv) {
   std::string art = out + "/art", sound = out + "/sound", levels = out + "/levels";
   bool ok = bMakeFolder(art) && bMakeFolder(sound) && bMakeFolder(levels) &&
             bWriteLevels(layouts, levels, kDealSeeds) && bWriteArt(art) && bWriteSoundEffects(sound) &&
-            bWriteMusic(sound);
+            bWriteMusic(sound, kMusicKbps);
   return ok ? 0 : 1;
 }

@@ -1,0 +1,68 @@
+// Figures of the web game in headless chromium: the time from navigation to the first title
+// frame (median of 5 loads), and the processor time of the browser's renderer and GPU processes
+// over a stretch at the untouched title and in a game left alone, as % of one core.
+// Usage: node --experimental-websocket bench/web.mjs URL [SECONDS]
+import { readFileSync, readdirSync } from 'node:fs';
+import { launch, sleep } from '../tests/web/browser.mjs';
+
+const [url, secondsArg] = process.argv.slice(2);
+const seconds = Number(secondsArg || 20);
+const HZ = 100;
+
+// The chromium processes below `root` by their --type, with their processor ticks so far.
+function processTicks(root) {
+  const byParent = new Map();
+  for (const name of readdirSync('/proc').filter((n) => /^\d+$/.test(n))) {
+    try {
+      const stat = readFileSync(`/proc/${name}/stat`, 'utf8');
+      const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
+      const cmd = readFileSync(`/proc/${name}/cmdline`, 'utf8');
+      const type = (/--type=([a-z-]+)/.exec(cmd) || [, 'browser'])[1];
+      const entry = { pid: Number(name), type, ticks: Number(fields[11]) + Number(fields[12]) };
+      const parent = Number(fields[1]);
+      if (!byParent.has(parent)) byParent.set(parent, []);
+      byParent.get(parent).push(entry);
+    } catch { /* gone meanwhile */ }
+  }
+  const found = [];
+  const walk = (pid) => (byParent.get(pid) || []).forEach((c) => { found.push(c); walk(c.pid); });
+  walk(root);
+  return found;
+}
+
+async function cpuOver(page, label) {
+  const sum = (list, type) => list.filter((p) => p.type === type).reduce((a, p) => a + p.ticks, 0);
+  const before = processTicks(page.pid);
+  await sleep(seconds * 1000);
+  const after = processTicks(page.pid);
+  const pct = (type) => (100 * (sum(after, type) - sum(before, type)) / HZ / seconds).toFixed(1);
+  console.log(`${label}: renderer ${pct('renderer')} %, GPU process ${pct('gpu-process')} %, ` +
+              `browser ${pct('browser')} % of one core over ${seconds} s`);
+}
+
+const page = await launch();
+try {
+  const times = [];
+  for (let i = 0; i < 5; ++i) {
+    await page.send('Page.navigate', { url });
+    await page.until('window.tavimoraFirstFrame !== undefined', 60000, 'the title frame');
+    times.push(await page.eval('window.tavimoraFirstFrame'));
+  }
+  times.sort((a, b) => a - b);
+  console.log(`first title frame after navigation: median ${times[2].toFixed(0)} ms ` +
+              `(${times.map((t) => t.toFixed(0)).join(', ')})`);
+  await sleep(2000);
+  await cpuOver(page, 'untouched title');
+  // Into a game: title, NEW GAME, the first difficulty, each a press at frame coordinates.
+  const toPage = `((x, y) => { const r = Module.canvas.getBoundingClientRect();
+    const s = Math.min(r.width / 1024, r.height / 768);
+    return [r.left + (r.width - 1024 * s) / 2 + x * s, r.top + (r.height - 768 * s) / 2 + y * s]; })`;
+  for (const [x, y] of [[512, 600], [512, 263], [512, 263]]) {
+    const [px, py] = await page.eval(`${toPage}(${x}, ${y})`);
+    await page.click(px, py);
+    await sleep(1500);
+  }
+  await cpuOver(page, 'playing, untouched');
+} finally {
+  await page.close();
+}

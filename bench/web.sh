@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Figures of the web game: the bytes a browser downloads (raw and gzip), the time from navigation
+# to the first title frame (median of 5, headless chromium, local server), and the processor time
+# of chromium's renderer and GPU processes at the untouched title and in an untouched game.
+# Builds the page first when it is missing (scripts/run-web.sh --build-only). The desktop's own
+# figures come from bench/window_cpu.sh. Not part of the test command.
+# Usage: bash bench/web.sh [SECONDS]   (default 20)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+SECS=${1:-20}
+PORT=8097
+[ -f build/web/tavimora.wasm ] || bash scripts/run-web.sh --build-only
+
+echo "=== bytes downloaded (each file raw, and gzip -6 as the server sends it)"
+raw=0 packed=0
+for f in build/web/index.html build/web/page.js build/web/page.css build/web/tavimora.js \
+         build/web/tavimora.worker.js build/web/tavimora.wasm build/web/tavimora.data; do
+  [ -f "$f" ] || continue
+  r=$(stat -c %s "$f")
+  g=$(gzip -6 -c "$f" | wc -c)
+  printf '  %-28s %10d raw %10d gzip\n' "$(basename "$f")" "$r" "$g"
+  raw=$((raw + r))
+  packed=$((packed + g))
+done
+printf '  %-28s %10d raw %10d gzip (%.2f MB / %.2f MB)\n' total $raw $packed \
+  "$(echo "$raw / 1048576" | bc -l)" "$(echo "$packed / 1048576" | bc -l)"
+
+python3 scripts/serve-web.py build/web --port $PORT >/dev/null 2>&1 &
+SERVER=$!
+trap 'kill $SERVER 2>/dev/null; wait $SERVER 2>/dev/null' EXIT
+sleep 0.5
+echo "=== in headless chromium"
+node --experimental-websocket bench/web.mjs "http://127.0.0.1:$PORT/" "$SECS"
