@@ -2,11 +2,11 @@
 # What the real game costs the machine while it shows a picture: the processor time of the game
 # process and of the X server (Xvfb) over 20 s per case, read from /proc, as a percentage of one
 # core (time on a processor from schedstat; the coarser tick counts in brackets). Cases: the
-# untouched title screen, a game running with nothing clicked, the same at 1920 x 1080 full
-# screen (scaled), the time from a click on a tile to its change on screen, and the time from the
-# start of the process to its first frame. Each case also gives the game's resident and
-# proportional set size at its end. The game picks its own presentation path; run with
-# SDL_FRAMEBUFFER_ACCELERATION=1 to measure the OpenGL one instead.
+# untouched title screen with the music on and off, a game running with nothing clicked, the
+# same at 1920 x 1080 full screen (scaled), the time from a click on a tile to its change on
+# screen, and the time from the start of the process to its first frame. Each case also gives
+# the game's resident and proportional set size at its end. The game picks its own presentation
+# path; run with SDL_FRAMEBUFFER_ACCELERATION=1 to measure the OpenGL one instead.
 # Where gnome-mahjongg or xmahjongg is installed, the same figures for it, in the same run.
 # Takes a few minutes; not part of the test command.
 # Usage: [BY_THREAD=1] bench/window_cpu.sh [BUILD_DIR] [SECONDS]      (BUILD_DIR: build/release)
@@ -98,6 +98,16 @@ echo "start of the process to the first frame shown: ${FIRST_MS} ms"
 sleep 1
 measure "tavimora: untouched title screen"
 stop_all
+
+# The same with the music turned off (M), as the settings keep it: no music to decode and mix.
+mkdir -p "$WORK/data/tavimora"
+printf 'music=off\n' >"$WORK/data/tavimora/settings.txt"
+start_x 1280x1024
+start_game --window
+sleep 1
+measure "tavimora: untouched title screen, music off"
+stop_all
+rm -rf "$WORK/data"
 
 start_x 1280x1024
 start_game --window

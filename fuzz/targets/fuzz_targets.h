@@ -13,5 +13,9 @@ int FuzzPatternFile(const uint8_t* data, size_t size);
 int FuzzScoreTable(const uint8_t* data, size_t size);
 // scr.dat through vLoadBestScore and vSaveBestScore.
 int FuzzBestScore(const uint8_t* data, size_t size);
+// settings.txt through CurrentSettings, which rewrites a broken file.
+int FuzzSettingsFile(const uint8_t* data, size_t size);
+// lastname.txt through LastEnteredName.
+int FuzzLastNameFile(const uint8_t* data, size_t size);
 // The content index and pack through vLoadBitmaps, which loads every image of the game.
 int FuzzContentArchive(const uint8_t* data, size_t size);

@@ -1,4 +1,5 @@
-// Writes the seed corpora of the pattern, scores, best_score and content fuzzers:
+// Writes the seed corpora of the pattern, scores, settings, last_name, best_score and content
+// fuzzers:
 //   fuzz_seeds <fuzz folder>
 // Small hand-made inputs that reach each reader's branches; the fuzzers take it from there. The
 // content seeds pack pictures of the PCX corpus, which must be there already.
@@ -88,6 +89,20 @@ void vScoreSeeds() {
   vWrite("scores", "eleven_entries", full + "Extra\n1\n");
 }
 
+void vSettingsSeeds() {
+  vWrite("settings", "all", "fullscreen=1\nwindow=800x600\nmusic=off\neffects=on\nvolume=3\n");
+  vWrite("settings", "junk", "music=loud\nvolume=99\n\x01\xff\nwindow=0x5\n");
+  vWrite("settings", "no_final_newline", "effects=off\nvolume=1");
+  vWrite("settings", "empty", "");
+}
+
+void vLastNameSeeds() {
+  vWrite("last_name", "name", "Ann\n");
+  vWrite("last_name", "long", std::string(600, 'N'));
+  vWrite("last_name", "crlf_and_nul", std::string("Bo\0b\r\nx\n", 9));
+  vWrite("last_name", "empty", "");
+}
+
 // Kind of scr.dat (0 present, 1 missing, 2 a folder), displayed score, best score held, file.
 std::string BestScore(uint8_t kind, int32_t shown, int32_t held, const std::string& file) {
   return std::string(1, static_cast<char>(kind)) + Le32(static_cast<uint32_t>(shown)) +
@@ -155,6 +170,8 @@ int main(int argc, char** argv) {
   gRoot = argv[1];
   vPatternSeeds();
   vScoreSeeds();
+  vSettingsSeeds();
+  vLastNameSeeds();
   vBestScoreSeeds();
   vContentSeeds();
   return 0;

@@ -25,6 +25,9 @@ constexpr uint32_t kRetryDelayMs = 5000;
 // A track that ends this soon after its start did not really play (a file cut short): it counts
 // as failed, so a broken file is not reloaded many times a second.
 constexpr uint32_t kShortestTrackMs = 500;
+// Without music, the device closes after this long without an effect (it opens again for the
+// next one), so that an untouched game costs nothing for sound.
+constexpr uint32_t kAudioRestMs = 5000;
 
 std::mutex gMusicLock;
 PlatformMusic* pMusicGraph = nullptr;  // the track now held
@@ -93,6 +96,11 @@ void vPumpMusic() {
     return;
   }
   vStartRandomTrackLocked();  // played to its end
+}
+
+void vRestSilentAudio() {
+  std::lock_guard<std::mutex> lock(gMusicLock);
+  if (pMusicGraph == nullptr && !bMusicStarted) PlatformAudioRestIfSilent(kAudioRestMs);
 }
 
 void vStopMusic() {

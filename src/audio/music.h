@@ -12,6 +12,8 @@ extern std::atomic<uint8_t> bMusicStarted;
 bool bPlayTitleMusic();
 // Starts a new random track when the current one has played to its end. Never blocks.
 void vPumpMusic();
+// While no music plays: lets the sound device rest after a few silent seconds (main thread).
+void vRestSilentAudio();
 // Stops the music and frees it; a second call does nothing.
 void vStopMusic();
 // Halts the track where it is / lets it go on from there.

@@ -124,6 +124,12 @@ void Sprite::Draw(int x, int y) const {
   }
 }
 
+void Sprite::DrawShade(int x, int y, int keep) const {
+  if (int64_t{y} + height - 1 < 0 || prepared_.depth == 0) return;
+  MoveTo(x, y + height - 1);
+  PutPreparedShade(prepared_, keep);
+}
+
 void Sprite::DrawWithinClip(int x, int y) const {
   if (transparent != 0) {
     Draw(x, y);

@@ -29,6 +29,9 @@ class Sprite {
   // Draw, with an opaque sprite too kept inside the active buffer's clip rectangle (Draw writes
   // every pixel of an opaque sprite wherever the clip rectangle is).
   void DrawWithinClip(int x, int y) const;
+  // Darkens the active buffer where the sprite is not black to keep/256 of its light: a
+  // translucent shadow of the sprite's shape.
+  void DrawShade(int x, int y, int keep) const;
   // Draws a recoloured copy, transparent, each component offset and clamped to 8..255.
   void DrawTinted(int x, int y, int dr, int dg, int db, uint8_t* scratch) const;
 

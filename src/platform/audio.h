@@ -5,6 +5,9 @@
 // silent (also after the device opens again) until they are freed, which is then safe in any
 // order, also from destructors at process end.
 
+#include <cstdint>
+#include <string>
+
 struct PlatformSample;
 
 // Opens the audio device and the mixer with enough channels for overlapping samples.
@@ -12,6 +15,17 @@ struct PlatformSample;
 int PlatformAudioOpen();
 void PlatformAudioClose();
 bool PlatformAudioIsOpen();
+// Lets the device rest (closed, costing nothing) once nothing has sounded for `silentMs` and no
+// music is loaded; the samples stay valid, and the next play or load opens the device again and
+// loads them anew. Call it now and then while no music is wanted.
+void PlatformAudioRestIfSilent(uint32_t silentMs);
+// Why the last PlatformAudioOpen failed, as the audio system put it (empty when it never failed).
+std::string PlatformAudioFailure();
+
+// Loudness of all samples and of the music, 0 (silent) to 128 (full); kept while the device is
+// closed and applied whenever it opens.
+void PlatformSampleVolume(int volume);
+void PlatformMusicVolume(int volume);
 
 // Loads a WAV file (a path for this system). Null when missing or undecodable.
 PlatformSample* PlatformSampleLoad(const char* path);

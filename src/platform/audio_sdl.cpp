@@ -2,7 +2,9 @@
 #include <SDL_mixer.h>
 
 #include <atomic>
+#include <cstdio>
 #include <mutex>
+#include <string>
 #include <type_traits>
 
 #include "platform/audio.h"
@@ -11,8 +13,9 @@
 // device frees them first: whatever still holds them afterwards holds an empty handle, and
 // freeing that later only deletes the handle, whichever order the holders go in.
 struct PlatformSample {
-  Mix_Chunk* chunk;  // null once the device closed
+  Mix_Chunk* chunk;  // null once the device closed, or while it rests
   PlatformSample* next;
+  std::string path;  // loaded again when the device wakes from a rest
 };
 
 struct PlatformMusic {
@@ -31,6 +34,18 @@ std::mutex& OpenLock() {
 }
 PlatformSample* gLoadedSamples = nullptr;
 PlatformMusic* gLoadedMusic = nullptr;
+char gFailure[256] = "";  // under OpenLock()
+std::atomic<int> gSampleVolume{MIX_MAX_VOLUME};
+std::atomic<int> gMusicVolume{MIX_MAX_VOLUME};
+// While the device rests it is closed, but the samples loaded stay listed, to be loaded again
+// when something is to sound. Both under OpenLock().
+bool gResting = false;
+Uint32 gLastSoundAt = 0;
+
+int iFailOpenLocked(int code) {
+  std::snprintf(gFailure, sizeof gFailure, "%s", SDL_GetError());
+  return code;
+}
 
 // Holders of sounds may release them from their own destructors at process end, in any order:
 // this state must still be usable then, so none of it may have a destructor that does anything.
@@ -66,24 +81,73 @@ void vReleaseLoadedLocked() {
   gLoadedSamples = nullptr;
   gLoadedMusic = nullptr;
 }
-}  // namespace
 
-int PlatformAudioOpen() {
-  std::lock_guard<std::mutex> lock(OpenLock());
+int iOpenLocked() {
   if (gAudioOpen.load(std::memory_order_relaxed)) return 0;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 1;
+  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return iFailOpenLocked(1);
   if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    iFailOpenLocked(2);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return 2;
   }
   Mix_Init(MIX_INIT_MP3);
   Mix_AllocateChannels(kMixChannels);
+  Mix_Volume(-1, gSampleVolume.load(std::memory_order_relaxed));
+  Mix_VolumeMusic(gMusicVolume.load(std::memory_order_relaxed));
   gAudioOpen.store(true, std::memory_order_relaxed);
+  gLastSoundAt = SDL_GetTicks();
+  if (gResting) {
+    for (PlatformSample* s = gLoadedSamples; s != nullptr; s = s->next) {
+      s->chunk = Mix_LoadWAV(s->path.c_str());
+    }
+    gResting = false;
+  }
   return 0;
+}
+}  // namespace
+
+int PlatformAudioOpen() {
+  std::lock_guard<std::mutex> lock(OpenLock());
+  return iOpenLocked();
+}
+
+void PlatformAudioRestIfSilent(uint32_t silentMs) {
+  std::lock_guard<std::mutex> lock(OpenLock());
+  if (!gAudioOpen.load(std::memory_order_relaxed)) return;
+  const Uint32 now = SDL_GetTicks();
+  if (Mix_Playing(-1) != 0 || Mix_PlayingMusic() != 0 || gLoadedMusic != nullptr) {
+    gLastSoundAt = now;
+    return;
+  }
+  if (now - gLastSoundAt < silentMs) return;
+  for (PlatformSample* s = gLoadedSamples; s != nullptr; s = s->next) {
+    Mix_FreeChunk(s->chunk);
+    s->chunk = nullptr;
+  }
+  Mix_CloseAudio();
+  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  gAudioOpen.store(false, std::memory_order_relaxed);
+  gResting = true;
+}
+
+void PlatformSampleVolume(int volume) {
+  std::lock_guard<std::mutex> lock(OpenLock());
+  gSampleVolume.store(volume, std::memory_order_relaxed);
+  if (PlatformAudioIsOpen()) Mix_Volume(-1, volume);
+}
+
+void PlatformMusicVolume(int volume) {
+  std::lock_guard<std::mutex> lock(OpenLock());
+  gMusicVolume.store(volume, std::memory_order_relaxed);
+  if (PlatformAudioIsOpen()) Mix_VolumeMusic(volume);
 }
 
 void PlatformAudioClose() {
   std::lock_guard<std::mutex> lock(OpenLock());
+  if (gResting) {
+    gLoadedSamples = nullptr;  // their handles stay empty from now on
+    gResting = false;
+  }
   if (!gAudioOpen.exchange(false, std::memory_order_relaxed)) return;
   vReleaseLoadedLocked();
   Mix_CloseAudio();
@@ -92,12 +156,18 @@ void PlatformAudioClose() {
 
 bool PlatformAudioIsOpen() { return gAudioOpen.load(std::memory_order_relaxed); }
 
+std::string PlatformAudioFailure() {
+  std::lock_guard<std::mutex> lock(OpenLock());
+  return gFailure;
+}
+
 PlatformSample* PlatformSampleLoad(const char* path) {
   std::lock_guard<std::mutex> lock(OpenLock());
+  if (gResting) iOpenLocked();
   if (!PlatformAudioIsOpen()) return nullptr;
   Mix_Chunk* chunk = Mix_LoadWAV(path);
   if (chunk == nullptr) return nullptr;
-  gLoadedSamples = new PlatformSample{chunk, gLoadedSamples};
+  gLoadedSamples = new PlatformSample{chunk, gLoadedSamples, path};
   return gLoadedSamples;
 }
 
@@ -107,24 +177,31 @@ void PlatformSampleFree(PlatformSample* sample) {
   if (sample->chunk != nullptr) {
     vHaltSample(sample);
     Mix_FreeChunk(sample->chunk);
-    vUnlink(gLoadedSamples, sample);
   }
+  vUnlink(gLoadedSamples, sample);  // still listed while the device rests
   delete sample;
 }
 
 int PlatformSamplePlay(PlatformSample* sample) {
-  if (sample == nullptr || sample->chunk == nullptr || !PlatformAudioIsOpen()) return -1;
+  if (sample == nullptr) return -1;
+  std::lock_guard<std::mutex> lock(OpenLock());
+  if (gResting) iOpenLocked();
+  if (sample->chunk == nullptr || !PlatformAudioIsOpen()) return -1;
+  gLastSoundAt = SDL_GetTicks();
   return Mix_PlayChannel(-1, sample->chunk, 0) < 0 ? -1 : 0;
 }
 
 int PlatformSampleStop(PlatformSample* sample) {
-  if (sample == nullptr || sample->chunk == nullptr || !PlatformAudioIsOpen()) return 0;
-  vHaltSample(sample);
+  if (sample == nullptr) return 0;
+  std::lock_guard<std::mutex> lock(OpenLock());
+  if (sample->chunk != nullptr && PlatformAudioIsOpen()) vHaltSample(sample);
   return 0;
 }
 
 int PlatformSampleInstances(PlatformSample* sample) {
-  if (sample == nullptr || sample->chunk == nullptr || !PlatformAudioIsOpen()) return 0;
+  if (sample == nullptr) return 0;
+  std::lock_guard<std::mutex> lock(OpenLock());
+  if (sample->chunk == nullptr || !PlatformAudioIsOpen()) return 0;
   int count = 0;
   for (int ch = 0; ch < kMixChannels; ++ch) {
     if (Mix_Playing(ch) && Mix_GetChunk(ch) == sample->chunk) ++count;

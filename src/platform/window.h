@@ -24,9 +24,29 @@ enum PlatformEventKind {
   kEventDragged,    // the pointer moved with a button held (a press may now be over a zone)
 };
 
+// The key of a key event: letters as their lower-case ASCII code, the space, minus and plus (the
+// keypad's too, and the key that gives plus with Shift) as theirs, the others below; kKeyOther
+// for a key without a code here.
+enum PlatformKey {
+  kKeyOther = 0,
+  kKeyEnter = '\r',
+  kKeyEscape = 27,
+  kKeySpace = ' ',
+  kKeyPlus = '+',
+  kKeyMinus = '-',
+  kKeyUp = 256,
+  kKeyDown,
+  kKeyLeft,
+  kKeyRight,
+  kKeyPause,
+  kKeyF1,
+};
+
 struct PlatformEvent {
   PlatformEventKind kind = kEventNone;
   int code = 0;       // the quit code, for kEventQuit
+  int key = kKeyOther;  // for kEventEscape, kEventKey, kEventEnter and kEventBackspace
+  bool repeat = false;  // the key is held and repeats
   char text[32] = {};  // for kEventText, ended by a zero byte
 };
 

@@ -20,8 +20,8 @@ int gWindowedHeight = kPlatformFrameHeight;
 // The surface size the frame was last shown at; another one means everything is drawn again.
 int gShownWidth = 0;
 int gShownHeight = 0;
-constexpr int kMinWindowWidth = 256;
-constexpr int kMinWindowHeight = 192;
+constexpr int kMinWindowWidth = 512;  // the picture stays usable down to half its size
+constexpr int kMinWindowHeight = 384;
 // In a web page the page decides the window's size (the canvas follows it), never the game.
 constexpr bool kPageSizedWindow = TAVIMORA_PAGE_SIZED_WINDOW != 0;
 
@@ -86,6 +86,28 @@ PlatformEventKind TypingKey(const SDL_Keysym& key) {
   return kEventKey;
 }
 
+int KeyCode(SDL_Keycode sym) {
+  if (sym >= SDLK_a && sym <= SDLK_z) return static_cast<int>(sym);
+  switch (sym) {
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return kKeyEnter;
+    case SDLK_ESCAPE: return kKeyEscape;
+    case SDLK_SPACE: return kKeySpace;
+    case SDLK_PLUS:
+    case SDLK_EQUALS:
+    case SDLK_KP_PLUS: return kKeyPlus;
+    case SDLK_MINUS:
+    case SDLK_KP_MINUS: return kKeyMinus;
+    case SDLK_UP: return kKeyUp;
+    case SDLK_DOWN: return kKeyDown;
+    case SDLK_LEFT: return kKeyLeft;
+    case SDLK_RIGHT: return kKeyRight;
+    case SDLK_PAUSE: return kKeyPause;
+    case SDLK_F1: return kKeyF1;
+    default: return kKeyOther;
+  }
+}
+
 bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
   switch (e.type) {
     case SDL_MOUSEMOTION:
@@ -109,6 +131,8 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
         return true;
       }
       out.kind = e.key.keysym.sym == SDLK_ESCAPE ? kEventEscape : TypingKey(e.key.keysym);
+      out.key = KeyCode(e.key.keysym.sym);
+      out.repeat = e.key.repeat != 0;
       return true;
     case SDL_TEXTINPUT:
       out.kind = kEventText;

@@ -9,12 +9,16 @@
 #include "play/deal.h"
 #include "play/game_state.h"
 #include "play/level_end.h"
+#include "play/focus.h"
 #include "play/menus.h"
+#include "play/pause.h"
 #include "play/playing_screen.h"
 #include "play/pointer.h"
 #include "play/score_screens.h"
 #include "play/selection.h"
 #include "play/time_bar.h"
+#include "play/typed_keys.h"
+#include "platform/window.h"
 #include "rules/selection.h"
 #include "screens/mouse_zones.h"
 #include "screens/screen_layout.h"
@@ -33,6 +37,7 @@ void vDrawAndShow() {
 // Acts on a zone the pointer hit. False when the in-game help ran, which skips the rest of the
 // pass and the renewal of the click guard.
 bool bActOnZone(const char* name) {
+  vHideFocus();
   if (bZoneIs(name, "GAME_LOOP")) {
     DropSelection(gs);
   } else if (bZoneIs(name, "HINT")) {
@@ -42,6 +47,31 @@ bool bActOnZone(const char* name) {
     return false;
   } else {
     vSelectTile(std::atoi(name));
+  }
+  return true;
+}
+
+// Acts on a key: the keyboard's way to do what the mouse does, and the pause. False when another
+// screen (help, pause) was shown in between.
+bool bActOnKey(int key) {
+  switch (key) {
+    case kKeyLeft: vMoveFocus(FocusMove::kLeft); break;
+    case kKeyRight: vMoveFocus(FocusMove::kRight); break;
+    case kKeyUp: vMoveFocus(FocusMove::kUp); break;
+    case kKeyDown: vMoveFocus(FocusMove::kDown); break;
+    case kKeyEnter:
+    case kKeySpace: vPressFocusedTile(); break;
+    case 'h':
+      if (gs.iHintsLeft > 0) vGiveHint();
+      break;
+    case kKeyF1:
+      iGameHelp();
+      return false;
+    case 'p':
+    case kKeyPause:
+      vPauseGame();
+      return false;
+    default: break;
   }
   return true;
 }
@@ -95,10 +125,13 @@ int32_t iGameLoop() {
   vAddPlayingZones();
   gFrameStack.Select(gResources.iFrameVB);
   vStartNewGame();
+  vHideFocus();
+  vClearTypedKeys();
   if (gs.bNoPlayableLevel) vSetFatalError(kNoLevelText);
   vDebugLog("iGameLoop() ------------>> ENTERING GAME LOOP\n");
   char name[kZoneNameSize];
   PlayingScreenFrames frames;  // a frame is drawn and presented only when the picture changes
+  bool pressTaken = false;  // the press that closed the help or the pause is not the board's
   for (;;) {
     if (gs.iEscapePressed == 1 || gs.bQuitGame || gs.bShutdown) return 1;
     PassWait wake;
@@ -106,13 +139,15 @@ int32_t iGameLoop() {
     vAddTimedSteps(wake);
     wake.After(guard);
     wake.Wait();
-    if (bTimeAfter(timeGetTime(), guard) && bPollZone(name)) {
-      if (!bActOnZone(name)) {
-        frames.Invalidate();  // the help screen was shown in between
-        continue;
-      }
-      guard = timeGetTime() + kGameClickGuardMs;
+    pressTaken = pressTaken && (gs.bLeftButtonDown != 0 || gs.bRightButtonDown != 0);
+    const bool pressed = !pressTaken && bTimeAfter(timeGetTime(), guard) && bPollZone(name);
+    if ((pressed && !bActOnZone(name)) || !bActOnKey(iTakeCommandKey())) {
+      frames.Invalidate();  // the help or the pause was shown in between
+      pressTaken = true;
+      continue;
     }
+    if (pressed) guard = timeGetTime() + kGameClickGuardMs;
+    vKeepFocusOnFreeTile();
     if (bTimeRunsOut()) {
       vDrawAndShow();
       vGameOverScreen();

@@ -1,6 +1,7 @@
 #pragma once
 // The screens around the game: title, quit confirmation, main menu, difficulty choice, help,
-// the level-clear continue prompt and the game-over message. Each runs its own loop on the game
+// the level-clear continue prompt and the game-over message. On the menus Up and Down light a
+// button and Enter chooses it; elsewhere Enter or Space act as a press. Each runs its own loop on the game
 // thread (1 ms sleep per pass), returns when a zone is pressed, a time limit passes, Escape is
 // pressed (where the screen looks at it) or the main thread shuts down.
 #include <cstdint>
@@ -11,9 +12,10 @@ int32_t iTitleScreen();
 bool bAreYouSure();
 // 0 "NEWGAME", 1 "HELP", 2 "QUIT" (also when shutdown began), 3 "SCORES" (the table).
 int32_t iMainMenu();
-// Sets gs.iDifficulty from "EASY", "MEDIUM" or "HARD".
-void vChooseDifficulty();
-// The help screen; always 0.
+// Sets gs.iDifficulty from "EASY", "MEDIUM" or "HARD" and returns true; false when Escape went
+// back to the main menu (or shutdown began).
+bool bChooseDifficulty();
+// The help screen, closed by any press, Enter, Space or Escape; always 0.
 int32_t iGameHelp();
 // Waits for a click after a level clear while the displayed score counts up.
 void vClickToContinue();

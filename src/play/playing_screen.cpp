@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "play/game_state.h"
 #include "play/pointer.h"
+#include "play/sound_controls.h"
 #include "rules/indicators.h"
 #include "rules/time_bar.h"
 #include "screens/render.h"
@@ -40,16 +41,20 @@ bool PlayingScreenFrames::Draw() {
   uint32_t now = timeGetTime();
   StepIndicators(gs, Board, now);
   TakePicture(gs, Board, pictures_->now);
-  bool changed = !valid_ || !(pictures_->now == pictures_->last);
+  const std::string note = SoundNote(now);
+  const bool noteChanged = note != note_;
+  bool changed = !valid_ || noteChanged || !(pictures_->now == pictures_->last);
   if (changed) {
     std::vector<screen::Rect> areas;
-    if (valid_) areas = IndicatorAreas(pictures_->last, pictures_->now);
+    if (valid_ && !noteChanged) areas = IndicatorAreas(pictures_->last, pictures_->now);
     partial_ = !areas.empty();
     if (partial_) {
       DrawGameScreenIn(gs, Board, areas);
       drawn_ = BoundingRect(areas);
     } else {
       DrawGameScreen(gs, Board);
+      DrawSoundNote(note);  // off the indicators' areas, so kept by the partial draws
+      note_ = note;
     }
     std::swap(pictures_->last, pictures_->now);
     valid_ = true;
@@ -77,4 +82,5 @@ void vDrawTimeBar() {
 
 void vAddTimedSteps(PassWait& wake) {
   if (auto deadline = NextTimedStep(gs, Board, wake.Start())) wake.After(*deadline);
+  if (!SoundNote(wake.Start()).empty()) wake.After(dwSoundNoteUntil());
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <string>
 
 #include "screens/screen_layout.h"
 
@@ -30,6 +31,7 @@ class PlayingScreenFrames {
   std::unique_ptr<Pictures> pictures_;
   bool valid_ = false;
   bool partial_ = false;  // the last Draw drew only inside `drawn_`
+  std::string note_;      // the sound note the last whole frame showed
   screen::Rect drawn_{};
 };
 
@@ -37,5 +39,5 @@ class PlayingScreenFrames {
 void vDrawTimeBar();
 
 // Makes the pass wait no later than the next timed step of the playing screen under way (a tick,
-// a blink, a hint frame, a score step).
+// a blink, a hint frame, a score step, the end of a sound note).
 void vAddTimedSteps(PassWait& wake);

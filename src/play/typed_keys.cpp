@@ -1,7 +1,10 @@
 #include "play/typed_keys.h"
 
+#include <deque>
 #include <mutex>
 
+#include "platform/window.h"
+#include "play/sound_controls.h"
 #include "rules/score_table.h"
 
 std::atomic<bool> bTextInputWanted{false};
@@ -10,7 +13,11 @@ namespace {
 std::mutex gLock;
 std::string gTyped;
 bool gAnyKey = false;
+std::deque<int> gCommands;
 constexpr size_t kMaxQueued = 256;  // a flood of keys the game does not read is dropped
+constexpr size_t kMaxCommands = 16;
+
+bool bIsArrow(int key) { return key >= kKeyUp && key <= kKeyRight; }
 }  // namespace
 
 void vQueueTypedText(const char* utf8) {
@@ -32,6 +39,21 @@ void vQueueOtherKey() {
   gAnyKey = true;
 }
 
+void vQueueCommandKey(int key, bool repeat) {
+  if (key == kKeyOther || bTextInputWanted || (repeat && !bIsArrow(key))) return;
+  if (bSoundControlKey(key)) return;
+  std::lock_guard<std::mutex> hold(gLock);
+  if (gCommands.size() < kMaxCommands) gCommands.push_back(key);
+}
+
+int iTakeCommandKey() {
+  std::lock_guard<std::mutex> hold(gLock);
+  if (gCommands.empty()) return kKeyOther;
+  const int key = gCommands.front();
+  gCommands.pop_front();
+  return key;
+}
+
 std::string TakeTypedKeys() {
   std::lock_guard<std::mutex> hold(gLock);
   std::string typed;
@@ -50,4 +72,5 @@ void vClearTypedKeys() {
   std::lock_guard<std::mutex> hold(gLock);
   gTyped.clear();
   gAnyKey = false;
+  gCommands.clear();
 }

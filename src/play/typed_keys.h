@@ -14,10 +14,17 @@ void vQueueTypedText(const char* utf8);
 void vQueueTypedKey(char key);
 void vQueueOtherKey();
 
+// Main thread: a key the screens may act on (a PlatformKey). A sound control acts at once
+// instead; nothing is queued while text is typed, and a held key repeats only for the arrows.
+void vQueueCommandKey(int key, bool repeat);
+// Game thread: the oldest command key not yet taken, or kKeyOther when there is none.
+int iTakeCommandKey();
+
 // Game thread: everything typed since the last call, in order; clears the queue.
 std::string TakeTypedKeys();
 // Game thread: true when any key went down since the last call (or since vClearTypedKeys).
 bool bTakeAnyKey();
+// Forgets typed text, keys and command keys.
 void vClearTypedKeys();
 
 // Set by the game thread while it wants typed text; the main loop starts or stops text input.

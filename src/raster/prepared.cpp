@@ -191,6 +191,49 @@ void vDrawRows(const PreparedBlock& b, const BlockSpan& span, const DrawPlace& p
   }
 }
 
+// Darkens n buffer pixels to keep/256 of their light.
+template <int Bpp>
+void vShadePixels(uint8_t* p, size_t n, uint32_t keep) {
+  if constexpr (Bpp == 2) {
+    for (size_t i = 0; i < n; ++i, p += 2) {
+      const uint32_t v = uint32_t(p[0]) | uint32_t(p[1]) << 8;
+      const uint32_t r = ((v >> 11) * keep) >> 8, g = (((v >> 5) & 63) * keep) >> 8;
+      const uint32_t b = ((v & 31) * keep) >> 8;
+      const uint32_t out = r << 11 | g << 5 | b;
+      p[0] = uint8_t(out);
+      p[1] = uint8_t(out >> 8);
+    }
+  } else if constexpr (Bpp == 4) {
+    // Two fields per multiplication: red and blue apart, green alone.
+    for (size_t i = 0; i < n; ++i, p += 4) {
+      uint32_t v;
+      std::memcpy(&v, p, 4);
+      v = (((v & 0xFF00FFu) * keep >> 8) & 0xFF00FFu) | (((v & 0xFF00u) * keep >> 8) & 0xFF00u);
+      std::memcpy(p, &v, 4);
+    }
+  } else {
+    for (size_t i = 0; i < n * Bpp; ++i) p[i] = uint8_t((p[i] * keep) >> 8);
+  }
+}
+
+// The buffer pixels under the block's opaque runs, in `span`, darkened.
+template <int Bpp>
+void vShadeRows(const PreparedBlock& b, const BlockSpan& span, const DrawPlace& place,
+                uint32_t keep) {
+  const PreparedRun* runs = b.runs.data();
+  ptrdiff_t row = place.rowStart;
+  for (int r = span.firstRow; r <= span.lastRow; ++r, row -= place.stride) {
+    const PreparedRun* end = runs + b.rowFirstRun[r + 1];
+    for (const PreparedRun* run = runs + b.rowFirstRun[r]; run != end; ++run) {
+      int start = std::max<int>(run->x, span.firstCol);
+      int last = std::min(run->x + run->length - 1, span.lastCol);
+      if (start <= last) {
+        vShadePixels<Bpp>(place.At(row + ptrdiff_t(start) * Bpp), size_t(last - start + 1), keep);
+      }
+    }
+  }
+}
+
 template <bool Opaque>
 int iDraw(const PreparedBlock& block, const RasterRect& area) {
   const RasterState& st = Raster();
@@ -247,4 +290,22 @@ int PutPreparedTransparent(const PreparedBlock& block) {
   if (!t.pixels) return 0;
   if (!bUsable(block)) return -1;
   return iDraw<false>(block, RasterClipInsideBuffer(t));
+}
+
+int PutPreparedShade(const PreparedBlock& block, int keep) {
+  const RasterState& st = Raster();
+  const RasterTarget& t = st.target;
+  if (!t.pixels) return 0;
+  if (!bUsable(block)) return -1;
+  BlockSpan span = RasterClipBlock(st.posX, st.posY, block.width, block.height,
+                                   RasterClipInsideBuffer(t));
+  if (span.Empty()) return 0;
+  DrawPlace place{t.pixels, t.stride,
+                  ptrdiff_t(st.posY - span.firstRow) * t.stride +
+                      ptrdiff_t(st.posX) * t.bytesPerPixel};
+  const uint32_t k = uint32_t(std::clamp(keep, 0, 256));
+  if (t.depth == 32) vShadeRows<4>(block, span, place, k);
+  if (t.depth == 24) vShadeRows<3>(block, span, place, k);
+  if (t.depth == 16) vShadeRows<2>(block, span, place, k);
+  return 0;
 }

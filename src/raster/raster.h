@@ -169,3 +169,8 @@ int PutPreparedClipped(const PreparedBlock& block);
 // PutBlockTransparent of a prepared block at the graphics position. Draws nothing and returns -1
 // when the active buffer's depth is not the block's.
 int PutPreparedTransparent(const PreparedBlock& block);
+
+// A shadow of the block's shape: the buffer's pixels where the block is opaque keep keep/256 of
+// their light (0..256), inside the clip rectangle; the block's own colours do not matter. Draws
+// nothing and returns -1 when the active buffer's depth is not the block's.
+int PutPreparedShade(const PreparedBlock& block, int keep);

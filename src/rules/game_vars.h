@@ -47,6 +47,11 @@ struct GameVars {
   int32_t iHintFrame = 0;
   int32_t iHintFrameDir = 0;
   uint32_t dwNextHintFrame = 0;
+
+  // The keyboard's focus ring: its tile, and whether it is shown (once an arrow key was used,
+  // until the next mouse press).
+  int32_t iFocusCell = -1;
+  uint8_t bFocusShown = 0;
 };
 
 // Milliseconds between two ticks of the time bar at a difficulty: 500, 350 or 200.

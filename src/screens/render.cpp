@@ -6,6 +6,7 @@
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
 #include "screens/screen_layout.h"
+#include "screens/text.h"
 
 namespace {
 constexpr int kCommaGlyph = 10;
@@ -45,7 +46,8 @@ void vDrawShadowsAndBases(const int32_t* board, int z) {
     for (int y = 0; y < kBoardRows; ++y) {
       if (board[iGetCellIndex(x, y, z)] <= 0) continue;
       int left = screen::iTileLeft(x, z), top = screen::iTileTop(y, z);
-      gResources.shadow.Draw(left + screen::kShadowDx, top + screen::kShadowDy);
+      gResources.shadow.DrawShade(left + screen::kShadowDx, top + screen::kShadowDy,
+                                  screen::kShadowKeep);
       gResources.border.Draw(left, top);
     }
   }
@@ -65,6 +67,33 @@ void vDrawFace(const GameVars& vars, int cell, int value, int left, int top) {
   if (cell == vars.iBlockedCell) {
     face.DrawTinted(left, top, 150, -50, -50, pTintScratch);
     gResources.tileBlock[vars.bBlockedBlink].Draw(left + screen::kTileMarkDx, top);
+  }
+}
+
+// The part of `r` inside `clip` (w or h 0 or less when none).
+screen::Rect Within(const screen::Rect& r, const screen::Rect& clip) {
+  const int x0 = std::max(r.x, clip.x), y0 = std::max(r.y, clip.y);
+  const int x1 = std::min(r.x + r.w, clip.x + clip.w), y1 = std::min(r.y + r.h, clip.y + clip.h);
+  return {x0, y0, x1 - x0, y1 - y0};
+}
+
+// A bright frame around the face of the focused tile, over everything else on the board; only
+// inside `clip`, since brightening is not a drawing the clip rectangle limits.
+void vDrawFocusRing(const GameVars& vars, const int32_t* board, const screen::Rect& clip) {
+  if (!vars.bFocusShown || !HoldsTile(board, vars.iFocusCell)) return;
+  int x, y, z;
+  vGetCellXYZ(vars.iFocusCell, x, y, z);
+  const int left = screen::iTileLeft(x, z) + screen::kTileMarkDx, top = screen::iTileTop(y, z);
+  const int w = screen::kTileZoneWidth - screen::kTileMarkDx, h = screen::kTileZoneHeight - 8;
+  const int t = screen::kFocusRing;
+  const int brighten[3] = {140, 120, -60};
+  for (const screen::Rect& r : {screen::Rect{left, top, w, t}, screen::Rect{left, top + h - t, w, t},
+                                screen::Rect{left, top + t, t, h - 2 * t},
+                                screen::Rect{left + w - t, top + t, t, h - 2 * t}}) {
+    const screen::Rect part = Within(r, clip);
+    if (part.w > 0 && part.h > 0) {
+      FadeFrame(part.x, part.y, part.w, part.h, brighten[0], brighten[1], brighten[2]);
+    }
   }
 }
 
@@ -124,6 +153,7 @@ bool bSameBoard(const GameScreenPicture& a, const GameScreenPicture& b) {
   return std::equal(a.selected, a.selected + 2, b.selected) &&
          std::equal(a.hinted, a.hinted + 2, b.hinted) && a.hintFrame == b.hintFrame &&
          a.blockedCell == b.blockedCell && a.blockedBlink == b.blockedBlink &&
+         a.focusCell == b.focusCell &&
          std::equal(a.board, a.board + kBoardCells, b.board);
 }
 }  // namespace
@@ -189,10 +219,12 @@ void TakePicture(const GameVars& vars, const int32_t* board, GameScreenPicture& 
   picture.hintFrame = vars.bHintShown ? (vars.iHintFrame & 3) : 0;
   picture.blockedCell = vars.iBlockedCell;
   picture.blockedBlink = vars.iBlockedCell >= 0 ? vars.bBlockedBlink : 0;
+  picture.focusCell = vars.bFocusShown ? vars.iFocusCell : -1;
   std::copy(board, board + kBoardCells, picture.board);
 }
 
-void DrawGameScreen(const GameVars& vars, const int32_t* board) {
+namespace {
+void vDrawGameScreenWithin(const GameVars& vars, const int32_t* board, const screen::Rect& clip) {
   gResources.gameScreen.DrawWithinClip(0, 0);  // so that DrawGameScreenIn can redraw a part
   DrawTimeBar(vars);
   DrawNumber(vars.iShownScore, screen::kScoreX, screen::kNumberY, screen::kNumberFieldWidth);
@@ -203,14 +235,27 @@ void DrawGameScreen(const GameVars& vars, const int32_t* board) {
     vDrawShadowsAndBases(board, z);
     vDrawFaces(vars, board, z);
   }
+  vDrawFocusRing(vars, board, clip);
   gResources.helpButton.Draw(screen::kHelpButtonX, screen::kHelpButtonY);
+}
+}  // namespace
+
+void DrawGameScreen(const GameVars& vars, const int32_t* board) {
+  vDrawGameScreenWithin(vars, board, {0, 0, screen::kScreenWidth, screen::kScreenHeight});
+}
+
+void DrawSoundNote(const std::string& note) {
+  if (note.empty()) return;
+  const screen::Rect& r = screen::kSoundNote;
+  FadeFrame(r.x, r.y, r.w, r.h, -90, -90, -90);
+  vDrawTextCentred(note, r.x + r.w / 2, r.y + (r.h - screen::kGlyphHeight) / 2);
 }
 
 void DrawGameScreenIn(const GameVars& vars, const int32_t* board,
                       const std::vector<screen::Rect>& areas) {
   for (const screen::Rect& area : areas) {
     gFrameStack.ClipTo(area.x, area.y, area.w, area.h);
-    DrawGameScreen(vars, board);
+    vDrawGameScreenWithin(vars, board, area);
   }
   gFrameStack.Unclip();
 }

@@ -4,6 +4,7 @@
 // left, every tile with shadow and base (layer by layer), the marks on selected, hinted and
 // blocked tiles, and the help button.
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "rules/game_vars.h"
@@ -23,6 +24,7 @@ struct GameScreenPicture {
   int32_t hintFrame = 0;
   int32_t blockedCell = -1;
   uint8_t blockedBlink = 0;
+  int32_t focusCell = -1;  // -1 while the ring is hidden
   int32_t board[kBoardCells] = {};
   bool operator==(const GameScreenPicture&) const = default;
 };
@@ -39,6 +41,9 @@ void DrawGameScreenIn(const GameVars& vars, const int32_t* board,
 
 // What DrawGameScreen would show for this state.
 void TakePicture(const GameVars& vars, const int32_t* board, GameScreenPicture& picture);
+
+// The note on a change of the sound over its strip (nothing for an empty note).
+void DrawSoundNote(const std::string& note);
 
 // The time bar and, while it blinks on, the time warning.
 void DrawTimeBar(const GameVars& vars);

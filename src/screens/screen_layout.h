@@ -89,6 +89,18 @@ constexpr int kTileZoneWidth = 72, kTileZoneHeight = 88;
 // Marks drawn over a tile, relative to its top-left corner.
 constexpr int kTileMarkDx = 9;
 constexpr int kShadowDx = -4, kShadowDy = 13;
+// Under a tile's shadow the board keeps this much of its light, in 256ths.
+constexpr int kShadowKeep = 150;
+
+// The paused game's lines of text, centred on the message plaque.
+constexpr int kPausedTextY = 330, kPausedLineStep = 50;
+
+// The note on a change of the sound, on a darkened strip at the bottom right, left of the help
+// button, where no tile is drawn.
+constexpr Rect kSoundNote{720, 728, 250, 36};
+
+// The keyboard's focus ring around a tile's face: its thickness.
+constexpr int kFocusRing = 3;
 
 // The centred position of a picture of that size (each half truncated).
 constexpr int iCentredX(int width) { return (kScreenWidth - width) / 2; }

@@ -6,6 +6,7 @@
 #include "audio/sound_effects.h"
 #include "play/game_state.h"
 #include "play/pointer.h"
+#include "play/sound_controls.h"
 #include "play/typed_keys.h"
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
@@ -17,7 +18,6 @@
 #include "raster/raster.h"
 #include "shell/main_loop.h"
 #include "shell/shell.h"
-#include "shell/sound_setup.h"
 #include "shell/window_settings.h"
 #include "util/picture_memory.h"
 
@@ -32,6 +32,8 @@ constexpr size_t kGameThreadStack = 5000000;
 // The longest the main loop waits for an event; the music is pumped (a track that ended is
 // followed by the next) at least this often. The game thread wakes it when it ends.
 constexpr int kIdleWaitMs = 100;
+// Without music there is nothing to pump: the loop then waits longer for an event.
+constexpr int kIdleWaitSilentMs = 1000;
 
 // The game polls the buttons as levels between its sleeps, so a click whose down and up arrive
 // together (a touchpad tap, a synthetic click) could fall between two looks. A button therefore
@@ -64,7 +66,6 @@ ButtonLatch gRightButton{gs.bRightButtonDown};
 // Tells the user why the game stopped, if something failed after start-up. Runs on the main
 // thread after the graphics are shut down, so the desktop is back before any message shows.
 int iFinalExitCode(int quitCode) {
-  if (bTellSoundFailure()) return iFailureExitCode != 0 ? iFailureExitCode.load() : 1;
   std::string fatal = FatalErrorText();
   if (!fatal.empty()) {
     PlatformErrorBox(kProductName, fatal.c_str());
@@ -104,6 +105,7 @@ void vReleaseForExit() {
 // thread sleeps between its looks at them, so every event wakes it, once the state it announces
 // is there to be seen.
 void WndProc(const PlatformEvent& e) {
+  if (e.key != kKeyOther) vQueueCommandKey(e.key, e.repeat);
   switch (e.kind) {
     case kEventLeftDown: gLeftButton.Down(); break;
     case kEventLeftUp: gLeftButton.Up(); break;
@@ -155,7 +157,8 @@ int iMessageLoop() {
   vBeginMessageLoop();
   for (;;) {
     int quitCode = 0;
-    if (bMessagePass(bReleaseHeldBack() ? 1 : kIdleWaitMs, quitCode)) return quitCode;
+    const int idle = bMusicStarted ? kIdleWaitMs : kIdleWaitSilentMs;
+    if (bMessagePass(bReleaseHeldBack() ? 1 : idle, quitCode)) return quitCode;
   }
 }
 }  // namespace
@@ -186,6 +189,7 @@ bool bMessagePass(int timeoutMs, int& quitCode) {
   gLeftButton.Tick();
   gRightButton.Tick();
   if (bMusicStarted) vPumpMusic();
+  else vRestSilentAudio();
   PlatformShowLatestFrame(false);
   if (gs.bQuitGame && !gQuitPosted) gQuitPosted = PlatformPostQuit(0);
   return false;
@@ -202,7 +206,7 @@ int iStartGame(int (*gameThread)(void*)) {
   if (!bInitVideo(hMainWindow, vShowWindowWithTitle)) return iFailedStart();
   picture_memory::TrimLargePictures();  // every picture the game keeps is made
   vDebugLog("Video and Sound Inited\n");
-  bPlayTitleMusic();
+  if (bApplyStoredSound()) bPlayTitleMusic();
   hGameThread = PlatformStartThread(gameThread, nullptr, kGameThreadStack, "game");
   if (hGameThread == nullptr) {
     iFailedStart();

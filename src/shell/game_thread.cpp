@@ -20,12 +20,17 @@ void vRunFlowOnce() {
     return;
   }
   if (title == -1) return;  // quitting was confirmed: bQuitGame is set
-  switch (iMainMenu()) {
-    case 0:
-      vDebugLog("thrMainGameLoop() New game, choose difficulty\n");
-      vChooseDifficulty();
-      iGameLoop();
-      break;
+  int32_t choice = iMainMenu();
+  // Escape in the difficulty choice goes back to the main menu.
+  while (choice == 0) {
+    vDebugLog("thrMainGameLoop() New game, choose difficulty\n");
+    if (bChooseDifficulty() || gs.bShutdown) {
+      iGameLoop();  // returns at once on shutdown
+      return;
+    }
+    choice = iMainMenu();
+  }
+  switch (choice) {
     case 1:
       vDebugLog("thrMainGameLoop() Go to game help\n");
       iGameHelp();
@@ -45,13 +50,7 @@ int thrMainGameLoop(void* /*unused*/) {
   vDebugLog("----------------------------------------\nGAME BEGIN\n");
   vDebugLog("----------------------------------------\n");
   vDebugLog("Color Depth = %d\n", iColorDepth);
-  if (!bInitSound(hMainWindow)) {
-    // The user has been told; the main thread ends the process with a failure code.
-    iFailureExitCode = 1;
-    gs.bQuitGame = 1;
-    PlatformWakeMainThread();
-    return 0;
-  }
+  bInitSound(hMainWindow);  // without a sound device the game plays silently
   while (!gs.bQuitGame && !gs.bShutdown) vRunFlowOnce();
   vStopAllEffects();
   vDebugLog("----------------------------------------\nGAME OVER\n");

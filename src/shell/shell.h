@@ -9,7 +9,7 @@
 extern void* hMainWindow;
 extern PlatformThread* hGameThread;
 
-// The process's exit code when something failed after start-up (sound set-up, no level to deal).
+// The process's exit code when something failed after start-up (no level to deal).
 extern std::atomic<int> iFailureExitCode;
 
 // The game thread: sound set-up, then title, menu, difficulty, game and help until the player

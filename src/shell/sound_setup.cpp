@@ -1,13 +1,13 @@
 #include "shell/sound_setup.h"
 
-#include <atomic>
+#include <cstdio>
+#include <string>
 
 #include "audio/sound_effects.h"
-#include "platform/window.h"
+#include "diag/debug_log.h"
+#include "platform/audio.h"
 
 namespace {
-std::atomic<bool> gSoundFailed{false};
-
 struct EffectFile {
   SoundEffect* effect;
   const char* file;
@@ -23,19 +23,14 @@ const EffectFile kEffectFiles[] = {
 }  // namespace
 
 bool bInitSound(void* window) {
-  (void)window;  // the error box is always owned by the game window
+  (void)window;
   if (gSoundEffects.Init() != kSfxOk) {
-    gSoundFailed = true;
+    const std::string why = PlatformAudioFailure();
+    std::fprintf(stderr, "Tavimora: no sound device could be opened (%s); playing without sound.\n",
+                 why.c_str());
+    vDebugLog("bInitSound() No sound device (%s), playing without sound\n", why.c_str());
     return false;
   }
   for (const EffectFile& e : kEffectFiles) gSoundEffects.Load(e.file, *e.effect);
-  return true;
-}
-
-bool bTellSoundFailure() {
-  if (!gSoundFailed.exchange(false)) return false;
-  PlatformErrorBox("Sound System Error",
-                   "Cannot setup the sound system.  You must have a DirectX compatible sound "
-                   "card installed to play this game.");
   return true;
 }

@@ -1,8 +1,5 @@
 #pragma once
-// The game's sound set-up: the effect player and its six effects. False when there is no sound
-// system; the game thread only records that, and the main thread tells the user once the
-// display is restored (bTellSoundFailure), since only the main thread may touch the window.
+// The game's sound set-up: the effect player and its six effects. False when no sound device
+// could be opened: the game then plays on without sound, after saying why on the standard error
+// stream and in the trace.
 bool bInitSound(void* window);
-
-// On the main thread: shows the message of a failed sound set-up, if there was one (true then).
-bool bTellSoundFailure();

@@ -1,23 +1,6 @@
 #pragma once
-// The player's window settings, kept between runs in a small text file beside the saved scores:
-//   fullscreen=0
-//   window=1024x768
-// A missing or unreadable file, or a line that makes no sense, gives the default for that line;
-// the file is written again whenever the window changes.
-#include <string>
-
-struct WindowSettings {
-  bool fullScreen = false;
-  int width = 0;   // 0 x 0: the first size the platform picks
-  int height = 0;
-};
-
-WindowSettings ParseWindowSettings(const std::string& text);
-std::string FormatWindowSettings(const WindowSettings& settings);
-
-// The settings file by its game path, read and written through the player's folder.
-WindowSettings LoadWindowSettings();
-void SaveWindowSettings(const WindowSettings& settings);
+// The window's part of the player's settings (save/settings.h): full screen or not, and the
+// window's size, written again whenever the window changes.
 
 // Shows the window as the settings and the command line say, before it is first shown.
 void vApplyWindowSettings(bool windowedBuild);

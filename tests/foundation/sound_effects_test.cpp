@@ -46,3 +46,19 @@ TEST(SoundEffects, PlaysOverlappingInstancesAndStopsThemAll) {
   gSoundEffects.Shutdown();
   EXPECT_EQ(gSoundEffects.Play(goodmove), kSfxNoPerformance);
 }
+
+// Without music the device rests once nothing sounds; the next effect wakes it and sounds.
+TEST(SoundEffects, ARestingDeviceWakesForTheNextEffect) {
+  ScopedTempCwd cwd;
+  WriteWholeFile("content/sound/goodmove.wav", MakeToneWav(2000));
+  ASSERT_EQ(gSoundEffects.Init(), kSfxOk);
+  ASSERT_EQ(gSoundEffects.Load("content\\sound\\goodmove.wav", goodmove), kSfxOk);
+  PlatformAudioRestIfSilent(60000);
+  EXPECT_TRUE(PlatformAudioIsOpen()) << "it sounded too recently";
+  PlatformAudioRestIfSilent(0);
+  EXPECT_FALSE(PlatformAudioIsOpen());
+  EXPECT_EQ(gSoundEffects.Play(goodmove), kSfxOk);
+  EXPECT_TRUE(PlatformAudioIsOpen());
+  EXPECT_EQ(PlatformSampleInstances(goodmove.segment), 1);
+  gSoundEffects.Shutdown();
+}

@@ -45,7 +45,9 @@ INSTANTIATE_TEST_SUITE_P(
     Targets, FuzzReplayTest,
     ::testing::Values(Target{"pcx", FuzzPcxFile, 8}, Target{"pattern", FuzzPatternFile, 8},
                       Target{"scores", FuzzScoreTable, 6}, Target{"best_score", FuzzBestScore, 6},
-                      Target{"content", FuzzContentArchive, 5}),
+                      Target{"content", FuzzContentArchive, 5},
+                      Target{"settings", FuzzSettingsFile, 4},
+                      Target{"last_name", FuzzLastNameFile, 4}),
     [](const ::testing::TestParamInfo<Target>& param) { return std::string(param.param.name); });
 }  // namespace
 }  // namespace fuzzreplay

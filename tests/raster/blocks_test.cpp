@@ -154,3 +154,27 @@ TEST_F(RasterTest, PreparedBlocksDrawOnlyOnTheirOwnDepth) {
   EXPECT_EQ(PrepareBlock(block.data(), 0, 2, 32).depth, 0);
   EXPECT_EQ(PrepareBlock(nullptr, 2, 2, 32).depth, 0);
 }
+
+// A shade keeps keep/256 of each colour field under the block's opaque pixels, inside the clip
+// rectangle, and touches nothing else.
+TEST_F(RasterTest, AShadeDarkensOnlyUnderTheBlocksShapeWithinTheClip) {
+  const int bw = 9, bh = 7;
+  for (int depth : kBlockDepths) {
+    Activate(depth, kW, kH);
+    const uint32_t light = MakeColor(248, 252, 248);
+    SetColor(light);
+    for (int y = 0; y < kH; ++y)
+      for (int x = 0; x < kW; ++x) PutPixel(x, y);
+    const uint32_t dark = depth == 16 ? MakeColor(120, 124, 120) : MakeColor(124, 126, 124);
+    std::vector<uint8_t> block = ShapedBlock(depth, bw, bh);
+    std::vector<uint32_t> drawn = Expected(Snapshot(kW, kH), depth, block, bw, bh, 1, 10, 5, 30,
+                                           4, 22, true);
+    SetClipRect(5, 30, 4, 22);
+    MoveTo(1, 10);
+    EXPECT_EQ(PutPreparedShade(PrepareBlock(block.data(), bw, bh, depth), 128), 0);
+    std::vector<uint32_t> shaded = Snapshot(kW, kH);
+    for (size_t i = 0; i < shaded.size(); ++i) {
+      ASSERT_EQ(shaded[i], drawn[i] != light ? dark : light) << depth << " at " << i;
+    }
+  }
+}

@@ -9,6 +9,7 @@
 #include "rules/hint.h"
 #include "rules/indicators.h"
 #include "rules/level.h"
+#include "rules/pause.h"
 #include "rules/selection.h"
 #include "rules/time_bar.h"
 #include "test_layouts.h"
@@ -38,6 +39,21 @@ TEST(TimeBar, OneTickPerIntervalOfTheDifficultyFromTheFirstPass) {
     EXPECT_EQ(vars.dwNextTick, late + interval);
     EXPECT_EQ(vars.iDifficulty, difficulty) << "a new game keeps the difficulty";
   }
+}
+
+TEST(TimeBar, APauseTakesNoTickAndEverythingGoesOnWhereItWas) {
+  GameVars vars;
+  StartNewGame(vars, kStart);
+  TimeRunsOut(vars, kStart + 1);  // 178, the next tick due after kStart + 501
+  vars.dwHintUntil = kStart + 300;
+  const uint32_t pause = 60000;  // from kStart + 400
+  ResumeAfterPause(vars, pause);
+  EXPECT_FALSE(TimeRunsOut(vars, kStart + 400 + pause));
+  EXPECT_FALSE(TimeRunsOut(vars, kStart + 501 + pause));
+  EXPECT_EQ(vars.iTimeTicks, 178);
+  TimeRunsOut(vars, kStart + 502 + pause);
+  EXPECT_EQ(vars.iTimeTicks, 177);
+  EXPECT_EQ(vars.dwHintUntil, kStart + 300 + pause) << "the hint is shown as long as before";
 }
 
 TEST(TimeBar, TheLastTickRunsTheTimeOut) {

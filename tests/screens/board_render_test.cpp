@@ -30,7 +30,7 @@ TEST_F(BoardRenderTest, TilesAndShadowsLandOnTheirLayerPositions) {
   EXPECT_EQ(At(89, 102), kFace[1]);
   EXPECT_EQ(At(88, 102), kBackground);
   EXPECT_EQ(At(89, 101), kBackground);
-  EXPECT_EQ(At(85, 115), kShadow);  // 4 left of and 13 below the tile
+  EXPECT_EQ(At(85, 115), Shaded(kBackground));  // 4 left of and 13 below the tile
   EXPECT_EQ(At(84, 115), kBackground);
   EXPECT_EQ(At(85, 114), kBackground);
   EXPECT_EQ(At(420, 332), kBackground);
@@ -41,7 +41,7 @@ TEST_F(BoardRenderTest, TilesAndShadowsLandOnTheirLayerPositions) {
   EXPECT_EQ(At(80, 112), kFace[1]);
   EXPECT_EQ(At(79, 112), kBackground);
   EXPECT_EQ(At(80, 111), kBackground);
-  EXPECT_EQ(At(76, 125), kShadow);
+  EXPECT_EQ(At(76, 125), Shaded(kBackground));
   EXPECT_EQ(At(75, 125), kBackground);
   EXPECT_EQ(At(76, 124), kBackground);
 }
@@ -59,7 +59,7 @@ TEST_F(BoardRenderTest, OverlapsFollowLayerColumnAndRowOrder) {
   vDrawGameScreen();
 
   EXPECT_EQ(At(100, 150), kFace[4]);
-  EXPECT_EQ(At(86, 150), kShadow);   // layer 1's shadow over layer 0's face
+  EXPECT_EQ(At(86, 150), Shaded(kFace[1]));  // layer 1's shadow darkens layer 0's face
   EXPECT_EQ(At(100, 185), kBorder);  // layer 1's base over layer 0's face
 
   EXPECT_EQ(At(466, 350), kFace[1]);  // column 10 over column 12, its right neighbour

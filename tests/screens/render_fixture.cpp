@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "screens/screen_layout.h"
+
 using namespace render_colours;
 
 void RenderTest::PaintRect(int x, int y, int w, int h, uint32_t colour) {
@@ -21,6 +23,14 @@ void RenderTest::MakeSolid(Sprite& sprite, int w, int h, uint32_t colour, bool b
 uint32_t RenderTest::Tinted(uint32_t colour, int dr, int dg, int db) {
   auto shift = [](uint32_t c, int by) { return uint32_t(std::clamp(int(c & 0xFF) + by, 8, 255)); };
   return shift(colour >> 16, dr) << 16 | shift(colour >> 8, dg) << 8 | shift(colour, db);
+}
+
+uint32_t RenderTest::Shaded(uint32_t colour) {
+  uint32_t out = 0;
+  for (int shift : {0, 8, 16}) {
+    out |= (((colour >> shift) & 0xFF) * screen::kShadowKeep >> 8) << shift;
+  }
+  return out;
 }
 
 void RenderTest::SetUp() {

@@ -42,6 +42,8 @@ class RenderTest : public ::testing::Test {
   static uint32_t At(int x, int y) { return GetPixel(x, y) & 0xFFFFFF; }
   // A colour after Sprite::DrawTinted with those offsets.
   static uint32_t Tinted(uint32_t colour, int dr, int dg, int db);
+  // A colour under a tile's shadow.
+  static uint32_t Shaded(uint32_t colour);
   static void Place(int x, int y, int z, int face) { Board[iGetCellIndex(x, y, z)] = face; }
   static void PaintRect(int x, int y, int w, int h, uint32_t colour);
   // A w x h sprite of one colour (w or h 0: an empty sprite that draws nothing).

@@ -55,13 +55,13 @@ TEST(PanelZones, MenuDifficultyAndQuitButtonsLieOnTheirArt) {
                 {{"NEWGAME", 330, 229, 364, 68},
                  {"HELP", 330, 350, 364, 68},
                  {"QUIT", 330, 471, 364, 68}});
-  ExpectZonesOf(h, [] { vChooseDifficulty(); }, difficulty);
+  ExpectZonesOf(h, [] { bChooseDifficulty(); }, difficulty);
   ExpectZonesOf(h, [] { bAreYouSure(); }, {{"YES", 330, 352, 363, 68}, {"NO", 330, 470, 363, 68}});
 
   // The menu bar's size places the difficulty panel, whatever the size of its own picture.
   Sprite& picture = gResources.chooseDifficulty;
   picture.Resize(300, 200);
-  ExpectZonesOf(h, [] { vChooseDifficulty(); }, difficulty);
+  ExpectZonesOf(h, [] { bChooseDifficulty(); }, difficulty);
   picture.Load("choosediff");
 }
 }  // namespace

@@ -1,6 +1,7 @@
-// One game on the virtual clock through the per-game loop: leaving it, the in-game help, held and
-// right presses, the hint button, the last tick, and Escape during the two level ends. The rules'
-// own numbers (tick pace, bonus, count-up) are checked on the rules alone in rules_tests.
+// One game on the virtual clock through the per-game loop: leaving it, the in-game help, the
+// pause, held and right presses, the hint button, the last tick, and Escape during the two level
+// ends. The rules' own numbers (tick pace, bonus, count-up) are checked on the rules alone in
+// rules_tests.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,6 +14,7 @@
 #include "platform/display.h"
 #include "platform/virtual_clock.h"
 #include "play/game_loop.h"
+#include "play/typed_keys.h"
 
 namespace {
 // Eight tiles far enough apart that every one of them is free.
@@ -140,6 +142,76 @@ TEST_F(PlayTest, TheTimeBarStandsStillDuringTheHelp) {
   EXPECT_EQ(afterHelp[10], ticksAtHelp - 1);
   for (size_t ms = 0; ms < 490; ++ms) EXPECT_GE(afterHelp[ms], ticksAtHelp - 1) << ms;
   EXPECT_EQ(afterHelp[600], ticksAtHelp - 2);
+}
+
+// Any press closes the in-game help, also one over a tile of the hidden board, and the board does
+// not take that press; the next one selects as usual.
+TEST_F(PlayTest, APressOverAHiddenTileClosesTheHelpAndSelectsNothing) {
+  WritePattern(0, kSpread);
+  int phase = 0;
+  uint32_t at = 0;
+  int32_t selectedAfterClose = -1;
+  ASSERT_TRUE(Play([&](uint32_t now) {
+    if (phase == 0 && h.ZoneReady("GAME_LOOP", now, 600)) {
+      h.PressZone("HELP");
+      phase = 1;
+      at = now;
+    } else if (phase == 1 && now - at >= 1000) {
+      h.PressTile(gs.aiSolution[0], 300);
+      phase = 2;
+      at = now;
+    } else if (phase == 2 && now - at >= 700) {
+      selectedAfterClose = gs.iSelectedCount;
+      h.PressTile(gs.aiSolution[0]);
+      phase = 3;
+      at = now;
+    } else if (phase == 3 && now - at >= 300) {
+      EXPECT_EQ(gs.iSelectedCount, 1);
+      h.PressEscape();
+      phase = 4;
+    }
+    return true;
+  }));
+  EXPECT_EQ(phase, 4);
+  EXPECT_EQ(selectedAfterClose, 0);
+}
+
+// P pauses: no tick while paused, and the bar goes on where it was; a press ends the pause and
+// selects nothing.
+TEST_F(PlayTest, APauseTakesNoTickAndAPressEndsItWithoutSelecting) {
+  WritePattern(0, kSpread);
+  int phase = 0, movesInPause = 0;
+  int32_t ticksAtPause = -1;
+  uint32_t at = 0;
+  std::vector<int32_t> afterPause;
+  ASSERT_TRUE(Play([&](uint32_t now) {
+    if (phase == 0 && h.ZoneReady("GAME_LOOP", now, 600)) {
+      vQueueCommandKey('p', false);
+      phase = 1;
+      at = now;
+    } else if (phase == 1 && now - at == 20) {
+      ticksAtPause = gs.iTimeTicks;
+    } else if (phase == 1 && now - at > 20) {
+      movesInPause += gs.iTimeTicks != ticksAtPause;
+      if (now - at >= 5000) {
+        h.PressTile(gs.aiSolution[0]);
+        phase = 2;
+      at = now;
+      }
+    } else if (phase == 2) {
+      afterPause.push_back(gs.iTimeTicks);
+      if (now - at >= 100) {
+        h.PressEscape();
+        phase = 3;
+      }
+    }
+    return true;
+  }));
+  ASSERT_EQ(phase, 3);
+  EXPECT_EQ(movesInPause, 0);
+  EXPECT_EQ(gs.iSelectedCount, 0);
+  ASSERT_GE(afterPause.size(), 50u);
+  EXPECT_EQ(afterPause[50], ticksAtPause) << "no tick was overdue";
 }
 
 TEST_F(PlayTest, HoldingTheButtonOnATileActsEvery125Ms) {

@@ -34,7 +34,7 @@ const ShutdownCase kCases[] = {
      [](GameHarness&) { EXPECT_EQ(gResult, 0); }},
     {"MainMenu", vAddTitleZone, [] { gResult = iMainMenu(); },
      [](GameHarness&) { EXPECT_EQ(gResult, 2); }},
-    {"Difficulty", [] { gs.iDifficulty = 1; }, [] { vChooseDifficulty(); },
+    {"Difficulty", [] { gs.iDifficulty = 1; }, [] { bChooseDifficulty(); },
      [](GameHarness&) { EXPECT_EQ(gs.iDifficulty, 1); }},
     {"Help", vAddTitleZone, [] { gResult = iGameHelp(); },
      [](GameHarness& h) { EXPECT_EQ(h.CountInTrace("iGameHelp()\n"), 1); }},

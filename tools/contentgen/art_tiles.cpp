@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "layout_constants.h"
 #include "theme.h"
 
 namespace contentgen {
@@ -37,6 +38,16 @@ void PaintThickness(cairo_t* cr) {
   RoundedRect(cr, kFaceX - 9 * 0.48, 10 * 0.48, kFaceWidth, kFaceHeight, kFaceRadius);
   cairo_set_line_width(cr, 0.8);
   SetColour(cr, kBack.Scaled(0.6), 0.7);
+  cairo_stroke(cr);
+  // The base's outer edge, dark, so that where tiles stand on each other every layer's base
+  // shows as a band of its own, and a light line along the slab's top edge beside the face.
+  RoundedRect(cr, kFaceX - 9 + 0.7, 10 - 0.7, kFaceWidth, kFaceHeight, kFaceRadius);
+  cairo_set_line_width(cr, 1.4);
+  SetColour(cr, kBack.Scaled(0.3));
+  cairo_stroke(cr);
+  RoundedRect(cr, kFaceX - 4.5, 5, kFaceWidth, kFaceHeight, kFaceRadius);
+  cairo_set_line_width(cr, 0.8);
+  SetColour(cr, {255, 255, 255}, 0.35);
   cairo_stroke(cr);
 }
 
@@ -121,11 +132,18 @@ Image MakeShadow() {
   PaintThickness(c.cr());
   PaintFacePlate(c.cr());
   Image body = c.Masked(kEdgeMatte);
-  // A checkerboard of near-black pixels over the tile's silhouette: half the light gets through.
+  // The tile's silhouette in one dark colour: the game darkens the board under it when drawing,
+  // so only the shape counts. Where the tile itself will cover it, drawn just after its shadow,
+  // it is left out: darkening what is covered anyway would only cost time.
+  auto covered = [&](int x, int y) {
+    const int bx = x + screen::kShadowDx, by = y + screen::kShadowDy;
+    return bx >= 0 && by >= 0 && bx < kTileWidth && by < kTileHeight &&
+           body.at(bx, by) != kTransparent;
+  };
   Image out(kTileWidth, kTileHeight);
   for (int y = 0; y < kTileHeight; ++y) {
     for (int x = 0; x < kTileWidth; ++x) {
-      if (body.at(x, y) != kTransparent && ((x + y) & 1) == 0) out.at(x, y) = {8, 12, 10};
+      if (body.at(x, y) != kTransparent && !covered(x, y)) out.at(x, y) = {8, 12, 10};
     }
   }
   return out;

@@ -1,0 +1,7 @@
+// libFuzzer entry for settings.txt.
+// The body is in targets/, where the replay test runs it too.
+#include "targets/fuzz_targets.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  return FuzzSettingsFile(data, size);
+}

@@ -1,0 +1,35 @@
+#include "play/focus.h"
+
+#include "play/game_state.h"
+#include "play/selection.h"
+#include "screens/screen_layout.h"
+
+namespace {
+constexpr TileGeometry kGeometry{
+    screen::iTileLeft(1, 0) - screen::iTileLeft(0, 0), screen::iTileTop(1, 0) - screen::iTileTop(0, 0),
+    screen::iTileLeft(0, 1) - screen::iTileLeft(0, 0), screen::iTileTop(0, 1) - screen::iTileTop(0, 0)};
+}  // namespace
+
+void vMoveFocus(FocusMove move) {
+  if (!gs.bFocusShown || !TileIsFree(Board, gs.iFocusCell)) {
+    gs.iFocusCell = NearestFreeTile(Board, gs.bFocusShown ? gs.iFocusCell : -1, kGeometry);
+  } else {
+    gs.iFocusCell = MoveFocus(Board, gs.iFocusCell, move, kGeometry);
+  }
+  gs.bFocusShown = gs.iFocusCell >= 0 ? 1 : 0;
+}
+
+void vPressFocusedTile() {
+  if (!gs.bFocusShown || gs.iFocusCell < 0) return;
+  vSelectTile(gs.iFocusCell);
+  vKeepFocusOnFreeTile();
+}
+
+void vKeepFocusOnFreeTile() {
+  if (gs.bFocusShown && !TileIsFree(Board, gs.iFocusCell)) {
+    gs.iFocusCell = NearestFreeTile(Board, gs.iFocusCell, kGeometry);
+    gs.bFocusShown = gs.iFocusCell >= 0 ? 1 : 0;
+  }
+}
+
+void vHideFocus() { gs.bFocusShown = 0; }

@@ -1,0 +1,113 @@
+#include "save/settings.h"
+
+#include <cstdio>
+#include <cstring>
+#include <mutex>
+#include <sstream>
+
+#include "platform/files.h"
+
+namespace {
+constexpr char kSettingsFile[] = "content\\levels\\settings.txt";
+constexpr int kLargestSide = 32768;
+constexpr size_t kLargestFile = 4096;  // far more than the settings ever take
+
+std::mutex gLock;
+Settings gCurrent;
+bool gRead = false;
+
+// "on" or "off" into `value`; false for anything else.
+bool bParseSwitch(const char* text, bool& value) {
+  if (std::strcmp(text, "on") == 0 || std::strcmp(text, "off") == 0) {
+    value = text[1] == 'n';
+    return true;
+  }
+  return false;
+}
+
+// One line into the settings; false when it names no setting or holds a broken value.
+bool bParseLine(const std::string& line, Settings& s) {
+  int a = 0, b = 0;
+  char end = 0;
+  const char* text = line.c_str();
+  if (std::sscanf(text, "fullscreen=%d%c", &a, &end) == 1 && (a == 0 || a == 1)) {
+    s.fullScreen = a == 1;
+    return true;
+  }
+  if (std::sscanf(text, "window=%dx%d%c", &a, &b, &end) == 2 && a > 0 && b > 0 &&
+      a <= kLargestSide && b <= kLargestSide) {
+    s.width = a;
+    s.height = b;
+    return true;
+  }
+  if (line.rfind("music=", 0) == 0) return bParseSwitch(text + 6, s.music);
+  if (line.rfind("effects=", 0) == 0) return bParseSwitch(text + 8, s.effects);
+  if (std::sscanf(text, "volume=%d%c", &a, &end) == 1 && a >= 1 && a <= kVolumeSteps) {
+    s.volume = a;
+    return true;
+  }
+  return false;
+}
+
+void vWrite(const Settings& settings) {
+  const std::string text = FormatSettings(settings);
+  PlatformWriteFileAtomic(kSettingsFile, text.data(), text.size());
+}
+
+void vReadLocked() {
+  std::string text;
+  bool exists = false;
+  if (FILE* f = PlatformOpen(kSettingsFile, "rb")) {
+    exists = true;
+    char buffer[kLargestFile];
+    size_t n = std::fread(buffer, 1, sizeof buffer, f);
+    text.assign(buffer, n);
+    std::fclose(f);
+  }
+  bool clean = true;
+  gCurrent = ParseSettings(text, clean);
+  gRead = true;
+  if (exists && !clean) vWrite(gCurrent);
+}
+}  // namespace
+
+Settings ParseSettings(const std::string& text, bool& clean) {
+  Settings settings;
+  clean = text.size() < kLargestFile;
+  std::istringstream lines(text);
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (!bParseLine(line, settings)) clean = false;
+  }
+  return settings;
+}
+
+std::string FormatSettings(const Settings& s) {
+  std::string text = "fullscreen=" + std::to_string(s.fullScreen ? 1 : 0) + "\n";
+  if (s.width > 0 && s.height > 0) {
+    text += "window=" + std::to_string(s.width) + "x" + std::to_string(s.height) + "\n";
+  }
+  text += std::string("music=") + (s.music ? "on" : "off") + "\n";
+  text += std::string("effects=") + (s.effects ? "on" : "off") + "\n";
+  text += "volume=" + std::to_string(s.volume) + "\n";
+  return text;
+}
+
+Settings CurrentSettings() {
+  std::lock_guard<std::mutex> hold(gLock);
+  if (!gRead) vReadLocked();
+  return gCurrent;
+}
+
+void StoreSettings(const Settings& settings) {
+  std::lock_guard<std::mutex> hold(gLock);
+  if (!gRead) vReadLocked();
+  if (settings == gCurrent) return;
+  gCurrent = settings;
+  vWrite(gCurrent);
+}
+
+void vForgetSettings() {
+  std::lock_guard<std::mutex> hold(gLock);
+  gRead = false;
+}

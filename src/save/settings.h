@@ -1,0 +1,34 @@
+#pragma once
+// The player's settings, kept between runs in "content\levels\settings.txt" in the player's
+// folder, one setting a line:
+//   fullscreen=0
+//   window=1024x768
+//   music=on
+//   effects=on
+//   volume=8
+// A missing line, or a line with an unknown or broken value, gives that setting's default; a file
+// that held such a line is written again, whole, when it is read.
+#include <string>
+
+constexpr int kVolumeSteps = 8;  // volume 1 (quietest) to 8 (full)
+
+struct Settings {
+  bool fullScreen = false;
+  int width = 0;  // 0 x 0: the first size the platform picks
+  int height = 0;
+  bool music = true;
+  bool effects = true;
+  int volume = kVolumeSteps;
+  bool operator==(const Settings&) const = default;
+};
+
+// `clean` becomes false when a line was not understood.
+Settings ParseSettings(const std::string& text, bool& clean);
+std::string FormatSettings(const Settings& settings);
+
+// The settings as last read or stored; the first call reads the file (rewriting a broken one).
+Settings CurrentSettings();
+// Writes the settings when they differ from the current ones. Either thread.
+void StoreSettings(const Settings& settings);
+// Forgets what was read, so that the next CurrentSettings reads the file again (tests).
+void vForgetSettings();
