@@ -112,6 +112,12 @@ int PlatformAudioOpen() {
 }
 
 void PlatformAudioRestIfSilent(uint32_t silentMs) {
+#ifdef __EMSCRIPTEN__
+  // A browser starts sound only after the player's press or key; a device closed to rest could
+  // come back silent, and an idle page's audio costs little there anyway.
+  (void)silentMs;
+  return;
+#endif
   std::lock_guard<std::mutex> lock(OpenLock());
   if (!gAudioOpen.load(std::memory_order_relaxed)) return;
   const Uint32 now = SDL_GetTicks();
