@@ -12,7 +12,8 @@ int32_t iTitleScreen();
 bool bAreYouSure();
 // 0 "NEWGAME", 1 "HELP", 2 "QUIT" (also when shutdown began), 3 "SCORES" (the table).
 int32_t iMainMenu();
-// Sets gs.iDifficulty from "EASY", "MEDIUM" or "HARD" and returns true; false when Escape went
+// The game's vChooseDifficulty, which now tells whether a difficulty was chosen: sets
+// gs.iDifficulty from "EASY", "MEDIUM" or "HARD" and returns true; false when Escape went
 // back to the main menu (or shutdown began).
 bool bChooseDifficulty();
 // The help screen, closed by any press, Enter, Space or Escape; always 0.

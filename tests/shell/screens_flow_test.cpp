@@ -291,7 +291,7 @@ TEST(ClickGuard, EveryScreenIgnoresAPressWithinItsGuardAndTakesOneAfterIt) {
       {"title", [] { iTitleScreen(); }, zone("TITLE_SCREEN", true), 0, {}},
       {"are you sure", [] { bAreYouSure(); }, zone("NO"), 0, {}},
       {"main menu", [] { iMainMenu(); }, zone("NEWGAME"), 250, {}},
-      {"difficulty", [] { vChooseDifficulty(); }, zone("EASY"), 250, {}},
+      {"difficulty", [] { bChooseDifficulty(); }, zone("EASY"), 250, {}},
       {"help",
        [] {
          gMouseZones.Add("TITLE_SCREEN", 0, 0, 1024, 768, kZoneEither);  // as the title leaves it

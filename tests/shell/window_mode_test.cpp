@@ -13,6 +13,7 @@
 #include "play/game_state.h"
 #include "shell/data_dir.h"
 #include "shell/shell.h"
+#include "save/settings.h"
 #include "shell/window_settings.h"
 
 namespace {
@@ -87,10 +88,14 @@ TEST(WindowMode, KeysSwitchFullScreenAndGiveTheWindowBack) {
 // window shows as remembered unless --window or --fullscreen says otherwise, and at the end the
 // file holds the window as it was shown.
 TEST(WindowMode, StartUpShowsTheRememberedWindowUnlessTheCommandLineSaysOtherwise) {
+  struct Shown {
+    bool fullScreen;
+    int width, height;
+  };
   struct Case {
     const char* option;
     const char* stored;
-    WindowSettings shown;
+    Shown shown;
   };
   const Case cases[] = {
       {"", "fullscreen=0\nwindow=800x600\n", {false, 800, 600}},
@@ -100,6 +105,7 @@ TEST(WindowMode, StartUpShowsTheRememberedWindowUnlessTheCommandLineSaysOtherwis
   };
   for (const Case& c : cases) {
     GameHarness h;
+    vForgetSettings();  // each start reads its own file
     WriteStoredBest(0);  // a writable copy that keeps its best: the settings stay here too
     WriteWholeFile("content/levels/settings.txt", c.stored);
     std::string dataDir = "--data-dir=.", option = c.option, program = "tavimora";
@@ -114,7 +120,8 @@ TEST(WindowMode, StartUpShowsTheRememberedWindowUnlessTheCommandLineSaysOtherwis
           },
           60000);
     EXPECT_FALSE(h.timedOut) << c.option;
-    const WindowSettings kept = ParseWindowSettings(ReadWholeFile("content/levels/settings.txt"));
+    bool clean = false;
+    const Settings kept = ParseSettings(ReadWholeFile("content/levels/settings.txt"), clean);
     EXPECT_EQ(kept.fullScreen, c.shown.fullScreen) << c.option << " " << c.stored;
     EXPECT_EQ(kept.width, c.shown.width) << c.option << " " << c.stored;
     EXPECT_EQ(kept.height, c.shown.height) << c.option << " " << c.stored;
