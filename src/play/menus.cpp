@@ -165,7 +165,6 @@ int iRunTitle(uint32_t& guard, uint32_t limit) {
 }
 }  // namespace
 
-
 int32_t iTitleScreen() {
   uint32_t guard = timeGetTime() + kClickGuardMs;
   gs.iEscapePressed = 0;
