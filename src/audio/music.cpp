@@ -33,6 +33,7 @@ std::mutex gMusicLock;
 PlatformMusic* pMusicGraph = nullptr;  // the track now held
 int iMusicTrack = -1;
 bool bMusicFailed = false;  // the last start failed; retry after dwMusicRetryAt
+bool bNoDeviceTraced = false;  // the missing device is said once a run
 uint32_t dwMusicRetryAt = 0;
 uint32_t dwTrackStartedAt = 0;
 
@@ -55,30 +56,40 @@ void vFailTrackLocked() {
   dwMusicRetryAt = timeGetTime() + kRetryDelayMs;
 }
 
-void vStartRandomTrackLocked() {
+// Without a device there is nothing to retry: the platform does not try it again either.
+void vNoDeviceLocked() {
+  bMusicFailed = false;
+  if (bNoDeviceTraced) return;
+  bNoDeviceTraced = true;
+  vDebugLog("[bPlayTitleMusic()] No sound device, no music\n");
+}
+
+// False when no device could be had, so that no track was tried.
+bool bStartRandomTrackLocked() {
   vReleaseTrackLocked();  // the finished track is freed before the next is built
+  if (PlatformAudioOpen() != 0) {
+    vNoDeviceLocked();
+    return false;
+  }
   uMusicRandom = timeGetTime();
   int track = iMusicRandom() % 15 / 5;
   vDebugLog("%s", kTrackLines[track]);
-  bool started = PlatformAudioOpen() == 0;
-  if (started) {
-    pMusicGraph = PlatformMusicLoad(PlatformPath(kTrackPaths[track]).c_str());
-    started = PlatformMusicStart(pMusicGraph) == 0;
-  }
-  if (!started) {
+  pMusicGraph = PlatformMusicLoad(PlatformPath(kTrackPaths[track]).c_str());
+  if (PlatformMusicStart(pMusicGraph) != 0) {
     vFailTrackLocked();
-    return;
+    return true;
   }
   bMusicFailed = false;
   iMusicTrack = track;
   dwTrackStartedAt = timeGetTime();
+  return true;
 }
 }  // namespace
 
 bool bPlayTitleMusic() {
   std::lock_guard<std::mutex> lock(gMusicLock);
-  vStartRandomTrackLocked();
-  bMusicStarted = 1;
+  // Without a device the main loop has no music to pump.
+  bMusicStarted = bStartRandomTrackLocked() ? 1 : 0;
   return true;
 }
 
@@ -86,7 +97,7 @@ void vPumpMusic() {
   std::lock_guard<std::mutex> lock(gMusicLock);
   if (pMusicGraph == nullptr) {
     if (bMusicFailed && bMusicStarted && bTimeAfter(timeGetTime(), dwMusicRetryAt)) {
-      vStartRandomTrackLocked();
+      bStartRandomTrackLocked();
     }
     return;
   }
@@ -95,7 +106,7 @@ void vPumpMusic() {
     vFailTrackLocked();
     return;
   }
-  vStartRandomTrackLocked();  // played to its end
+  bStartRandomTrackLocked();  // played to its end
 }
 
 void vRestSilentAudio() {

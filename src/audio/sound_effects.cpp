@@ -2,6 +2,10 @@
 
 #include <type_traits>
 
+#include <cstdio>
+#include <string>
+
+#include "diag/debug_log.h"
 #include "platform/audio.h"
 #include "platform/files.h"
 
@@ -40,10 +44,26 @@ uint32_t SoundEffects::Load(const char* file, SoundEffect& effect) {
   return kSfxOk;
 }
 
+namespace {
+// A device that rested and cannot open again leaves the game silent; that is said once.
+void vSayDeviceLost() {
+  static bool said = false;
+  if (said) return;
+  said = true;
+  const std::string why = PlatformAudioFailure();
+  std::fprintf(stderr, "Tavimora: the sound device could not be opened again (%s); playing on "
+               "without sound.\n", why.c_str());
+  vDebugLog("SoundEffects::Play() The sound device could not be opened again (%s)\n",
+            why.c_str());
+}
+}  // namespace
+
 uint32_t SoundEffects::Play(SoundEffect& effect) {
   if (!performance) return kSfxNoPerformance;
   if (effect.segment == nullptr) return kSfxNoSegment;
-  return PlatformSamplePlay(effect.segment) == 0 ? kSfxOk : kSfxRefused;
+  if (PlatformSamplePlay(effect.segment) == 0) return kSfxOk;
+  if (!PlatformAudioIsOpen()) vSayDeviceLost();
+  return kSfxRefused;
 }
 
 uint32_t SoundEffects::Stop(SoundEffect& effect) {

@@ -12,13 +12,19 @@ struct PlatformSample;
 
 // Opens the audio device and the mixer with enough channels for overlapping samples.
 // Returns 0 on success, 1 when the audio subsystem cannot start, 2 when the device cannot open.
+// A failure is final until PlatformAudioClose: later opens (also a rested device's wake) answer
+// with the same code at once, without trying again. In a browser only the page's own thread may
+// open it.
 int PlatformAudioOpen();
+// Closes the device, frees everything loaded and forgets a failed open.
 void PlatformAudioClose();
 bool PlatformAudioIsOpen();
 // Lets the device rest (closed, costing nothing) once nothing has sounded for `silentMs` and no
-// music is loaded; the samples stay valid, and the next play or load opens the device again and
-// loads them anew. Call it now and then while no music is wanted.
+// music is loaded; the samples stay loaded, and the next play or load opens the device again
+// (which costs no more than opening it). Call it now and then while no music is wanted.
 void PlatformAudioRestIfSilent(uint32_t silentMs);
+// How many times a sample file was decoded since the program started (tests, diagnostics).
+int PlatformSampleDecodes();
 // Why the last PlatformAudioOpen failed, as the audio system put it (empty when it never failed).
 std::string PlatformAudioFailure();
 

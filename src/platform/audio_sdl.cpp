@@ -3,6 +3,10 @@
 
 #include <atomic>
 #include <cstdio>
+#ifndef __EMSCRIPTEN__
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 #include <mutex>
 #include <string>
 #include <type_traits>
@@ -13,9 +17,9 @@
 // device frees them first: whatever still holds them afterwards holds an empty handle, and
 // freeing that later only deletes the handle, whichever order the holders go in.
 struct PlatformSample {
-  Mix_Chunk* chunk;  // null once the device closed, or while it rests
+  Mix_Chunk* chunk;  // null once the device closed
   PlatformSample* next;
-  std::string path;  // loaded again when the device wakes from a rest
+  std::string path;  // loaded again should the device wake from a rest in another format
 };
 
 struct PlatformMusic {
@@ -37,15 +41,66 @@ PlatformMusic* gLoadedMusic = nullptr;
 char gFailure[256] = "";  // under OpenLock()
 std::atomic<int> gSampleVolume{MIX_MAX_VOLUME};
 std::atomic<int> gMusicVolume{MIX_MAX_VOLUME};
-// While the device rests it is closed, but the samples loaded stay listed, to be loaded again
-// when something is to sound. Both under OpenLock().
+// While the device rests it is closed, but the samples stay loaded and listed: they sound again
+// as soon as it opens. All under OpenLock().
 bool gResting = false;
 Uint32 gLastSoundAt = 0;
+// The format the samples were decoded for; a device that comes back in another one (it never
+// has) makes them be decoded again.
+struct DeviceFormat {
+  int frequency = 0;
+  Uint16 format = 0;
+  int channels = 0;
+  bool operator==(const DeviceFormat&) const = default;
+};
+DeviceFormat gSampleFormat;
+// A failed open is not tried again until the device is closed on purpose: the reason is kept
+// and every later open answers with it at once.
+int gOpenFailed = 0;
+std::atomic<int> gDecodes{0};
 
 int iFailOpenLocked(int code) {
   std::snprintf(gFailure, sizeof gFailure, "%s", SDL_GetError());
+  gOpenFailed = code;
   return code;
 }
+
+DeviceFormat CurrentFormat() {
+  DeviceFormat f;
+  Mix_QuerySpec(&f.frequency, &f.format, &f.channels);
+  return f;
+}
+
+Mix_Chunk* DecodeSample(const char* path) {
+  gDecodes.fetch_add(1, std::memory_order_relaxed);
+  return Mix_LoadWAV(path);
+}
+
+// The sound libraries below SDL write their own complaints about a missing device to the
+// standard error stream; the game says it in one line of its own, so they are kept quiet while
+// the device is set up.
+class QuietStandardError {
+ public:
+#ifdef __EMSCRIPTEN__
+  QuietStandardError() = default;
+#else
+  QuietStandardError() : saved_(dup(STDERR_FILENO)) {
+    const int null = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (saved_ >= 0 && null >= 0) dup2(null, STDERR_FILENO);
+    if (null >= 0) close(null);
+  }
+  ~QuietStandardError() {
+    if (saved_ < 0) return;
+    dup2(saved_, STDERR_FILENO);
+    close(saved_);
+  }
+  QuietStandardError(const QuietStandardError&) = delete;
+  QuietStandardError& operator=(const QuietStandardError&) = delete;
+
+ private:
+  int saved_;
+#endif
+};
 
 // Holders of sounds may release them from their own destructors at process end, in any order:
 // this state must still be usable then, so none of it may have a destructor that does anything.
@@ -67,9 +122,10 @@ void vHaltSample(const PlatformSample* sample) {
   }
 }
 
-// Frees the mixer memory of everything still loaded; the handles stay with their holders.
+// Frees the mixer memory of everything still loaded; the handles stay with their holders. Safe
+// with the device closed too: a closed mixer plays nothing.
 void vReleaseLoadedLocked() {
-  Mix_HaltChannel(-1);
+  if (gAudioOpen.load(std::memory_order_relaxed)) Mix_HaltChannel(-1);
   for (PlatformSample* s = gLoadedSamples; s != nullptr; s = s->next) {
     Mix_FreeChunk(s->chunk);
     s->chunk = nullptr;
@@ -82,26 +138,40 @@ void vReleaseLoadedLocked() {
   gLoadedMusic = nullptr;
 }
 
-int iOpenLocked() {
-  if (gAudioOpen.load(std::memory_order_relaxed)) return 0;
+int iOpenDeviceLocked() {
+  QuietStandardError quiet;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return iFailOpenLocked(1);
   if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
     iFailOpenLocked(2);
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return 2;
   }
+  return 0;
+}
+
+// After a rest: the samples sound as they are, unless the device came back in another format.
+void vWakeSamplesLocked() {
+  gResting = false;
+  if (CurrentFormat() == gSampleFormat) return;
+  for (PlatformSample* s = gLoadedSamples; s != nullptr; s = s->next) {
+    Mix_FreeChunk(s->chunk);
+    s->chunk = DecodeSample(s->path.c_str());
+  }
+  gSampleFormat = CurrentFormat();
+}
+
+int iOpenLocked() {
+  if (gAudioOpen.load(std::memory_order_relaxed)) return 0;
+  if (gOpenFailed != 0) return gOpenFailed;
+  if (const int failed = iOpenDeviceLocked()) return failed;
   Mix_Init(MIX_INIT_MP3);
   Mix_AllocateChannels(kMixChannels);
   Mix_Volume(-1, gSampleVolume.load(std::memory_order_relaxed));
   Mix_VolumeMusic(gMusicVolume.load(std::memory_order_relaxed));
   gAudioOpen.store(true, std::memory_order_relaxed);
   gLastSoundAt = SDL_GetTicks();
-  if (gResting) {
-    for (PlatformSample* s = gLoadedSamples; s != nullptr; s = s->next) {
-      s->chunk = Mix_LoadWAV(s->path.c_str());
-    }
-    gResting = false;
-  }
+  if (gResting) vWakeSamplesLocked();
+  else gSampleFormat = CurrentFormat();
   return 0;
 }
 }  // namespace
@@ -126,10 +196,7 @@ void PlatformAudioRestIfSilent(uint32_t silentMs) {
     return;
   }
   if (now - gLastSoundAt < silentMs) return;
-  for (PlatformSample* s = gLoadedSamples; s != nullptr; s = s->next) {
-    Mix_FreeChunk(s->chunk);
-    s->chunk = nullptr;
-  }
+  // The decoded samples outlive the device: the mixer keeps no hold on them once it is closed.
   Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
   gAudioOpen.store(false, std::memory_order_relaxed);
@@ -150,17 +217,17 @@ void PlatformMusicVolume(int volume) {
 
 void PlatformAudioClose() {
   std::lock_guard<std::mutex> lock(OpenLock());
-  if (gResting) {
-    gLoadedSamples = nullptr;  // their handles stay empty from now on
-    gResting = false;
-  }
+  gOpenFailed = 0;  // a later open tries again
+  gResting = false;
+  vReleaseLoadedLocked();  // their handles stay empty from now on
   if (!gAudioOpen.exchange(false, std::memory_order_relaxed)) return;
-  vReleaseLoadedLocked();
   Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
 bool PlatformAudioIsOpen() { return gAudioOpen.load(std::memory_order_relaxed); }
+
+int PlatformSampleDecodes() { return gDecodes.load(std::memory_order_relaxed); }
 
 std::string PlatformAudioFailure() {
   std::lock_guard<std::mutex> lock(OpenLock());
@@ -171,7 +238,7 @@ PlatformSample* PlatformSampleLoad(const char* path) {
   std::lock_guard<std::mutex> lock(OpenLock());
   if (gResting) iOpenLocked();
   if (!PlatformAudioIsOpen()) return nullptr;
-  Mix_Chunk* chunk = Mix_LoadWAV(path);
+  Mix_Chunk* chunk = DecodeSample(path);
   if (chunk == nullptr) return nullptr;
   gLoadedSamples = new PlatformSample{chunk, gLoadedSamples, path};
   return gLoadedSamples;
@@ -181,7 +248,7 @@ void PlatformSampleFree(PlatformSample* sample) {
   if (sample == nullptr) return;
   std::lock_guard<std::mutex> lock(OpenLock());
   if (sample->chunk != nullptr) {
-    vHaltSample(sample);
+    if (PlatformAudioIsOpen()) vHaltSample(sample);  // a resting device plays nothing
     Mix_FreeChunk(sample->chunk);
   }
   vUnlink(gLoadedSamples, sample);  // still listed while the device rests

@@ -127,3 +127,23 @@ TEST_F(Music, MissingTracksLeaveSilenceWithoutATightRetry) {
   vPumpMusic();
   EXPECT_EQ(SongLines(), 2);
 }
+
+// Without a device the music is tried once and said once, however long the game runs.
+TEST_F(Music, WithoutADeviceTheMusicIsTriedAndTracedOnce) {
+  WriteTracks();
+  PlatformAudioClose();
+  setenv("SDL_AUDIODRIVER", "no_such_driver", 1);
+  bPlayTitleMusic();
+  for (int i = 0; i < 5; ++i) {
+    VirtualClockAdvance(6000);
+    vPumpMusic();
+  }
+  bPlayTitleMusic();  // the player turns it on again
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  vPumpMusic();
+  EXPECT_FALSE(PlatformAudioIsOpen()) << "a failed device is not tried again";
+  EXPECT_EQ(bMusicStarted.load(), 0) << "no music for the main loop to pump";
+  EXPECT_EQ(SongLines(), 0);
+  EXPECT_EQ(ReadWholeFile("debug.txt"), "[bPlayTitleMusic()] No sound device, no music\n");
+  PlatformAudioClose();  // forgets the failure for the tests that follow
+}

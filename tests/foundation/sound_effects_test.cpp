@@ -47,12 +47,14 @@ TEST(SoundEffects, PlaysOverlappingInstancesAndStopsThemAll) {
   EXPECT_EQ(gSoundEffects.Play(goodmove), kSfxNoPerformance);
 }
 
-// Without music the device rests once nothing sounds; the next effect wakes it and sounds.
+// Without music the device rests once nothing sounds; the next effect wakes it and sounds at
+// once, without decoding its sound again.
 TEST(SoundEffects, ARestingDeviceWakesForTheNextEffect) {
   ScopedTempCwd cwd;
   WriteWholeFile("content/sound/goodmove.wav", MakeToneWav(2000));
   ASSERT_EQ(gSoundEffects.Init(), kSfxOk);
   ASSERT_EQ(gSoundEffects.Load("content\\sound\\goodmove.wav", goodmove), kSfxOk);
+  const int decodes = PlatformSampleDecodes();
   PlatformAudioRestIfSilent(60000);
   EXPECT_TRUE(PlatformAudioIsOpen()) << "it sounded too recently";
   PlatformAudioRestIfSilent(0);
@@ -60,5 +62,28 @@ TEST(SoundEffects, ARestingDeviceWakesForTheNextEffect) {
   EXPECT_EQ(gSoundEffects.Play(goodmove), kSfxOk);
   EXPECT_TRUE(PlatformAudioIsOpen());
   EXPECT_EQ(PlatformSampleInstances(goodmove.segment), 1);
+  EXPECT_EQ(PlatformSampleDecodes(), decodes);
+  gSoundEffects.Shutdown();
+}
+
+// A device that cannot open again after its rest is tried once, said once, and the game goes
+// on silent; a close on purpose forgets the failure.
+TEST(SoundEffects, ADeviceThatCannotWakeIsTriedOnce) {
+  ScopedTempCwd cwd;
+  WriteWholeFile("content/sound/goodmove.wav", MakeToneWav(2000));
+  ASSERT_EQ(gSoundEffects.Init(), kSfxOk);
+  ASSERT_EQ(gSoundEffects.Load("content\\sound\\goodmove.wav", goodmove), kSfxOk);
+  PlatformAudioRestIfSilent(0);
+  setenv("SDL_AUDIODRIVER", "no_such_driver", 1);
+  testing::internal::CaptureStderr();
+  EXPECT_EQ(gSoundEffects.Play(goodmove), kSfxRefused);
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  EXPECT_EQ(gSoundEffects.Play(goodmove), kSfxRefused) << "not tried again";
+  const std::string err = testing::internal::GetCapturedStderr();
+  EXPECT_FALSE(PlatformAudioIsOpen());
+  EXPECT_EQ(err.find("could not be opened again"), err.rfind("could not be opened again")) << err;
+  EXPECT_NE(err.find("could not be opened again"), std::string::npos) << err;
+  gSoundEffects.Shutdown();
+  ASSERT_EQ(gSoundEffects.Init(), kSfxOk);
   gSoundEffects.Shutdown();
 }
