@@ -126,7 +126,7 @@ int32_t iGameLoop() {
   gFrameStack.Select(gResources.iFrameVB);
   vStartNewGame();
   vHideFocus();
-  vClearTypedKeys();
+  ScreenKeys keys(guard);
   if (gs.bNoPlayableLevel) vSetFatalError(kNoLevelText);
   vDebugLog("iGameLoop() ------------>> ENTERING GAME LOOP\n");
   char name[kZoneNameSize];

@@ -12,6 +12,7 @@
 #include "play/menus.h"
 #include "play/playing_screen.h"
 #include "play/pointer.h"
+#include "play/typed_keys.h"
 #include "save/scores.h"
 #include "screens/screen_layout.h"
 
@@ -48,6 +49,7 @@ void vNoMoreMoves() {
   FadeFrame(0, 0, screen::kScreenWidth, screen::kScreenHeight, -50, -50, -50);
   vPlayCue(Cue::kNoMoves);
   vDebugLog("vNoMoreMoves() Loop\n");
+  ScreenKeys keys(endTime);  // keys pressed now are not for the new deal, unseen yet
   bool shown = false;  // the message does not change while it is up
   while (bSequenceGoesOn(endTime)) {
     PassWait wake;
@@ -74,6 +76,7 @@ void vLevelClear() {
   vPauseMusic();
   vPlayCue(Cue::kLevelClear);
   vDebugLog("vLevelClear() Entering loop\n");
+  ScreenKeys keys(endTime);  // nor for the prompt that follows
   PlayingScreenFrames frames;
   while (bSequenceGoesOn(endTime)) {
     PassWait wake;

@@ -124,7 +124,7 @@ int iWaitForMenuButton(const char* const (&buttons)[N], void (*draw)(), bool esc
   char name[kZoneNameSize];
   int lit = -1;
   std::string note;
-  vClearTypedKeys();
+  ScreenKeys keys(guard);
   while (!bShuttingDown()) {
     PassWait wake;
     if (bSoundNoteChanged(note, wake)) vShowMenu(draw, buttons, lit, note);
@@ -173,11 +173,13 @@ int32_t iTitleScreen() {
   gMouseZones.Add("TITLE_SCREEN", 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
   gFrameStack.Select(gResources.iFrameVB);
   uint32_t limit = timeGetTime() + kTitleLimitMs;
+  ScreenKeys keys(guard);
   while (!bShuttingDown()) {
     if (iRunTitle(guard, limit) == 1) return 1;
     if (gs.iEscapePressed == 0) return 0;
     if (bAreYouSure()) return -1;
     guard = timeGetTime() + 500;  // the time limit is not renewed
+    keys.From(guard);
   }
   return 0;
 }
@@ -250,7 +252,7 @@ int32_t iGameHelp() {
   uint32_t limit = timeGetTime() + kHelpLimitMs;
   char name[kZoneNameSize];
   std::string note;
-  vClearTypedKeys();
+  ScreenKeys keys(guard);
   while (!bTimeReached(timeGetTime(), limit) && gs.iEscapePressed != 1 && !bShuttingDown()) {
     PassWait wake;
     if (bSoundNoteChanged(note, wake)) {
@@ -273,6 +275,7 @@ void vClickToContinue() {
   vStopAllEffects();
   gMouseZones.Add("CONTINUE", 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
   char name[kZoneNameSize];
+  ScreenKeys keys(guard);
   PlayingScreenFrames frames;
   while (!bShuttingDown()) {
     Sleep(1);
@@ -297,6 +300,7 @@ void vGameOverScreen() {
   uint32_t limit = timeGetTime() + kGameOverLimitMs;
   FadeFrame(0, 0, screen::kScreenWidth, screen::kScreenHeight, -50, -50, -50);
   bool shown = false;  // the message does not change while it is up
+  ScreenKeys keys(limit);  // keys pressed during the message are no later screen's
   while (gs.iEscapePressed != 1 && !bTimeReached(timeGetTime(), limit) && !bShuttingDown()) {
     PassWait wake;
     if (!shown && wake.FrameDue()) {

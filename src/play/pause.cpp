@@ -47,6 +47,7 @@ void vPauseGame() {
   vDebugLog("vPauseGame()\n");
   vLowerMusic(true);
   gFrameStack.Select(gResources.iFrameVB);
+  ScreenKeys keys(guard);
   std::string note = "-";  // never a note: the first pass draws
   while (gs.iEscapePressed != 1 && !gs.bShutdown) {
     PassWait wake;

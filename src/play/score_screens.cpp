@@ -43,7 +43,6 @@ std::string FormatScore(int32_t score) {
 // Starts a screen of its own: a fresh zone table with a full-screen zone of that name.
 void vStartScoreScreen(const char* backgroundZone) {
   gs.iEscapePressed = 0;
-  vClearTypedKeys();
   gMouseZones.Clear();
   gMouseZones.Add(backgroundZone, 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
   gFrameStack.Select(gResources.iFrameVB);
@@ -84,6 +83,7 @@ std::string NameEntry(int rank, int32_t score) {
   std::string offered = CleanName(LastEnteredName());
   if (offered.empty()) offered = kDefaultName;
   vStartScoreScreen("NAME_ENTRY");
+  ScreenKeys keys(guard);
   const screen::Rect& ok = screen::kNameOkButton;
   gMouseZones.Add("NAME_OK", static_cast<int16_t>(kPanelX + ok.x), static_cast<int16_t>(kPanelY + ok.y),
                   static_cast<int16_t>(ok.w), static_cast<int16_t>(ok.h), kZoneLeft);
@@ -154,6 +154,7 @@ void vEnterHighScore(int32_t score) {
 void vHighScoreTable(int highlight) {
   uint32_t guard = timeGetTime() + kClickGuardMs;
   vStartScoreScreen("SCORE_TABLE");
+  ScreenKeys keys(guard);
   uint32_t limit = timeGetTime() + kTableLimitMs;
   bool shown = false;  // the table does not change while it is up
   char zone[kZoneNameSize];
@@ -167,8 +168,7 @@ void vHighScoreTable(int highlight) {
     wake.After(guard);
     wake.At(limit);
     wake.Wait();
-    bool key = bTakeAnyKey();  // keys held over from the screen before are let go
     if (!bTimeAfter(timeGetTime(), guard)) continue;
-    if (key || bPollZone(zone)) return;
+    if (bTakeAnyKey() || bPollZone(zone)) return;
   }
 }

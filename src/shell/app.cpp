@@ -12,6 +12,7 @@
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
 #include "content/video_setup.h"
+#include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/window.h"
@@ -105,18 +106,20 @@ void vReleaseForExit() {
 // thread sleeps between its looks at them, so every event wakes it, once the state it announces
 // is there to be seen.
 void WndProc(const PlatformEvent& e) {
-  if (e.key != kKeyOther) vQueueCommandKey(e.key, e.repeat);
   switch (e.kind) {
     case kEventLeftDown: gLeftButton.Down(); break;
     case kEventLeftUp: gLeftButton.Up(); break;
     case kEventRightDown: gRightButton.Down(); break;
     case kEventRightUp: gRightButton.Up(); break;
-    case kEventEscape: gs.iEscapePressed = 1; break;
+    case kEventEscape:
+      gs.iEscapePressed = 1;
+      vQueueKeyEvent(e);
+      break;
     case kEventExposed: PlatformShowLatestFrame(true); break;
-    case kEventText: vQueueTypedText(e.text); break;
-    case kEventEnter: vQueueTypedKey(kTypedEnter); break;
-    case kEventBackspace: vQueueTypedKey(kTypedBackspace); break;
-    case kEventKey: vQueueOtherKey(); break;
+    case kEventText:
+    case kEventEnter:
+    case kEventBackspace:
+    case kEventKey: vQueueKeyEvent(e); break;
     case kEventWindowChanged: vStoreWindowSettings(); break;
     case kEventClose: vDestroyWindow();
     default: break;
@@ -206,7 +209,12 @@ int iStartGame(int (*gameThread)(void*)) {
   if (!bInitVideo(hMainWindow, vShowWindowWithTitle)) return iFailedStart();
   picture_memory::TrimLargePictures();  // every picture the game keeps is made
   vDebugLog("Video and Sound Inited\n");
-  if (bApplyStoredSound()) bPlayTitleMusic();
+  const bool music = bApplyStoredSound();
+  // The sound device is opened here, on the main thread, whatever the music setting: a browser
+  // lets only the page's own thread start its audio, and the game thread's effects then find the
+  // device open (or its failure known) instead of trying from their own thread.
+  PlatformAudioOpen();
+  if (music) bPlayTitleMusic();
   hGameThread = PlatformStartThread(gameThread, nullptr, kGameThreadStack, "game");
   if (hGameThread == nullptr) {
     iFailedStart();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 
 #include "play/board.h"
@@ -12,6 +13,7 @@
 #include "platform/virtual_clock.h"
 #include "platform/window.h"
 #include "play/playing_screen.h"
+#include "play/typed_keys.h"
 #include "screens/render.h"
 #include "screens/screen_layout.h"
 #include "shell/shell.h"
@@ -41,6 +43,26 @@ bool ZoneCentre(const char* name, int& x, int& y) {
 }
 
 bool ZonePresent(const char* name) { return gMouseZones.Find(name) != nullptr; }
+
+void QueueKey(int key) {
+  PlatformEvent e;
+  e.kind = key == kKeyEnter ? kEventEnter : kEventKey;
+  e.key = key;
+  vQueueKeyEvent(e);
+}
+
+void QueueBackspace() {
+  PlatformEvent e;
+  e.kind = kEventBackspace;
+  vQueueKeyEvent(e);
+}
+
+void QueueText(const char* utf8) {
+  PlatformEvent e;
+  e.kind = kEventText;
+  std::snprintf(e.text, sizeof e.text, "%s", utf8);
+  vQueueKeyEvent(e);
+}
 
 void WriteStoredBest(int32_t best) {
   std::string bytes;

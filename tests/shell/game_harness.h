@@ -27,6 +27,12 @@ bool ZonePresent(const char* name);
 // The cell number of a tile origin.
 int CellOf(const TileAt& t);
 
+// Keys as the window procedure hands them to the game: a key by its PlatformKey (Enter as
+// Enter), Backspace, or typed text.
+void QueueKey(int key);
+void QueueBackspace();
+void QueueText(const char* utf8);
+
 // The best score file: written as one little-endian 32-bit value; read back, or -1 when it is
 // missing or not 4 bytes long.
 void WriteStoredBest(int32_t best);

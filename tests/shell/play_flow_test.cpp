@@ -186,7 +186,7 @@ TEST_F(PlayTest, APauseTakesNoTickAndAPressEndsItWithoutSelecting) {
   std::vector<int32_t> afterPause;
   ASSERT_TRUE(Play([&](uint32_t now) {
     if (phase == 0 && h.ZoneReady("GAME_LOOP", now, 600)) {
-      vQueueCommandKey('p', false);
+      QueueKey('p');
       phase = 1;
       at = now;
     } else if (phase == 1 && now - at == 20) {

@@ -10,6 +10,7 @@
 #include "play/game_state.h"
 #include "play/score_screens.h"
 #include "play/typed_keys.h"
+#include "platform/window.h"
 #include "save/scores.h"
 
 namespace {
@@ -29,11 +30,12 @@ class ScoreScreens : public ::testing::Test {
     h.Run([score] { vEnterHighScore(score); },
           [&](uint32_t now) {
             if (h.Busy()) return true;
-            if (typed < keys.size() && h.ZoneReady("NAME_OK", now, 50)) {
+            if (typed < keys.size() && h.ZoneReady("NAME_OK", now)) {
               EXPECT_TRUE(bTextInputWanted);
               for (char k : keys[typed]) {
-                if (k == kTypedEnter || k == kTypedBackspace) vQueueTypedKey(k);
-                else vQueueTypedText(std::string(1, k).c_str());
+                if (k == kTypedEnter) QueueKey(kKeyEnter);
+                else if (k == kTypedBackspace) QueueBackspace();
+                else QueueText(std::string(1, k).c_str());
               }
               if (++typed == keys.size() && escape) h.PressEscape();
             } else if (h.ZoneReady("SCORE_TABLE", now)) {
@@ -77,10 +79,10 @@ TEST_F(ScoreScreens, TableClosesOnAKeyAfterItsGuardOrAfterAMinute) {
                         [&](uint32_t now) {
                           if (!early) {
                             start = now;
-                            vQueueOtherKey();  // within the guard: let go
+                            QueueKey(kKeyOther);  // within the guard: let go
                             early = true;
                           } else if (now - start == 400) {
-                            vQueueOtherKey();
+                            QueueKey(kKeyOther);
                           }
                           return true;
                         },
