@@ -23,6 +23,7 @@ labels_for() {
     src/screens/*) echo "screens_tests foundation_tests shell_tests" ;;
     src/save/*) echo "save_tests durable_write_tests install_tests" ;;
     src/platform/*) echo "foundation_tests real_clock_tests durable_write_tests install_tests" ;;
+    src/audio/*) echo "audio_tests foundation_tests" ;;
     src/play/*) echo "shell_tests" ;;
     src/shell/app.cpp) echo "app_tests press_tests shell_tests" ;;  # presses on the real clock
     src/shell/*) echo "app_tests install_tests shell_tests" ;;
@@ -59,7 +60,7 @@ test_for() {
 }
 
 # The unmutated tree must pass, or nothing the mutants show means anything.
-ALL=$(for f in src/{rules,screens,save,platform,play,shell}/ src/shell/app.cpp; do labels_for "$f"; done |
+ALL=$(for f in src/{rules,screens,save,platform,audio,play,shell}/ src/shell/app.cpp; do labels_for "$f"; done |
       tr ' ' '\n' | sort -u | tr '\n' ' ')
 echo "checking that the tests pass without a mutant: $ALL"
 if ! build_for "$ALL"; then echo "mutants: the build fails, see $SCRATCH/build.log"; exit 2; fi
