@@ -22,6 +22,7 @@ enum PlatformEventKind {
   kEventBackspace,  // the Backspace key went down
   kEventWindowChanged,  // the window's size or full-screen state changed (already shown again)
   kEventDragged,    // the pointer moved with a button held (a press may now be over a zone)
+  kEventPadButton,  // a game controller's button went down (a PlatformPadButton in `key`)
 };
 
 // The key of a key event: letters as their lower-case ASCII code, the space, minus and plus (the
@@ -42,15 +43,36 @@ enum PlatformKey {
   kKeyF1,
 };
 
+// A game controller's buttons, by their place on a standard pad (A below, B right, X left,
+// Y above); the left stick pushed past half way counts as the d-pad's direction.
+enum PlatformPadButton {
+  kPadA = 512,
+  kPadB,
+  kPadX,
+  kPadY,
+  kPadStart,
+  kPadBack,
+  kPadLeftShoulder,
+  kPadRightShoulder,
+  kPadUp,
+  kPadDown,
+  kPadLeft,
+  kPadRight,
+};
+
 struct PlatformEvent {
   PlatformEventKind kind = kEventNone;
   int code = 0;       // the quit code, for kEventQuit
-  int key = kKeyOther;  // for kEventEscape, kEventKey, kEventEnter and kEventBackspace
+  // For kEventEscape, kEventKey, kEventEnter and kEventBackspace a PlatformKey; for
+  // kEventPadButton a PlatformPadButton.
+  int key = kKeyOther;
+  int x = 0, y = 0;   // for the buttons and kEventDragged: where the pointer was, in frame pixels
   bool repeat = false;  // the key is held and repeats
   char text[32] = {};  // for kEventText, ended by a zero byte
 };
 
-// Starts the video system and creates the window, hidden. `windowed`: a resizable window centred
+// Starts the video system and the game controllers (a pad plugged in later is taken too) and
+// creates the window, hidden. `windowed`: a resizable window centred
 // on the desktop, of the client size when that fits the usable desktop, otherwise the largest
 // size of its aspect that does; otherwise a borderless window at (0, 0) that becomes full screen
 // when a display mode is set. False when no window can be made.

@@ -1,6 +1,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "platform/display.h"
 #include "platform/frame_fit.h"
@@ -29,8 +31,8 @@ bool IsFullScreen() {
   return (SDL_GetWindowFlags(gWindow) & SDL_WINDOW_FULLSCREEN) != 0;
 }
 
-// A pointer position in window points, as frame pixels.
-void SetPointerFromWindow(int x, int y) {
+// A pointer position in window points, as frame pixels; the event gets it too.
+void SetPointerFromWindow(int x, int y, PlatformEvent& out) {
   int winW = 0, winH = 0;
   SDL_GetWindowSize(gWindow, &winW, &winH);
   int drawW = gShownWidth, drawH = gShownHeight;
@@ -40,6 +42,8 @@ void SetPointerFromWindow(int x, int y) {
                      fx, fy);
   gPointerX = fx;
   gPointerY = fy;
+  out.x = fx;
+  out.y = fy;
 }
 
 void UsableDesktop(int& w, int& h) {
@@ -108,16 +112,87 @@ int KeyCode(SDL_Keycode sym) {
   }
 }
 
+// The pads in use, opened as they are plugged in (SDL announces those present at start too).
+std::vector<SDL_GameController*> gPads;
+// Which way each pad's left stick points now (a PlatformPadButton, or 0), so that a push counts
+// once and comes again only after the stick went back.
+std::vector<std::pair<SDL_JoystickID, int>> gStickWays;
+constexpr Sint16 kStickPushed = 16384;  // half way
+constexpr Sint16 kStickBack = 8192;
+
+int PadButton(Uint8 button) {
+  switch (button) {
+    case SDL_CONTROLLER_BUTTON_A: return kPadA;
+    case SDL_CONTROLLER_BUTTON_B: return kPadB;
+    case SDL_CONTROLLER_BUTTON_X: return kPadX;
+    case SDL_CONTROLLER_BUTTON_Y: return kPadY;
+    case SDL_CONTROLLER_BUTTON_START: return kPadStart;
+    case SDL_CONTROLLER_BUTTON_BACK: return kPadBack;
+    case SDL_CONTROLLER_BUTTON_LEFTSHOULDER: return kPadLeftShoulder;
+    case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER: return kPadRightShoulder;
+    case SDL_CONTROLLER_BUTTON_DPAD_UP: return kPadUp;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return kPadDown;
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return kPadLeft;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return kPadRight;
+    default: return kKeyOther;
+  }
+}
+
+// The left stick as a d-pad: the direction it was pushed to, once, when it gets there.
+int StickPush(const SDL_ControllerAxisEvent& a) {
+  if (a.axis != SDL_CONTROLLER_AXIS_LEFTX && a.axis != SDL_CONTROLLER_AXIS_LEFTY) return kKeyOther;
+  auto way = std::find_if(gStickWays.begin(), gStickWays.end(),
+                          [&](const auto& w) { return w.first == a.which; });
+  if (way == gStickWays.end()) way = gStickWays.insert(gStickWays.end(), {a.which, 0});
+  const bool horizontal = a.axis == SDL_CONTROLLER_AXIS_LEFTX;
+  const int negative = horizontal ? kPadLeft : kPadUp;
+  const int positive = horizontal ? kPadRight : kPadDown;
+  if (way->second == negative || way->second == positive) {
+    if (a.value > -kStickBack && a.value < kStickBack) way->second = 0;
+    return kKeyOther;
+  }
+  if (a.value <= -kStickPushed) way->second = negative;
+  else if (a.value >= kStickPushed) way->second = positive;
+  else return kKeyOther;
+  return way->second;
+}
+
+void ForgetPad(SDL_JoystickID id) {
+  for (auto pad = gPads.begin(); pad != gPads.end(); ++pad) {
+    if (SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(*pad)) == id) {
+      SDL_GameControllerClose(*pad);
+      gPads.erase(pad);
+      break;
+    }
+  }
+  std::erase_if(gStickWays, [id](const auto& w) { return w.first == id; });
+}
+
+bool TranslatePadEvent(const SDL_Event& e, PlatformEvent& out) {
+  switch (e.type) {
+    case SDL_CONTROLLERDEVICEADDED:
+      if (SDL_GameController* pad = SDL_GameControllerOpen(e.cdevice.which)) gPads.push_back(pad);
+      return false;
+    case SDL_CONTROLLERDEVICEREMOVED:
+      ForgetPad(e.cdevice.which);
+      return false;
+    case SDL_CONTROLLERBUTTONDOWN: out.key = PadButton(e.cbutton.button); break;
+    default: out.key = StickPush(e.caxis); break;
+  }
+  out.kind = kEventPadButton;
+  return out.key != kKeyOther;
+}
+
 bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
   switch (e.type) {
     case SDL_MOUSEMOTION:
-      SetPointerFromWindow(e.motion.x, e.motion.y);
+      SetPointerFromWindow(e.motion.x, e.motion.y, out);
       if (e.motion.state == 0) return false;
       out.kind = kEventDragged;
       return true;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
-      SetPointerFromWindow(e.button.x, e.button.y);
+      SetPointerFromWindow(e.button.x, e.button.y, out);
       bool down = e.type == SDL_MOUSEBUTTONDOWN;
       if (e.button.button == SDL_BUTTON_LEFT) out.kind = down ? kEventLeftDown : kEventLeftUp;
       else if (e.button.button == SDL_BUTTON_RIGHT) out.kind = down ? kEventRightDown : kEventRightUp;
@@ -134,6 +209,11 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
       out.key = KeyCode(e.key.keysym.sym);
       out.repeat = e.key.repeat != 0;
       return true;
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERAXISMOTION:
+      return TranslatePadEvent(e, out);
     case SDL_TEXTINPUT:
       out.kind = kEventText;
       std::snprintf(out.text, sizeof out.text, "%s", e.text.text);
@@ -194,6 +274,8 @@ bool PlatformCreateWindow(const char* title, int clientWidth, int clientHeight, 
     std::fprintf(stderr, "Cannot start the video system: %s\n", SDL_GetError());
     return false;
   }
+  // Without controller support the game is played with the mouse and the keys all the same.
+  SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
   if (gQuitEventType == 0) gQuitEventType = SDL_RegisterEvents(1);
   if (gWakeEventType == 0) gWakeEventType = SDL_RegisterEvents(1);
   Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
@@ -242,6 +324,9 @@ bool PlatformWindowExists() { return gWindow != nullptr; }
 void* PlatformWindowHandle() { return gWindow; }
 
 void PlatformDestroyWindow() {
+  for (SDL_GameController* pad : gPads) SDL_GameControllerClose(pad);
+  gPads.clear();
+  gStickWays.clear();
   if (gWindow != nullptr) SDL_DestroyWindow(gWindow);
   gWindow = nullptr;
 }

@@ -17,13 +17,15 @@
 #include "play/score_screens.h"
 #include "play/selection.h"
 #include "play/time_bar.h"
-#include "play/typed_keys.h"
+#include "play/input.h"
+#include "play/screen_loop.h"
 #include "platform/window.h"
 #include "rules/selection.h"
 #include "screens/mouse_zones.h"
 #include "screens/screen_layout.h"
 
 namespace {
+constexpr uint32_t kGameStartGuardMs = 250;
 constexpr uint32_t kGameClickGuardMs = 125;
 constexpr char kNoLevelText[] =
     "No level can be dealt: the pattern files in content\\levels are missing or broken. "
@@ -51,24 +53,22 @@ bool bActOnZone(const char* name) {
   return true;
 }
 
-// Acts on a key: the keyboard's way to do what the mouse does, and the pause. False when another
-// screen (help, pause) was shown in between.
-bool bActOnKey(int key) {
-  switch (key) {
-    case kKeyLeft: vMoveFocus(FocusMove::kLeft); break;
-    case kKeyRight: vMoveFocus(FocusMove::kRight); break;
-    case kKeyUp: vMoveFocus(FocusMove::kUp); break;
-    case kKeyDown: vMoveFocus(FocusMove::kDown); break;
-    case kKeyEnter:
-    case kKeySpace: vPressFocusedTile(); break;
-    case 'h':
+// Acts on a command: the keys' and the pad's way to do what the mouse does, and the pause.
+// False when another screen (help, pause) was shown in between.
+bool bActOnCommand(Command command) {
+  switch (command) {
+    case Command::kLeft: vMoveFocus(FocusMove::kLeft); break;
+    case Command::kRight: vMoveFocus(FocusMove::kRight); break;
+    case Command::kUp: vMoveFocus(FocusMove::kUp); break;
+    case Command::kDown: vMoveFocus(FocusMove::kDown); break;
+    case Command::kChoose: vPressFocusedTile(); break;
+    case Command::kHint:
       if (gs.iHintsLeft > 0) vGiveHint();
       break;
-    case kKeyF1:
+    case Command::kHelp:
       iGameHelp();
       return false;
-    case 'p':
-    case kKeyPause:
+    case Command::kPause:
       vPauseGame();
       return false;
     default: break;
@@ -110,6 +110,38 @@ void vAfterNoMoreMoves() {
   ShowFrame(kActiveSlot);
   vDebugLog("iGameLoop() Continuing\n");
 }
+
+// One pass's decisions after its wait: a press, a command, the end of the time or the board.
+PassResult ActOnPass(ScreenLoop& loop, PlayingScreenFrames& frames) {
+  char name[kZoneNameSize];
+  const bool pressed = loop.bZone(name);
+  if ((pressed && !bActOnZone(name)) || !bActOnCommand(TakeCommand())) {
+    frames.Invalidate();  // the help or the pause was shown in between
+    vIgnoreHeldButtons();  // the press that closed it is not the board's
+    return PassResult::kGoOn;
+  }
+  if (pressed) loop.Renew(kGameClickGuardMs);
+  vKeepFocusOnFreeTile();
+  if (bTimeRunsOut()) {
+    vDrawAndShow();
+    vGameOverScreen();
+    vEnterHighScore(gs.iShownScore);
+    return PassResult::kEnd;
+  }
+  if (bBoardEmpty()) {
+    vAfterLevelClear();
+    frames.Invalidate();
+    vIgnoreHeldButtons();
+  } else if (!bMoveAvailable()) {
+    vAfterNoMoreMoves();
+    frames.Invalidate();
+    vIgnoreHeldButtons();
+  } else {
+    vStepShownScore();
+    if (gs.bHintShown) vStepHint();
+  }
+  return PassResult::kGoOn;
+}
 }  // namespace
 
 void vAddPlayingZones() {
@@ -120,49 +152,21 @@ void vAddPlayingZones() {
 }
 
 int32_t iGameLoop() {
-  uint32_t guard = timeGetTime() + 250;
+  ScreenLoop loop(kGameStartGuardMs);
+  loop.EndsOnEscape().EndsOnQuit();
   gs.iEscapePressed = 0;
   vAddPlayingZones();
   gFrameStack.Select(gResources.iFrameVB);
   vStartNewGame();
   vHideFocus();
-  ScreenKeys keys(guard);
   if (gs.bNoPlayableLevel) vSetFatalError(kNoLevelText);
   vDebugLog("iGameLoop() ------------>> ENTERING GAME LOOP\n");
-  char name[kZoneNameSize];
   PlayingScreenFrames frames;  // a frame is drawn and presented only when the picture changes
-  bool pressTaken = false;  // the press that closed the help or the pause is not the board's
-  for (;;) {
-    if (gs.iEscapePressed == 1 || gs.bQuitGame || gs.bShutdown) return 1;
-    PassWait wake;
-    if (wake.FrameDue() && frames.Draw()) frames.Show();
-    vAddTimedSteps(wake);
-    wake.After(guard);
-    wake.Wait();
-    pressTaken = pressTaken && (gs.bLeftButtonDown != 0 || gs.bRightButtonDown != 0);
-    const bool pressed = !pressTaken && bTimeAfter(timeGetTime(), guard) && bPollZone(name);
-    if ((pressed && !bActOnZone(name)) || !bActOnKey(iTakeCommandKey())) {
-      frames.Invalidate();  // the help or the pause was shown in between
-      pressTaken = true;
-      continue;
-    }
-    if (pressed) guard = timeGetTime() + kGameClickGuardMs;
-    vKeepFocusOnFreeTile();
-    if (bTimeRunsOut()) {
-      vDrawAndShow();
-      vGameOverScreen();
-      vEnterHighScore(gs.iShownScore);
-      return 1;
-    }
-    if (bBoardEmpty()) {
-      vAfterLevelClear();
-      frames.Invalidate();
-    } else if (!bMoveAvailable()) {
-      vAfterNoMoreMoves();
-      frames.Invalidate();
-    } else {
-      vStepShownScore();
-      if (gs.bHintShown) vStepHint();
-    }
-  }
+  loop.Run(
+      [&](PassWait& wake) {
+        if (wake.FrameDue() && frames.Draw()) frames.Show();
+        vAddTimedSteps(wake);
+      },
+      [&] { return ActOnPass(loop, frames); });
+  return 1;
 }

@@ -12,17 +12,13 @@
 #include "play/menus.h"
 #include "play/playing_screen.h"
 #include "play/pointer.h"
-#include "play/typed_keys.h"
+#include "play/screen_loop.h"
 #include "save/scores.h"
 #include "screens/screen_layout.h"
 
 namespace {
 constexpr uint32_t kNoMoreMovesMs = 4000;
 constexpr uint32_t kLevelClearMs = 5000;
-
-bool bSequenceGoesOn(uint32_t endTime) {
-  return gs.iEscapePressed != 1 && !bTimeReached(timeGetTime(), endTime) && gs.bShutdown == 0;
-}
 
 void vDrawMessage(const Sprite& message, const screen::Rect& at) {
   gResources.messageBar.Draw(screen::kMessageBar.x, screen::kMessageBar.y);
@@ -42,25 +38,25 @@ void vStartNewGame() {
 
 bool bBoardEmpty() { return BoardEmpty(Board); }
 
+// The sequences end at their time or on Escape; their guard lasts as long, so nothing pressed
+// during one acts on it or on what follows (a new deal not seen yet, the prompt).
 void vNoMoreMoves() {
-  uint32_t endTime = timeGetTime() + kNoMoreMovesMs;
+  ScreenLoop loop(kNoMoreMovesMs);
+  loop.Until(timeGetTime() + kNoMoreMovesMs).EndsOnEscape();
   vDebugLog("vNoMoreMoves() BEGIN\n");
   vPauseMusic();
   FadeFrame(0, 0, screen::kScreenWidth, screen::kScreenHeight, -50, -50, -50);
   vPlayCue(Cue::kNoMoves);
   vDebugLog("vNoMoreMoves() Loop\n");
-  ScreenKeys keys(endTime);  // keys pressed now are not for the new deal, unseen yet
   bool shown = false;  // the message does not change while it is up
-  while (bSequenceGoesOn(endTime)) {
-    PassWait wake;
-    if (!shown && wake.FrameDue()) {
-      vDrawMessage(gResources.noMoreMoves, screen::kNoMoreMoves);
-      ShowFrame(kActiveSlot);
-      shown = true;
-    }
-    wake.At(endTime);
-    wake.Wait();
-  }
+  loop.Run(
+      [&](PassWait& wake) {
+        if (shown || !wake.FrameDue()) return;
+        vDrawMessage(gResources.noMoreMoves, screen::kNoMoreMoves);
+        ShowFrame(kActiveSlot);
+        shown = true;
+      },
+      [] { return PassResult::kGoOn; });
   vDebugLog("vNoMoreMoves() End Loop\n");
   EndNoMoreMoves(gs);
   vResumeMusic();
@@ -68,7 +64,8 @@ void vNoMoreMoves() {
 }
 
 void vLevelClear() {
-  uint32_t endTime = timeGetTime() + kLevelClearMs;
+  ScreenLoop loop(kLevelClearMs);
+  loop.Until(timeGetTime() + kLevelClearMs).EndsOnEscape();
   int bonusTicksLeft = kLevelClearBonusTicks;
   vDebugLog("vLevelClear() BEGIN\n");
   BeginLevelClear(gs);
@@ -76,19 +73,19 @@ void vLevelClear() {
   vPauseMusic();
   vPlayCue(Cue::kLevelClear);
   vDebugLog("vLevelClear() Entering loop\n");
-  ScreenKeys keys(endTime);  // nor for the prompt that follows
   PlayingScreenFrames frames;
-  while (bSequenceGoesOn(endTime)) {
-    PassWait wake;
-    if (wake.FrameDue() && frames.Draw()) {
-      vDrawMessage(gResources.levelClearBonus, screen::kLevelClearBonus);
-      frames.Show();
-    }
-    vAddTimedSteps(wake);
-    wake.At(endTime);
-    wake.Wait();
-    StepLevelClearBonus(gs, bonusTicksLeft, timeGetTime());
-  }
+  loop.Run(
+      [&](PassWait& wake) {
+        if (wake.FrameDue() && frames.Draw()) {
+          vDrawMessage(gResources.levelClearBonus, screen::kLevelClearBonus);
+          frames.Show();
+        }
+        vAddTimedSteps(wake);
+      },
+      [&] {
+        StepLevelClearBonus(gs, bonusTicksLeft, timeGetTime());
+        return PassResult::kGoOn;
+      });
   vDebugLog("vLevelClear() Exiting loop\n");
   EndLevelClear(gs);
   vDebugLog("vLevelClear() Starting music\n");

@@ -12,9 +12,10 @@
 #include "play/game_state.h"
 #include "play/playing_screen.h"
 #include "play/pointer.h"
+#include "play/screen_loop.h"
 #include "play/selection.h"
 #include "play/sound_controls.h"
-#include "play/typed_keys.h"
+#include "play/input.h"
 #include "platform/window.h"
 #include "save/scores.h"
 #include "screens/mouse_zones.h"
@@ -36,9 +37,6 @@ constexpr const char* kMainChoices[4] = {"NEWGAME", "HELP", "QUIT", "SCORES"};
 constexpr MenuButtons kDifficultyButtons = {"EASY", "MEDIUM", "HARD"};
 constexpr const char* kSureButtons[2] = {"YES", "NO"};
 
-bool bShuttingDown() { return gs.bShutdown != 0; }
-
-bool bGuardPassed(uint32_t guard) { return bTimeAfter(timeGetTime(), guard); }
 
 // Adds a zone for the rectangle of a panel whose top-left corner is at (px, py).
 void vAddPanelZone(const char* name, const screen::Rect& r, int px, int py) {
@@ -51,13 +49,13 @@ void vAddMenuButtons(const MenuButtons& buttons, int px, int py) {
   for (int i = 0; i < 3; ++i) vAddPanelZone(buttons[i], screen::kMenuButtons[i], px, py);
 }
 
-// Enter or Space among the keys pressed since the last look: the keyboard's press.
-bool bPressKey() {
-  bool press = false;
-  for (int key = iTakeCommandKey(); key != kKeyOther; key = iTakeCommandKey()) {
-    press = press || key == kKeyEnter || key == kKeySpace;
+// Choose among the commands given since the last look: the keyboard's or the pad's press.
+bool bChooseGiven() {
+  bool chosen = false;
+  for (Command c = TakeCommand(); c != Command::kNone; c = TakeCommand()) {
+    chosen = chosen || c == Command::kChoose;
   }
-  return press;
+  return chosen;
 }
 
 void vDrawMainMenu() {
@@ -94,17 +92,18 @@ void vShowMenu(void (*draw)(), const char* const* buttons, int lit, const std::s
   ShowFrame(kActiveSlot);
 }
 
-// Up and Down move the highlight (the first press lights the first button), Enter or Space
-// choose the lit button: its index, or -1; Escape gives kEscapeChoice where it leaves the menu.
+// Up and Down move the highlight (the first press lights the first button), Choose chooses the
+// lit button: its index, or -1; Back gives kEscapeChoice where it leaves the menu.
 constexpr int kEscapeChoice = -2;
-int iMenuKeys(int& lit, int count, void (*draw)(), const char* const* buttons, bool escapeLeaves) {
-  for (int key = iTakeCommandKey(); key != kKeyOther; key = iTakeCommandKey()) {
-    if (key == kKeyUp || key == kKeyDown) {
-      lit = lit < 0 ? 0 : (lit + (key == kKeyDown ? 1 : count - 1)) % count;
+int iMenuCommands(int& lit, int count, void (*draw)(), const char* const* buttons,
+                  bool escapeLeaves) {
+  for (Command c = TakeCommand(); c != Command::kNone; c = TakeCommand()) {
+    if (c == Command::kUp || c == Command::kDown) {
+      lit = lit < 0 ? 0 : (lit + (c == Command::kDown ? 1 : count - 1)) % count;
       vShowMenu(draw, buttons, lit, SoundNote(timeGetTime()));
-    } else if ((key == kKeyEnter || key == kKeySpace) && lit >= 0) {
+    } else if (c == Command::kChoose && lit >= 0) {
       return lit;
-    } else if (key == kKeyEscape && escapeLeaves) {
+    } else if (c == Command::kBack && escapeLeaves) {
       return kEscapeChoice;
     }
   }
@@ -120,66 +119,63 @@ void vRemoveMenuButtons(const char* const (&buttons)[N]) {
 // shutdown began, kEscapeChoice for Escape where it leaves the menu.
 template <size_t N>
 int iWaitForMenuButton(const char* const (&buttons)[N], void (*draw)(), bool escapeLeaves) {
-  uint32_t guard = timeGetTime() + kClickGuardMs;
+  ScreenLoop loop(kClickGuardMs);
   char name[kZoneNameSize];
-  int lit = -1;
+  int lit = -1, chosen = -1;
   std::string note;
-  ScreenKeys keys(guard);
-  while (!bShuttingDown()) {
-    PassWait wake;
-    if (bSoundNoteChanged(note, wake)) vShowMenu(draw, buttons, lit, note);
-    wake.After(guard);
-    wake.Wait();
-    const int keyed = iMenuKeys(lit, static_cast<int>(N), draw, buttons, escapeLeaves);
-    if (keyed != -1) return keyed;
-    if (!bGuardPassed(guard) || !bPollZone(name)) continue;
-    for (size_t i = 0; i < N; ++i) {
-      if (bZoneIs(name, buttons[i])) return static_cast<int>(i);
-    }
-    guard = timeGetTime() + kClickGuardMs;
-  }
-  return -1;
+  loop.Run(
+      [&](PassWait& wake) {
+        if (bSoundNoteChanged(note, wake)) vShowMenu(draw, buttons, lit, note);
+      },
+      [&] {
+        chosen = iMenuCommands(lit, static_cast<int>(N), draw, buttons, escapeLeaves);
+        if (chosen != -1) return PassResult::kEnd;
+        if (!loop.bZone(name)) return PassResult::kGoOn;
+        for (size_t i = 0; i < N; ++i) {
+          if (bZoneIs(name, buttons[i])) chosen = static_cast<int>(i);
+        }
+        if (chosen != -1) return PassResult::kEnd;
+        loop.Renew(kClickGuardMs);
+        return PassResult::kGoOn;
+      });
+  return chosen;
 }
 
-// The title's own loop until a press, the time limit, Escape or shutdown: 1 for a press, else 0.
-int iRunTitle(uint32_t& guard, uint32_t limit) {
+// The title's own loop until a press, the time limit, Escape or shutdown: true for a press.
+bool bRunTitle(ScreenLoop& loop) {
   char name[kZoneNameSize];
   bool shown = false;  // the title does not change while it is up, but for the sound note
   std::string note;
-  while (!bTimeReached(timeGetTime(), limit) && gs.iEscapePressed != 1 && !bShuttingDown()) {
-    PassWait wake;
-    shown = !bSoundNoteChanged(note, wake) && shown;
-    if (!shown && wake.FrameDue()) {
-      gResources.title.Draw(0, 0);
-      DrawSoundNote(note);
-      ShowFrame(kActiveSlot);
-      shown = true;
-    }
-    wake.After(guard);
-    wake.At(limit);
-    wake.Wait();
-    if (bPressKey()) return 1;
-    if (bGuardPassed(guard) && bPollZone(name) && bZoneIs(name, "TITLE_SCREEN")) return 1;
-  }
-  return 0;
+  return loop.Run(
+      [&](PassWait& wake) {
+        shown = !bSoundNoteChanged(note, wake) && shown;
+        if (shown || !wake.FrameDue()) return;
+        gResources.title.Draw(0, 0);
+        DrawSoundNote(note);
+        ShowFrame(kActiveSlot);
+        shown = true;
+      },
+      [&] {
+        if (bChooseGiven()) return PassResult::kEnd;
+        const bool pressed = loop.bZone(name) && bZoneIs(name, "TITLE_SCREEN");
+        return pressed ? PassResult::kEnd : PassResult::kGoOn;
+      });
 }
 }  // namespace
 
 int32_t iTitleScreen() {
-  uint32_t guard = timeGetTime() + kClickGuardMs;
+  ScreenLoop loop(kClickGuardMs);
   gs.iEscapePressed = 0;
   vStopAllEffects();
   gMouseZones.Clear();
   gMouseZones.Add("TITLE_SCREEN", 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
   gFrameStack.Select(gResources.iFrameVB);
-  uint32_t limit = timeGetTime() + kTitleLimitMs;
-  ScreenKeys keys(guard);
-  while (!bShuttingDown()) {
-    if (iRunTitle(guard, limit) == 1) return 1;
+  loop.Until(timeGetTime() + kTitleLimitMs).EndsOnEscape();
+  while (gs.bShutdown == 0) {
+    if (bRunTitle(loop)) return 1;
     if (gs.iEscapePressed == 0) return 0;
     if (bAreYouSure()) return -1;
-    guard = timeGetTime() + 500;  // the time limit is not renewed
-    keys.From(guard);
+    loop.Restart(500);  // the time limit is not renewed
   }
   return 0;
 }
@@ -243,74 +239,69 @@ bool bChooseDifficulty() {
 }
 
 int32_t iGameHelp() {
-  uint32_t guard = timeGetTime() + kClickGuardMs;
+  ScreenLoop loop(kClickGuardMs);
   gs.iEscapePressed = 0;
   gFrameStack.Select(gResources.iFrameVB);
   gResources.gameHelp.Draw(0, 0);
   ShowFrame(kActiveSlot);
   vDebugLog("iGameHelp()\n");
-  uint32_t limit = timeGetTime() + kHelpLimitMs;
+  loop.Until(timeGetTime() + kHelpLimitMs).EndsOnEscape();
   char name[kZoneNameSize];
   std::string note;
-  ScreenKeys keys(guard);
-  while (!bTimeReached(timeGetTime(), limit) && gs.iEscapePressed != 1 && !bShuttingDown()) {
-    PassWait wake;
-    if (bSoundNoteChanged(note, wake)) {
-      gResources.gameHelp.Draw(0, 0);
-      DrawSoundNote(note);
-      ShowFrame(kActiveSlot);
-    }
-    wake.After(guard);
-    wake.At(limit);
-    wake.Wait();
-    if (bPressKey()) return 0;
-    // Any press closes the help, also one over a zone of the screen beneath it.
-    if (bGuardPassed(guard) && bPollZone(name)) return 0;
-  }
+  loop.Run(
+      [&](PassWait& wake) {
+        if (!bSoundNoteChanged(note, wake)) return;
+        gResources.gameHelp.Draw(0, 0);
+        DrawSoundNote(note);
+        ShowFrame(kActiveSlot);
+      },
+      [&] {
+        // Any press closes the help, also one over a zone of the screen beneath it.
+        const bool closed = bChooseGiven() || loop.bZone(name);
+        return closed ? PassResult::kEnd : PassResult::kGoOn;
+      });
   return 0;
 }
 
 void vClickToContinue() {
-  uint32_t guard = timeGetTime() + kClickGuardMs;
+  ScreenLoop loop(kClickGuardMs);
   vStopAllEffects();
   gMouseZones.Add("CONTINUE", 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
   char name[kZoneNameSize];
-  ScreenKeys keys(guard);
   PlayingScreenFrames frames;
-  while (!bShuttingDown()) {
-    Sleep(1);
-    if ((bGuardPassed(guard) && bPollZone(name) && bZoneIs(name, "CONTINUE")) || bPressKey()) {
-      gMouseZones.Remove("CONTINUE");
-      return;
-    }
-    PassWait wake;
-    if (wake.FrameDue() && frames.Draw()) {
-      const Sprite& prompt = gResources.clickToContinue;
-      prompt.Draw(screen::iCentredX(prompt.width), screen::iCentredY(prompt.height));
-      frames.Show();
-    }
-    vAddTimedSteps(wake);
-    wake.After(guard);
-    wake.Wait();
-    vStepShownScore();
-  }
+  loop.Run(
+      [&](PassWait& wake) {
+        if (wake.FrameDue() && frames.Draw()) {
+          const Sprite& prompt = gResources.clickToContinue;
+          prompt.Draw(screen::iCentredX(prompt.width), screen::iCentredY(prompt.height));
+          frames.Show();
+        }
+        vAddTimedSteps(wake);
+      },
+      [&] {
+        if ((loop.bZone(name) && bZoneIs(name, "CONTINUE")) || bChooseGiven()) {
+          gMouseZones.Remove("CONTINUE");
+          return PassResult::kEnd;
+        }
+        vStepShownScore();
+        return PassResult::kGoOn;
+      });
 }
 
 void vGameOverScreen() {
-  uint32_t limit = timeGetTime() + kGameOverLimitMs;
+  // Nothing pressed during the message acts on it or on a later screen.
+  ScreenLoop loop(kGameOverLimitMs);
+  loop.Until(timeGetTime() + kGameOverLimitMs).EndsOnEscape();
   FadeFrame(0, 0, screen::kScreenWidth, screen::kScreenHeight, -50, -50, -50);
   bool shown = false;  // the message does not change while it is up
-  ScreenKeys keys(limit);  // keys pressed during the message are no later screen's
-  while (gs.iEscapePressed != 1 && !bTimeReached(timeGetTime(), limit) && !bShuttingDown()) {
-    PassWait wake;
-    if (!shown && wake.FrameDue()) {
-      gResources.messageBar.Draw(screen::kMessageBar.x, screen::kMessageBar.y);
-      gResources.gameOver.Draw(screen::kGameOver.x, screen::kGameOver.y);
-      ShowFrame(kActiveSlot);
-      shown = true;
-    }
-    wake.At(limit);
-    wake.Wait();
-  }
+  loop.Run(
+      [&](PassWait& wake) {
+        if (shown || !wake.FrameDue()) return;
+        gResources.messageBar.Draw(screen::kMessageBar.x, screen::kMessageBar.y);
+        gResources.gameOver.Draw(screen::kGameOver.x, screen::kGameOver.y);
+        ShowFrame(kActiveSlot);
+        shown = true;
+      },
+      [] { return PassResult::kGoOn; });
   vSaveBestScore(gs.iShownScore, gs.iBestScore);
 }

@@ -10,7 +10,8 @@
 #include "play/game_state.h"
 #include "play/pointer.h"
 #include "play/sound_controls.h"
-#include "play/typed_keys.h"
+#include "play/input.h"
+#include "play/screen_loop.h"
 #include "rules/pause.h"
 #include "screens/render.h"
 #include "screens/screen_layout.h"
@@ -31,32 +32,31 @@ void vDrawPaused(const std::string& note) {
   ShowFrame(kActiveSlot);
 }
 
-bool bResumeKey() {
-  for (int key = iTakeCommandKey(); key != kKeyOther; key = iTakeCommandKey()) {
-    if (key == 'p' || key == kKeyPause) return true;
+bool bResumeGiven() {
+  for (Command c = TakeCommand(); c != Command::kNone; c = TakeCommand()) {
+    if (c == Command::kPause) return true;
   }
   return false;
 }
-
-bool bButtonDown() { return gs.bLeftButtonDown != 0 || gs.bRightButtonDown != 0; }
 }  // namespace
 
 void vPauseGame() {
   const uint32_t start = timeGetTime();
-  const uint32_t guard = start + kPauseGuardMs;
+  ScreenLoop loop(kPauseGuardMs);
+  loop.EndsOnEscape();
   vDebugLog("vPauseGame()\n");
   vLowerMusic(true);
   gFrameStack.Select(gResources.iFrameVB);
-  ScreenKeys keys(guard);
   std::string note = "-";  // never a note: the first pass draws
-  while (gs.iEscapePressed != 1 && !gs.bShutdown) {
-    PassWait wake;
-    if (bSoundNoteChanged(note, wake)) vDrawPaused(note);
-    wake.After(guard);
-    wake.Wait();
-    if (bResumeKey()) break;
-    if (bTimeAfter(timeGetTime(), guard) && bButtonDown()) break;
-  }
+  loop.Run(
+      [&](PassWait& wake) {
+        if (bSoundNoteChanged(note, wake)) vDrawPaused(note);
+      },
+      [&] {
+        PointerPress press;
+        const bool resumed = bResumeGiven() || loop.bPress(press);
+        return resumed ? PassResult::kEnd : PassResult::kGoOn;
+      });
   vLowerMusic(false);
   ResumeAfterPause(gs, timeGetTime() - start);
 }

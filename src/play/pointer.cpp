@@ -5,6 +5,7 @@
 #include <atomic>
 
 #include "play/game_state.h"
+#include "play/input.h"
 #include "platform/clock.h"
 #include "platform/window.h"
 
@@ -17,13 +18,6 @@ uint32_t dwLastFrame = 0;
 // The longest a pass sleeps with nothing to wait for: a lost wake costs at most this much.
 constexpr uint32_t kLongestPassWaitMs = 250;
 bool bFrameEverShown = false;
-
-// The last press announced, and the last one a finished decision of the game thread covered.
-// Sequentially consistent: a press counted by the pass's snapshot has its flag visible to the
-// decision that follows.
-std::atomic<uint32_t> gPressesAnnounced{0};
-std::atomic<uint32_t> gPressesConsidered{0};
-uint32_t gPressesAtWake = 0;  // game thread only
 
 int16_t iToZoneCoordinate(int32_t v) {
   if (v < INT16_MIN) return INT16_MIN;
@@ -39,10 +33,18 @@ void vPollMouse() {
   iMouseY = y;
 }
 
-bool bPollZone(char name[kZoneNameSize]) {
-  vPollMouse();
-  return gMouseZones.HitTest(iToZoneCoordinate(iMouseX), iToZoneCoordinate(iMouseY), name,
-                             gs.bLeftButtonDown != 0, gs.bRightButtonDown != 0);
+bool bPollZone(char name[kZoneNameSize], uint32_t guard) {
+  // Presses that hit nothing make way for the next one queued; a held button is one look.
+  for (PointerPress press; bTakePress(guard, press);) {
+    iMouseX = press.x;
+    iMouseY = press.y;
+    if (gMouseZones.HitTest(iToZoneCoordinate(iMouseX), iToZoneCoordinate(iMouseY), name,
+                            press.left, press.right)) {
+      return true;
+    }
+    if (press.held) return false;
+  }
+  return false;
 }
 
 bool bZoneIs(const char* name, const char* known) { return strcasecmp(name, known) == 0; }
@@ -55,15 +57,7 @@ bool bFrameDue() {
   return true;
 }
 
-uint32_t AnnouncePress() { return gPressesAnnounced.fetch_add(1) + 1; }
-
-bool bPressConsidered(uint32_t press) {
-  return static_cast<int32_t>(gPressesConsidered.load() - press) >= 0;
-}
-
-PassWait::PassWait() : start_(timeGetTime()), wakeAt_(start_ + kLongestPassWaitMs) {
-  gPressesConsidered.store(gPressesAtWake);  // the last pass's decision is made
-}
+PassWait::PassWait() : start_(timeGetTime()), wakeAt_(start_ + kLongestPassWaitMs) {}
 
 void PassWait::Until(uint32_t moment) {
   if (bTimeAfter(moment, start_) && bTimeAfter(wakeAt_, moment)) wakeAt_ = moment;
@@ -83,5 +77,4 @@ void PassWait::Wait() const {
   // Never less than a millisecond: a pass that found its moment already there behaves as before.
   int32_t left = static_cast<int32_t>(wakeAt_ - timeGetTime());
   SleepUntilWoken(left > 1 ? static_cast<uint32_t>(left) : 1);
-  gPressesAtWake = gPressesAnnounced.load();
 }

@@ -13,8 +13,10 @@ extern int32_t iMouseY;
 // client area, in the window and in full screen alike.
 void vPollMouse();
 
-// vPollMouse, then the hit test with the current buttons; true with the zone's name when one was hit.
-bool bPollZone(char name[kZoneNameSize]);
+// The click cycle's look at the mouse: the next press to act on after `guard` (bTakePress), hit
+// tested at its position with the buttons down then; true with the zone's name when one was hit.
+// iMouseX and iMouseY become the press's position.
+bool bPollZone(char name[kZoneNameSize], uint32_t guard);
 
 // Case-insensitive comparison of a zone name with a name the screen knows.
 bool bZoneIs(const char* name, const char* known);
@@ -24,21 +26,11 @@ bool bZoneIs(const char* name, const char* known);
 // frames a second instead of drawing as fast as the processor allows.
 bool bFrameDue();
 
-// Presses and the game thread's looks at them. The main thread sets a button's flag, then
-// announces the press and keeps the flag down, whatever the button does, until the game thread has
-// considered it: a pass woke after the announcement and made its decision (looked at the buttons,
-// or ignored them inside its click guard). So no press is lost however short it is or however busy
-// the game thread was, and none is carried past a click guard that was meant to drop it.
-uint32_t AnnouncePress();              // main thread, after setting the flag; the press's number
-bool bPressConsidered(uint32_t press);  // main thread
-
 // The pause that ends each pass of a screen loop. The game thread sleeps until the player does
 // something (the main thread wakes it) or until the earliest moment at which the screen would act
 // by itself, so an untouched screen wakes a few times a second rather than every millisecond.
 // Made at the start of a pass, before anything is stepped or drawn; deadlines that had passed by
-// then are the pass's own business and are not waited for. A loop decides about the buttons
-// between Wait and the next pass's start, which marks the presses announced before the wake
-// ended as considered.
+// then are the pass's own business and are not waited for.
 class PassWait {
  public:
   PassWait();

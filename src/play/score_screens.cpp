@@ -10,7 +10,8 @@
 #include "play/cues.h"
 #include "play/game_state.h"
 #include "play/pointer.h"
-#include "play/typed_keys.h"
+#include "play/input.h"
+#include "play/screen_loop.h"
 #include "rules/score_table.h"
 #include "save/scores.h"
 #include "screens/mouse_zones.h"
@@ -27,7 +28,6 @@ constexpr int kPanelX = screen::iCentredX(screen::kScorePanelWidth);
 constexpr int kPanelY = screen::iCentredY(screen::kScorePanelHeight);
 constexpr int kPanelCentreX = kPanelX + screen::kScorePanelWidth / 2;
 
-bool bShuttingDown() { return gs.bShutdown != 0; }
 
 // A score with thousands separated by commas, as the status line shows it.
 std::string FormatScore(int32_t score) {
@@ -79,38 +79,39 @@ bool bApplyTyped(std::string& name, const std::string& typed) {
 
 // The name entry: the typed name on Enter or "NAME_OK", the offered one on Escape or shutdown.
 std::string NameEntry(int rank, int32_t score) {
-  uint32_t guard = timeGetTime() + kClickGuardMs;
+  ScreenLoop loop(kClickGuardMs);
+  loop.EndsOnEscape();
   std::string offered = CleanName(LastEnteredName());
   if (offered.empty()) offered = kDefaultName;
   vStartScoreScreen("NAME_ENTRY");
-  ScreenKeys keys(guard);
   const screen::Rect& ok = screen::kNameOkButton;
   gMouseZones.Add("NAME_OK", static_cast<int16_t>(kPanelX + ok.x), static_cast<int16_t>(kPanelY + ok.y),
                   static_cast<int16_t>(ok.w), static_cast<int16_t>(ok.h), kZoneLeft);
   bTextInputWanted = true;
   vPlayCue(Cue::kButtonOver);
   std::string name = offered;
-  bool redraw = true, confirmed = false;
+  bool redraw = true;
   char zone[kZoneNameSize];
-  while (!confirmed && gs.iEscapePressed != 1 && !bShuttingDown()) {
-    PassWait wake;
-    if (redraw && wake.FrameDue()) {
-      vDrawNameEntry(rank, score, name);
-      ShowFrame(kActiveSlot);
-      redraw = false;
-    }
-    wake.After(guard);
-    wake.Wait();
-    std::string typed = TakeTypedKeys();
-    if (!typed.empty() && name == offered && typed[0] != kTypedBackspace && typed[0] != kTypedEnter) {
-      name.clear();  // typing replaces the offered name; Backspace edits it
-    }
-    redraw = redraw || !typed.empty();
-    confirmed = bApplyTyped(name, typed);
-    if (confirmed || !bTimeAfter(timeGetTime(), guard) || !bPollZone(zone)) continue;
-    confirmed = bZoneIs(zone, "NAME_OK");
-    guard = timeGetTime() + kClickGuardMs;
-  }
+  const bool confirmed = loop.Run(
+      [&](PassWait& wake) {
+        if (!redraw || !wake.FrameDue()) return;
+        vDrawNameEntry(rank, score, name);
+        ShowFrame(kActiveSlot);
+        redraw = false;
+      },
+      [&] {
+        std::string typed = TakeTypedKeys();
+        if (!typed.empty() && name == offered && typed[0] != kTypedBackspace &&
+            typed[0] != kTypedEnter) {
+          name.clear();  // typing replaces the offered name; Backspace edits it
+        }
+        redraw = redraw || !typed.empty();
+        if (bApplyTyped(name, typed)) return PassResult::kEnd;
+        if (!loop.bZone(zone)) return PassResult::kGoOn;
+        if (bZoneIs(zone, "NAME_OK")) return PassResult::kEnd;
+        loop.Renew(kClickGuardMs);
+        return PassResult::kGoOn;
+      });
   bTextInputWanted = false;
   gMouseZones.Remove("NAME_OK");
   if (!confirmed) return offered;
@@ -148,27 +149,25 @@ void vEnterHighScore(int32_t score) {
   InsertScore(aHighScores, entry);
   bSaveHighScores();
   vSaveLastEnteredName(entry.name);
-  if (!bShuttingDown()) vHighScoreTable(rank);
+  if (gs.bShutdown == 0) vHighScoreTable(rank);
 }
 
 void vHighScoreTable(int highlight) {
-  uint32_t guard = timeGetTime() + kClickGuardMs;
+  ScreenLoop loop(kClickGuardMs);
   vStartScoreScreen("SCORE_TABLE");
-  ScreenKeys keys(guard);
-  uint32_t limit = timeGetTime() + kTableLimitMs;
+  loop.Until(timeGetTime() + kTableLimitMs).EndsOnEscape();
   bool shown = false;  // the table does not change while it is up
   char zone[kZoneNameSize];
-  while (!bTimeReached(timeGetTime(), limit) && gs.iEscapePressed != 1 && !bShuttingDown()) {
-    PassWait wake;
-    if (!shown && wake.FrameDue()) {
-      vDrawTable(highlight);
-      ShowFrame(kActiveSlot);
-      shown = true;
-    }
-    wake.After(guard);
-    wake.At(limit);
-    wake.Wait();
-    if (!bTimeAfter(timeGetTime(), guard)) continue;
-    if (bTakeAnyKey() || bPollZone(zone)) return;
-  }
+  loop.Run(
+      [&](PassWait& wake) {
+        if (shown || !wake.FrameDue()) return;
+        vDrawTable(highlight);
+        ShowFrame(kActiveSlot);
+        shown = true;
+      },
+      [&] {
+        if (!loop.bGuardPassed()) return PassResult::kGoOn;
+        const bool closed = bTakeAnyKey() || loop.bZone(zone);
+        return closed ? PassResult::kEnd : PassResult::kGoOn;
+      });
 }

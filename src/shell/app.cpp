@@ -5,9 +5,8 @@
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "play/game_state.h"
-#include "play/pointer.h"
 #include "play/sound_controls.h"
-#include "play/typed_keys.h"
+#include "play/input.h"
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
@@ -35,34 +34,6 @@ constexpr size_t kGameThreadStack = 5000000;
 constexpr int kIdleWaitMs = 100;
 // Without music there is nothing to pump: the loop then waits longer for an event.
 constexpr int kIdleWaitSilentMs = 1000;
-
-// The game polls the buttons as levels between its sleeps, so a click whose down and up arrive
-// together (a touchpad tap, a synthetic click) could fall between two looks. A button therefore
-// stays down until the game thread has considered the press (see AnnouncePress).
-struct ButtonLatch {
-  std::atomic<uint8_t>& flag;
-  uint32_t press = 0;
-  bool releasePending = false;
-
-  void Down() {
-    flag = 1;
-    press = AnnouncePress();
-    releasePending = false;
-  }
-  void Up() {
-    releasePending = true;
-    Tick();
-  }
-  bool Pending() const { return releasePending; }
-  void Tick() {
-    if (releasePending && bPressConsidered(press)) {
-      flag = 0;
-      releasePending = false;
-    }
-  }
-};
-ButtonLatch gLeftButton{gs.bLeftButtonDown};
-ButtonLatch gRightButton{gs.bRightButtonDown};
 
 // Tells the user why the game stopped, if something failed after start-up. Runs on the main
 // thread after the graphics are shut down, so the desktop is back before any message shows.
@@ -102,27 +73,17 @@ void vReleaseForExit() {
   std::exit(code);
 }
 
-// The window procedure: buttons and Escape become the flags the game thread polls. The game
-// thread sleeps between its looks at them, so every event wakes it, once the state it announces
-// is there to be seen.
+// The window procedure: the player's input goes to the game thread's queue, with its moment and
+// position (Escape also raises its flag at once). The game thread sleeps between its looks, so
+// every event wakes it, once what it announces is there to be taken.
 void WndProc(const PlatformEvent& e) {
-  switch (e.kind) {
-    case kEventLeftDown: gLeftButton.Down(); break;
-    case kEventLeftUp: gLeftButton.Up(); break;
-    case kEventRightDown: gRightButton.Down(); break;
-    case kEventRightUp: gRightButton.Up(); break;
-    case kEventEscape:
-      gs.iEscapePressed = 1;
-      vQueueKeyEvent(e);
-      break;
-    case kEventExposed: PlatformShowLatestFrame(true); break;
-    case kEventText:
-    case kEventEnter:
-    case kEventBackspace:
-    case kEventKey: vQueueKeyEvent(e); break;
-    case kEventWindowChanged: vStoreWindowSettings(); break;
-    case kEventClose: vDestroyWindow();
-    default: break;
+  if (!bQueueInput(e)) {
+    switch (e.kind) {
+      case kEventExposed: PlatformShowLatestFrame(true); break;
+      case kEventWindowChanged: vStoreWindowSettings(); break;
+      case kEventClose: vDestroyWindow();
+      default: break;
+    }
   }
   WakeSleeper();
 }
@@ -155,18 +116,15 @@ int iFailedStart() {
 }
 
 // Runs until the quit event; returns its code. Waits for an event, a newly presented frame or
-// the idle time, 1 ms while a short click's release is held back.
+// the idle time.
 int iMessageLoop() {
   vBeginMessageLoop();
   for (;;) {
     int quitCode = 0;
-    const int idle = bMusicStarted ? kIdleWaitMs : kIdleWaitSilentMs;
-    if (bMessagePass(bReleaseHeldBack() ? 1 : idle, quitCode)) return quitCode;
+    if (bMessagePass(bMusicStarted ? kIdleWaitMs : kIdleWaitSilentMs, quitCode)) return quitCode;
   }
 }
 }  // namespace
-
-bool bReleaseHeldBack() { return gLeftButton.Pending() || gRightButton.Pending(); }
 
 void vBeginMessageLoop() {
   gQuitPosted = false;
@@ -189,8 +147,6 @@ bool bMessagePass(int timeoutMs, int& quitCode) {
     gTextInput = bTextInputWanted;
     PlatformSetTextInput(gTextInput);
   }
-  gLeftButton.Tick();
-  gRightButton.Tick();
   if (bMusicStarted) vPumpMusic();
   else vRestSilentAudio();
   PlatformShowLatestFrame(false);

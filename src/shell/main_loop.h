@@ -11,9 +11,6 @@ void vBeginMessageLoop();
 // One pass: takes one event (waiting up to `timeoutMs` for it) and hands it to the game, then
 // pumps the music and shows the latest frame. True, with the code, once the quit has come.
 bool bMessagePass(int timeoutMs, int& quitCode);
-// True while a button's release waits for the game thread to consider its press: the passes
-// must go on, since nothing else will come to end it.
-bool bReleaseHeldBack();
 
 // Tells the game thread to stop and stops the music; the thread then ends on its own.
 void vAskGameThreadToEnd();

@@ -20,9 +20,9 @@ int thrWebGame(void* unused) {
   return result;
 }
 
-// One displayed frame: every waiting event, then the latest picture; true while a release is
-// held back for the game thread. After the quit it waits, frame by frame, for the game thread to
-// leave its screen before releasing everything: waiting for it here would stop the page.
+// One displayed frame: every waiting event, then the latest picture; false once nothing waits.
+// After the quit it waits, frame by frame, for the game thread to leave its screen before
+// releasing everything (true meanwhile): waiting for it here would stop the page.
 bool bWebFrame() {
   while (!gEnding) {
     int quitCode = 0;
@@ -32,7 +32,7 @@ bool bWebFrame() {
       vAskGameThreadToEnd();
       break;
     }
-    if (!PlatformHasPendingEvent()) return bReleaseHeldBack();
+    if (!PlatformHasPendingEvent()) return false;
   }
   if (!gGameThreadEnded) return true;
   PlatformStopEveryFrame();

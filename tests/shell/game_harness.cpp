@@ -13,7 +13,7 @@
 #include "platform/virtual_clock.h"
 #include "platform/window.h"
 #include "play/playing_screen.h"
-#include "play/typed_keys.h"
+#include "play/input.h"
 #include "screens/render.h"
 #include "screens/screen_layout.h"
 #include "shell/shell.h"
@@ -46,22 +46,37 @@ bool ZonePresent(const char* name) { return gMouseZones.Find(name) != nullptr; }
 
 void QueueKey(int key) {
   PlatformEvent e;
-  e.kind = key == kKeyEnter ? kEventEnter : kEventKey;
+  e.kind = key == kKeyEnter ? kEventEnter : key == kKeyEscape ? kEventEscape : kEventKey;
   e.key = key;
-  vQueueKeyEvent(e);
+  bQueueInput(e);
+}
+
+void QueuePadButton(int button) {
+  PlatformEvent e;
+  e.kind = kEventPadButton;
+  e.key = button;
+  bQueueInput(e);
 }
 
 void QueueBackspace() {
   PlatformEvent e;
   e.kind = kEventBackspace;
-  vQueueKeyEvent(e);
+  bQueueInput(e);
 }
 
 void QueueText(const char* utf8) {
   PlatformEvent e;
   e.kind = kEventText;
   std::snprintf(e.text, sizeof e.text, "%s", utf8);
-  vQueueKeyEvent(e);
+  bQueueInput(e);
+}
+
+void QueuePointer(PlatformEventKind kind, int x, int y) {
+  PlatformEvent e;
+  e.kind = kind;
+  e.x = x;
+  e.y = y;
+  bQueueInput(e);
 }
 
 void WriteStoredBest(int32_t best) {
@@ -78,6 +93,7 @@ int32_t StoredBest() {
 
 GameHarness::GameHarness() {
   vResetGameState();
+  vForgetInput();
   gMouseZones.Clear();
   fs::create_directories("content/levels");
   const fs::path content = TAVIMORA_CONTENT_DIR;
@@ -95,8 +111,7 @@ GameHarness::GameHarness() {
 GameHarness::~GameHarness() {
   VirtualClockSetSleepHook({});
   vSetDebugTrace(false);
-  gs.bLeftButtonDown = 0;
-  gs.bRightButtonDown = 0;
+  vForgetInput();
 }
 
 bool GameHarness::StartVideo() {
@@ -111,8 +126,9 @@ void GameHarness::Press(int x, int y, bool right, uint32_t holdMs) {
   PlatformSetPointerPosition(x, y);
   holding_ = true;
   holdingRight_ = right;
-  if (right) gs.bRightButtonDown = 1;
-  else gs.bLeftButtonDown = 1;
+  pressX_ = x;
+  pressY_ = y;
+  QueuePointer(right ? kEventRightDown : kEventLeftDown, x, y);
   releaseAt_ = timeGetTime() + holdMs;
 }
 
@@ -152,8 +168,7 @@ bool GameHarness::ZoneReady(const char* name, uint32_t now, uint32_t afterMs) {
 void GameHarness::Step(uint32_t now) {
   if (holding_ && bTimeReached(now, releaseAt_)) {
     holding_ = false;
-    if (holdingRight_) gs.bRightButtonDown = 0;
-    else gs.bLeftButtonDown = 0;
+    QueuePointer(holdingRight_ ? kEventRightUp : kEventLeftUp, pressX_, pressY_);
   }
   if (finished_ || !body_) return;
   if (bTimeReached(now, limitAt_)) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/window.h"
 #include "screens/mouse_zones.h"
 #include "support/temp_dir.h"
 
@@ -30,8 +31,11 @@ int CellOf(const TileAt& t);
 // Keys as the window procedure hands them to the game: a key by its PlatformKey (Enter as
 // Enter), Backspace, or typed text.
 void QueueKey(int key);
+void QueuePadButton(int button);
 void QueueBackspace();
 void QueueText(const char* utf8);
+// A pointer event as the window procedure hands it over, at (x, y) of the frame.
+void QueuePointer(PlatformEventKind kind, int x, int y);
 
 // The best score file: written as one little-endian 32-bit value; read back, or -1 when it is
 // missing or not 4 bytes long.
@@ -77,6 +81,7 @@ class GameHarness {
   uint32_t releaseAt_ = 0;
   bool holding_ = false;
   bool holdingRight_ = false;
+  int pressX_ = 0, pressY_ = 0;
   std::function<bool(uint32_t)> body_;
   uint32_t limitAt_ = 0;
   bool finished_ = false;

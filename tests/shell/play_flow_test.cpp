@@ -14,7 +14,7 @@
 #include "platform/display.h"
 #include "platform/virtual_clock.h"
 #include "play/game_loop.h"
-#include "play/typed_keys.h"
+#include "play/input.h"
 
 namespace {
 // Eight tiles far enough apart that every one of them is free.
@@ -442,5 +442,29 @@ TEST_F(PlayTest, EscapeShortensNoMoreMovesAndTheGameEndsAfterTheNewDeal) {
   EXPECT_EQ(TilesOnBoard(), static_cast<int>(kSpread.size()));
   EXPECT_EQ(gs.iLevel, 1);
   EXPECT_GT(gs.iTimeTicks, 0);
+}
+// A press acts where it was made: the pointer moving on to another tile before the game looks
+// changes nothing.
+TEST_F(PlayTest, APressActsWhereItWasMadeNotWhereThePointerWentNext) {
+  WritePattern(0, kSpread);
+  int first = -1, other = -1;
+  ASSERT_TRUE(Play([&](uint32_t now) {
+    if (first < 0 && h.ZoneReady("GAME_LOOP", now)) {
+      first = CellOf(kSpread[0]);
+      other = CellOf(kSpread[5]);
+      int ax = 0, ay = 0, bx = 0, by = 0;
+      ZoneCentre(std::to_string(first).c_str(), ax, ay);
+      ZoneCentre(std::to_string(other).c_str(), bx, by);
+      QueuePointer(kEventLeftDown, ax, ay);
+      QueuePointer(kEventLeftUp, ax, ay);
+      PlatformSetPointerPosition(bx, by);  // moved on within the same millisecond
+      QueuePointer(kEventDragged, bx, by);
+    } else if (first >= 0 && gs.iSelectedCount != 0) {
+      h.PressEscape();
+    }
+    return true;
+  }));
+  EXPECT_EQ(gs.iSelectedCount, 1);
+  EXPECT_EQ(gs.aiSelectedCell[0], first);
 }
 }  // namespace

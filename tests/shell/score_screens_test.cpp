@@ -9,7 +9,7 @@
 #include "game_harness.h"
 #include "play/game_state.h"
 #include "play/score_screens.h"
-#include "play/typed_keys.h"
+#include "play/input.h"
 #include "platform/window.h"
 #include "save/scores.h"
 

@@ -1,0 +1,250 @@
+#include "play/input.h"
+
+#include <algorithm>
+#include <deque>
+#include <mutex>
+
+#include "platform/clock.h"
+#include "platform/window.h"
+#include "play/game_state.h"
+#include "play/sound_controls.h"
+#include "rules/score_table.h"
+
+std::atomic<bool> bTextInputWanted{false};
+
+namespace {
+struct QueuedInput {
+  uint32_t at = 0;                 // when the window procedure took it
+  bool pointer = false;            // a pointer event, else a key or pad button
+  PlatformEventKind kind = kEventNone;  // the pointer event's kind
+  int x = 0, y = 0;                // where the pointer was
+  Command command = Command::kNone;
+  std::string typed;  // what a key types (text, kTypedEnter, kTypedBackspace), or nothing
+};
+
+std::mutex gLock;
+std::deque<QueuedInput> gQueue;
+// Input that came at or before this moment belongs to no screen that is still to take it.
+uint32_t gInputAfter = 0;
+// A flood of keys the game does not read is dropped; pointer events never are, or a button
+// could stay down, but a screen that takes none can hold only so many presses and drags.
+constexpr size_t kMaxQueuedKeys = 64;
+constexpr size_t kMaxQueued = 4096;
+
+// Game thread only: the pointer as the events taken so far tell it.
+int gPointerX = 0, gPointerY = 0;
+bool gHeldIgnored = false;
+
+bool bIsArrow(int key) { return key >= kKeyUp && key <= kKeyRight; }
+bool bIsPress(PlatformEventKind kind) { return kind == kEventLeftDown || kind == kEventRightDown; }
+
+std::string TypedBy(const PlatformEvent& e) {
+  std::string typed;
+  switch (e.kind) {
+    case kEventText: AppendTyped(typed, e.text); break;  // cut at 32 bytes, never reached
+    case kEventEnter: typed = kTypedEnter; break;
+    case kEventBackspace: typed = kTypedBackspace; break;
+    case kEventPadButton:
+      if (e.key == kPadA) typed = kTypedEnter;  // a pad confirms a name with its A
+      break;
+    default: break;
+  }
+  return typed;
+}
+
+// The key a sound control answers to, for a key or pad button (kKeyOther when none).
+int SoundKeyOf(int key) {
+  if (key == kPadLeftShoulder) return kKeyMinus;
+  if (key == kPadRightShoulder) return kKeyPlus;
+  return key;
+}
+
+void vPushLocked(QueuedInput&& input) {
+  const size_t keys = static_cast<size_t>(std::count_if(
+      gQueue.begin(), gQueue.end(), [](const QueuedInput& q) { return !q.pointer; }));
+  if (!input.pointer && keys >= kMaxQueuedKeys) return;
+  const bool release = input.kind == kEventLeftUp || input.kind == kEventRightUp;
+  if (input.pointer && !release && gQueue.size() >= kMaxQueued) return;
+  // A drag only moves the pointer: the newest one queued is moved on instead of adding one.
+  if (input.kind == kEventDragged && !gQueue.empty() && gQueue.back().kind == kEventDragged) {
+    gQueue.back() = std::move(input);
+    return;
+  }
+  gQueue.push_back(std::move(input));
+}
+
+bool bQueuePointer(const PlatformEvent& e) {
+  QueuedInput input;
+  input.at = timeGetTime();
+  input.pointer = true;
+  input.kind = e.kind;
+  input.x = e.x;
+  input.y = e.y;
+  std::lock_guard<std::mutex> hold(gLock);
+  vPushLocked(std::move(input));
+  return true;
+}
+
+bool bQueueKey(const PlatformEvent& e) {
+  const bool typing = bTextInputWanted;
+  const bool repeatIgnored = e.repeat && !bIsArrow(e.key);
+  if (!typing && !e.repeat && bSoundControlKey(SoundKeyOf(e.key))) return true;
+  const Command command = typing || repeatIgnored ? Command::kNone : CommandOf(e.key);
+  if (CommandOf(e.key) == Command::kBack) gs.iEscapePressed = 1;
+  QueuedInput input;
+  input.at = timeGetTime();
+  input.command = command;
+  input.typed = TypedBy(e);
+  std::lock_guard<std::mutex> hold(gLock);
+  vPushLocked(std::move(input));
+  return true;
+}
+
+// Under gLock: takes the oldest key of this screen, dropping older ones; false when there is none.
+bool bTakeKeyLocked(QueuedInput& key) {
+  for (auto it = gQueue.begin(); it != gQueue.end();) {
+    if (it->pointer) {
+      ++it;
+      continue;
+    }
+    const bool stale = !bTimeAfter(it->at, gInputAfter);
+    if (!stale) key = std::move(*it);
+    it = gQueue.erase(it);
+    if (!stale) return true;
+  }
+  return false;
+}
+
+// Game thread: the button flags and the pointer after one pointer event.
+void vApplyPointer(const QueuedInput& e) {
+  gPointerX = e.x;
+  gPointerY = e.y;
+  switch (e.kind) {
+    case kEventLeftDown: gs.bLeftButtonDown = 1; break;
+    case kEventLeftUp: gs.bLeftButtonDown = 0; break;
+    case kEventRightDown: gs.bRightButtonDown = 1; break;
+    case kEventRightUp: gs.bRightButtonDown = 0; break;
+    default: break;
+  }
+  if (bIsPress(e.kind)) gHeldIgnored = false;
+}
+
+PointerPress PressHere(bool held) {
+  return PointerPress{gPointerX, gPointerY, gs.bLeftButtonDown != 0, gs.bRightButtonDown != 0,
+                      held};
+}
+
+void vInputAfter(uint32_t moment) {
+  std::lock_guard<std::mutex> hold(gLock);
+  gInputAfter = moment;
+}
+}  // namespace
+
+Command CommandOf(int key) {
+  switch (key) {
+    case kKeyUp:
+    case kPadUp: return Command::kUp;
+    case kKeyDown:
+    case kPadDown: return Command::kDown;
+    case kKeyLeft:
+    case kPadLeft: return Command::kLeft;
+    case kKeyRight:
+    case kPadRight: return Command::kRight;
+    case kKeyEnter:
+    case kKeySpace:
+    case kPadA: return Command::kChoose;
+    case kKeyEscape:
+    case kPadB: return Command::kBack;
+    case 'h':
+    case kPadX: return Command::kHint;
+    case 'p':
+    case kKeyPause:
+    case kPadStart: return Command::kPause;
+    case kKeyF1:
+    case kPadY: return Command::kHelp;
+    default: return Command::kNone;
+  }
+}
+
+bool bQueueInput(const PlatformEvent& e) {
+  switch (e.kind) {
+    case kEventLeftDown:
+    case kEventLeftUp:
+    case kEventRightDown:
+    case kEventRightUp:
+    case kEventDragged: return bQueuePointer(e);
+    case kEventEscape:
+    case kEventKey:
+    case kEventEnter:
+    case kEventBackspace:
+    case kEventText:
+    case kEventPadButton: return bQueueKey(e);
+    default: return false;
+  }
+}
+
+Command TakeCommand() {
+  std::lock_guard<std::mutex> hold(gLock);
+  for (QueuedInput key; bTakeKeyLocked(key);) {
+    if (key.command != Command::kNone) return key.command;
+  }
+  return Command::kNone;
+}
+
+std::string TakeTypedKeys() {
+  std::lock_guard<std::mutex> hold(gLock);
+  std::string typed;
+  for (QueuedInput key; bTakeKeyLocked(key);) typed += key.typed;
+  return typed;
+}
+
+bool bTakeAnyKey() {
+  std::lock_guard<std::mutex> hold(gLock);
+  bool any = false;
+  for (QueuedInput key; bTakeKeyLocked(key);) any = true;
+  return any;
+}
+
+bool bTakePress(uint32_t guard, PointerPress& press) {
+  std::lock_guard<std::mutex> hold(gLock);
+  const uint32_t after = bTimeAfter(guard, gInputAfter) ? guard : gInputAfter;
+  for (auto it = gQueue.begin(); it != gQueue.end();) {
+    if (!it->pointer) {
+      ++it;
+      continue;
+    }
+    const QueuedInput event = *it;
+    it = gQueue.erase(it);
+    vApplyPointer(event);
+    if (bIsPress(event.kind) && bTimeAfter(event.at, after)) {
+      press = PressHere(false);
+      return true;
+    }
+  }
+  const bool held = gs.bLeftButtonDown != 0 || gs.bRightButtonDown != 0;
+  if (!held || gHeldIgnored || !bTimeAfter(timeGetTime(), guard)) return false;
+  press = PressHere(true);
+  return true;
+}
+
+void vIgnoreHeldButtons() { gHeldIgnored = true; }
+
+void vForgetInput() {
+  std::lock_guard<std::mutex> hold(gLock);
+  gQueue.clear();
+  gInputAfter = 0;
+  gHeldIgnored = false;
+  gs.bLeftButtonDown = 0;
+  gs.bRightButtonDown = 0;
+}
+
+int iQueuedInput() {
+  std::lock_guard<std::mutex> hold(gLock);
+  return static_cast<int>(gQueue.size());
+}
+
+ScreenInput::ScreenInput(uint32_t guard) { vInputAfter(guard); }
+
+ScreenInput::~ScreenInput() { vInputAfter(timeGetTime()); }
+
+void ScreenInput::From(uint32_t guard) { vInputAfter(guard); }

@@ -1,0 +1,75 @@
+#pragma once
+// The player's input on its way from the main thread's window procedure to the game thread: one
+// queue of events under a lock, each with the moment it came: presses, releases and drags with
+// the frame position where they happened, keys and pad buttons, typed text. The keyboard and a
+// pad map onto one set of commands, which is all the screens act on. A screen takes only what
+// came after its guard (see ScreenInput), so nothing pressed on one screen acts on another.
+#include <atomic>
+#include <cstdint>
+#include <string>
+
+struct PlatformEvent;
+
+enum class Command { kNone, kUp, kDown, kLeft, kRight, kChoose, kBack, kHint, kPause, kHelp };
+
+// The command of a key (a PlatformKey) or a pad button (a PlatformPadButton), or kNone.
+Command CommandOf(int key);
+
+// In typed text, Enter and Backspace are these bytes; typed text never holds control characters.
+constexpr char kTypedEnter = '\r';
+constexpr char kTypedBackspace = '\b';
+
+// Main thread: one event of the window; false when it is none of the player's input. A sound
+// control (M, S, minus, plus, a pad's shoulders) acts at once and goes no further. Back (Escape, a
+// pad's B) raises gs.iEscapePressed at once. Everything else is queued: a command unless text is
+// being typed (a held key repeats only for the arrows), typed text where it types (text, Enter,
+// Backspace, and a pad's A as Enter), and pointer events with their position.
+bool bQueueInput(const PlatformEvent& e);
+
+// Game thread, each taking what it wants of this screen's input (keys that came before the
+// screen's input began are dropped on the way):
+// the oldest command not yet taken, or kNone;
+Command TakeCommand();
+// everything typed, in order (its keys are taken);
+std::string TakeTypedKeys();
+// true when any key or pad button went down (its keys are taken).
+bool bTakeAnyKey();
+
+// A press to act on: where it was made and which buttons were down then.
+struct PointerPress {
+  int x = 0, y = 0;
+  bool left = false, right = false;
+  bool held = false;  // a button held past the guard, not a press that came
+};
+// Game thread: takes the pointer events that came until now, in order, keeping gs.bLeftButtonDown
+// and gs.bRightButtonDown as they tell. True with the first press that came after `guard` (and
+// after the screen's input began), at its own position; else, once the guard has passed, with a
+// button still held, at the pointer's latest position, since the buttons are levels: a held
+// button acts again each time the screen's guard has passed. The events after the press taken
+// wait for the next call.
+bool bTakePress(uint32_t guard, PointerPress& press);
+// The buttons held now act no more until they are let go: the press that closed a screen shown
+// over another is not the one beneath's.
+void vIgnoreHeldButtons();
+
+// The input of one screen loop, made at its start with its click guard: only what comes after
+// the guard is its own. When it goes, what it left is dropped and what comes from then on
+// belongs to whatever screen runs next (the one that called it, or the next in the flow).
+class ScreenInput {
+ public:
+  explicit ScreenInput(uint32_t guard);
+  ~ScreenInput();
+  ScreenInput(const ScreenInput&) = delete;
+  ScreenInput& operator=(const ScreenInput&) = delete;
+  // The screen set a new guard (the title's after the quit confirmation's NO).
+  void From(uint32_t guard);
+};
+
+// Events queued and not yet taken (tests).
+int iQueuedInput();
+// Forgets every queued event, lets go of the buttons and ends any screen's claim on input
+// (tests, between runs of the game).
+void vForgetInput();
+
+// Set by the game thread while it wants typed text; the main loop starts or stops text input.
+extern std::atomic<bool> bTextInputWanted;
