@@ -24,7 +24,7 @@ labels_for() {
     src/save/*) echo "save_tests durable_write_tests install_tests" ;;
     src/platform/*) echo "foundation_tests real_clock_tests durable_write_tests install_tests" ;;
     src/audio/*) echo "audio_tests foundation_tests" ;;
-    src/play/*) echo "shell_tests" ;;
+    src/play/*) echo "shell_tests app_tests" ;;  # the pad plays through the whole program
     src/shell/app.cpp) echo "app_tests press_tests shell_tests" ;;  # presses on the real clock
     src/shell/*) echo "app_tests install_tests shell_tests" ;;
     *) echo "" ;;

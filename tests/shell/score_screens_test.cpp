@@ -95,4 +95,25 @@ TEST_F(ScoreScreens, TableClosesOnAKeyAfterItsGuardOrAfterAMinute) {
   EXPECT_LT(used, 60010u);
 }
 
+// A pad confirms a typed name with A, as Enter does.
+TEST_F(ScoreScreens, APadConfirmsTheNameWithA) {
+  bool typed = false;
+  h.Run([] { vEnterHighScore(5500); },
+        [&](uint32_t now) {
+          if (h.Busy()) return true;
+          if (!typed && h.ZoneReady("NAME_OK", now)) {
+            QueueText("Zo");
+            QueuePadButton(kPadA);
+            typed = true;
+          } else if (h.ZoneReady("SCORE_TABLE", now)) {
+            h.Press(10, 10);
+            return false;
+          }
+          return true;
+        },
+        120000);
+  EXPECT_FALSE(h.timedOut);
+  EXPECT_STREQ(aHighScores[5].name, "Zo");
+}
 }  // namespace
+
