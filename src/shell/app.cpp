@@ -115,34 +115,42 @@ int iFailedStart() {
   return 1;
 }
 
-// Runs until the quit event; returns its code. Waits for an event, a newly presented frame or
-// the idle time.
-int iMessageLoop() {
-  vBeginMessageLoop();
-  for (;;) {
-    int quitCode = 0;
-    if (bMessagePass(bMusicStarted ? kIdleWaitMs : kIdleWaitSilentMs, quitCode)) return quitCode;
-  }
-}
-}  // namespace
+// The quit event has come, with its code; the game thread has ended.
+bool gQuitCame = false;
+int gQuitCode = 0;
+std::atomic<bool> gGameThreadEnded{false};
 
-void vBeginMessageLoop() {
-  gQuitPosted = false;
-  gTextInput = false;
-  PlatformSetTextInput(false);  // only while the game asks for a name
+int thrGameThenMarkEnded(void* unused) {
+  const int result = thrMainGameLoop(unused);
+  gGameThreadEnded = true;
+  return result;
 }
 
-// Every pass pumps the music and shows what was presented. The quit is posted again on every
-// pass until the queue has taken it.
-bool bMessagePass(int timeoutMs, int& quitCode) {
+void vAskGameThreadToEnd() {
+  gs.bQuitGame = 1;
+  gs.bShutdown = 1;
+  WakeSleeper();
+  vStopMusic();
+}
+
+// The events that wait, the first one waited for up to `timeoutMs`; false once the quit came.
+bool bTakeEvents(int timeoutMs) {
   PlatformEvent e;
-  if (PlatformNextEvent(e, timeoutMs)) {
+  while (PlatformNextEvent(e, timeoutMs)) {
     if (e.kind == kEventQuit) {
-      quitCode = e.code;
-      return true;
+      gQuitCode = e.code;
+      return false;
     }
     WndProc(e);
+    if (!PlatformHasPendingEvent()) break;
+    timeoutMs = 0;
   }
+  return true;
+}
+
+// The rest of a turn: text input as the game wants it, the music, the latest frame, and the quit
+// posted again on every turn until the queue has taken it.
+void vFinishTurn() {
   if (bTextInputWanted != gTextInput) {
     gTextInput = bTextInputWanted;
     PlatformSetTextInput(gTextInput);
@@ -151,10 +159,24 @@ bool bMessagePass(int timeoutMs, int& quitCode) {
   else vRestSilentAudio();
   PlatformShowLatestFrame(false);
   if (gs.bQuitGame && !gQuitPosted) gQuitPosted = PlatformPostQuit(0);
-  return false;
+}
+}  // namespace
+
+MainLoopState MainLoopTurn(int timeoutMs, bool mayWaitForGame) {
+  if (!gQuitCame) {
+    if (bTakeEvents(timeoutMs)) {
+      vFinishTurn();
+      return MainLoopState::kRunning;
+    }
+    gQuitCame = true;
+    vAskGameThreadToEnd();
+  }
+  return mayWaitForGame || gGameThreadEnded ? MainLoopState::kEnded : MainLoopState::kEnding;
 }
 
-int iStartGame(int (*gameThread)(void*)) {
+int iIdleWaitMs() { return bMusicStarted ? kIdleWaitMs : kIdleWaitSilentMs; }
+
+int iStartGame() {
   if (!PlatformCreateWindow(kProductName, kFrameWidth, kFrameHeight, bWindowed)) {
     std::fprintf(stderr, "%s: cannot create the game window.\n", kProductName);
     PlatformDestroyWindow();
@@ -171,7 +193,12 @@ int iStartGame(int (*gameThread)(void*)) {
   // device open (or its failure known) instead of trying from their own thread.
   PlatformAudioOpen();
   if (music) bPlayTitleMusic();
-  hGameThread = PlatformStartThread(gameThread, nullptr, kGameThreadStack, "game");
+  gQuitCame = false;
+  gQuitPosted = false;
+  gTextInput = false;
+  gGameThreadEnded = false;
+  PlatformSetTextInput(false);  // only while the game asks for a name
+  hGameThread = PlatformStartThread(thrGameThenMarkEnded, nullptr, kGameThreadStack, "game");
   if (hGameThread == nullptr) {
     iFailedStart();
     PlatformErrorBox(kProductName, "Cannot start the game thread.");
@@ -180,27 +207,20 @@ int iStartGame(int (*gameThread)(void*)) {
   return -1;
 }
 
-void vAskGameThreadToEnd() {
-  gs.bQuitGame = 1;
-  gs.bShutdown = 1;
-  WakeSleeper();
-  vStopMusic();
-}
-
-int iFinishGame(int quitCode) {
+int iFinishGame() {
   PlatformWaitThread(hGameThread);
   hGameThread = nullptr;
   vStoreWindowSettings();
   gFrameStack.Shutdown();
-  int code = iFinalExitCode(quitCode);
+  int code = iFinalExitCode(gQuitCode);
   vReleaseForExit();
   return code;
 }
 
 int WinMain() {
-  int code = iStartGame(thrMainGameLoop);
+  int code = iStartGame();
   if (code >= 0) return code;
-  int quitCode = iMessageLoop();
-  vAskGameThreadToEnd();
-  return iFinishGame(quitCode);
+  while (MainLoopTurn(iIdleWaitMs(), true) == MainLoopState::kRunning) {
+  }
+  return iFinishGame();
 }

@@ -1,19 +1,27 @@
 #pragma once
-// The pieces of the main thread's life, for the loops that drive it: the desktop's loop waits for
-// events; a web page's is called back once per displayed frame and must never wait.
+// The main thread's life, one driver for both ways of running it: the desktop waits for events
+// between turns; a web page calls a turn once per displayed frame, which must never wait (the
+// page's thread carries out the other threads' file calls).
 
-// Opens the window with the title, loads the images, starts the title music and the game thread
-// with `gameThread`. -1 when the game runs, otherwise the exit code (the user has been told).
-int iStartGame(int (*gameThread)(void*));
+// Opens the window with the title, loads the images, starts the title music and the game
+// thread. -1 when the game runs, otherwise the exit code (the user has been told).
+int iStartGame();
 
-// Before the first pass.
-void vBeginMessageLoop();
-// One pass: takes one event (waiting up to `timeoutMs` for it) and hands it to the game, then
-// pumps the music and shows the latest frame. True, with the code, once the quit has come.
-bool bMessagePass(int timeoutMs, int& quitCode);
+enum class MainLoopState {
+  kRunning,  // the game goes on
+  kEnding,   // the quit came; the game thread is leaving its screen
+  kEnded,    // iFinishGame may run
+};
 
-// Tells the game thread to stop and stops the music; the thread then ends on its own.
-void vAskGameThreadToEnd();
+// One turn: every event that waits (the first one waited for up to `timeoutMs`) handed to the
+// game, the music pumped, the latest frame shown. Once the quit came, the game thread is asked to
+// end; the turns then say kEnding until it has, or at once kEnded when `mayWaitForGame` (the
+// finish then waits for it).
+MainLoopState MainLoopTurn(int timeoutMs, bool mayWaitForGame);
+
+// How long a desktop turn waits for an event when nothing happens.
+int iIdleWaitMs();
+
 // Waits for the game thread, stores the window settings, releases everything and returns the
-// process's exit code for `quitCode`.
-int iFinishGame(int quitCode);
+// process's exit code.
+int iFinishGame();

@@ -1,8 +1,6 @@
 // The game as a web page. The player's folder is loaded from the browser's storage before
 // start-up reads it; the content is packaged at /content. The browser then calls the main thread
 // once per displayed frame, and it never waits; the game thread runs as on the desktop.
-#include <atomic>
-
 #include "platform/web_page.h"
 #include "platform/window.h"
 #include "shell/data_dir.h"
@@ -10,33 +8,17 @@
 #include "shell/shell.h"
 
 namespace {
-std::atomic<bool> gGameThreadEnded{false};
-bool gEnding = false;
-int gQuitCode = 0;
-
-int thrWebGame(void* unused) {
-  const int result = thrMainGameLoop(unused);
-  gGameThreadEnded = true;
-  return result;
-}
-
-// One displayed frame: every waiting event, then the latest picture; false once nothing waits.
-// After the quit it waits, frame by frame, for the game thread to leave its screen before
-// releasing everything (true meanwhile): waiting for it here would stop the page.
+// One displayed frame: a turn of the main loop that takes whatever waits. After the quit the
+// frames go on until the game thread has left its screen, then everything is released: waiting
+// for it here would stop the page.
 bool bWebFrame() {
-  while (!gEnding) {
-    int quitCode = 0;
-    if (bMessagePass(0, quitCode)) {
-      gEnding = true;
-      gQuitCode = quitCode;
-      vAskGameThreadToEnd();
-      break;
-    }
-    if (!PlatformHasPendingEvent()) return false;
+  switch (MainLoopTurn(0, false)) {
+    case MainLoopState::kRunning: return false;
+    case MainLoopState::kEnding: return true;
+    case MainLoopState::kEnded: break;
   }
-  if (!gGameThreadEnded) return true;
   PlatformStopEveryFrame();
-  PlatformTellPageEnded(iFinishGame(gQuitCode));
+  PlatformTellPageEnded(iFinishGame());
   return false;
 }
 
@@ -44,12 +26,11 @@ void vStartAfterLoad() {
   char name[] = "tavimora";
   char* argv[] = {name, nullptr};
   int code = iPrepareFolders(1, argv, "", "");
-  if (code < 0) code = iStartGame(thrWebGame);
+  if (code < 0) code = iStartGame();
   if (code >= 0) {
     PlatformTellPageEnded(code);
     return;
   }
-  vBeginMessageLoop();
   PlatformRunEveryFrame(bWebFrame);
 }
 }  // namespace
