@@ -9,10 +9,12 @@
 
 #include "game_harness.h"
 #include "platform/clock.h"
+#include "platform/virtual_clock.h"
 #include "platform/window.h"
 #include "play/board.h"
 #include "play/game_loop.h"
 #include "play/game_state.h"
+#include "play/input.h"
 #include "play/level_end.h"
 #include "play/menus.h"
 #include "play/score_screens.h"
@@ -174,4 +176,21 @@ TEST(ScreenKeys, AKeyRightAfterNoInTheQuitBoxLeavesTheTitleItsTime) {
     EXPECT_GE(end - start, kTitleMs);
   }
 }
+// What a screen shown over another leaves is not the one beneath's; what comes after it ended is.
+TEST(ScreenKeys, WhatAScreenLeavesIsNotTheOneBeneathsToTake) {
+  GameHarness h;
+  ScreenInput beneath(timeGetTime());
+  VirtualClockAdvance(10);
+  {
+    ScreenInput over(timeGetTime());
+    VirtualClockAdvance(10);
+    QueueKey(kKeyEnter);
+    VirtualClockAdvance(10);
+  }
+  VirtualClockAdvance(10);
+  EXPECT_EQ(TakeCommand(), Command::kNone);
+  QueueKey(kKeySpace);
+  EXPECT_EQ(TakeCommand(), Command::kChoose);
+}
 }  // namespace
+
