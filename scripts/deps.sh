@@ -9,6 +9,7 @@ PACKAGES=(
   libsdl2-dev libsdl2-mixer-dev libsdl2-image-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev libmp3lame-dev fonts-dejavu-core fonts-noto-cjk
+  libgettextpo-dev gettext
   xvfb x11-utils imagemagick
   desktop-file-utils appstream xdotool file openbox
 )
