@@ -29,10 +29,10 @@ void PaintSideTile(cairo_t* cr, double x, double y, double angle, int face) {
   cairo_restore(cr);
 }
 
-void PaintSubtitle(cairo_t* cr, const std::string& text, const Rect& b) {
+void PaintSubtitle(cairo_t* cr, const Lettering& l, const Rect& b) {
   cairo_save(cr);
-  SelectFont(cr, Face::Serif, false, 12.5);
-  TextPathCentred(cr, text, b.x + b.w / 2.0, b.y + b.h - 13);
+  SelectFont(cr, l);
+  TextPathCentred(cr, l.text, b.x + b.w / 2.0, b.y + b.h - 13);
   SetColour(cr, kIvory, 0.9);
   cairo_fill(cr);
   cairo_restore(cr);
@@ -40,7 +40,8 @@ void PaintSubtitle(cairo_t* cr, const std::string& text, const Rect& b) {
 
 // The part of the title picture at (left, top), for opaque pictures drawn over the title.
 void PaintTitlePart(cairo_t* cr, int left, int top, int width, int height) {
-  static const Image title = MakeTitle();
+  // The title's texts lie above every picture drawn over it: its English copy serves all.
+  static const Image title = MakeTitle(Language());
   cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
   unsigned char* data = cairo_image_surface_get_data(s);
   const int stride = cairo_image_surface_get_stride(s);
@@ -64,7 +65,11 @@ void PaintTitleBehind(cairo_t* cr, int width, int height) {
   PaintTitlePart(cr, (kScreenWidth - width) / 2, (kScreenHeight - height) / 2, width, height);
 }
 
-Image MenuPanel(const char* const labels[3], const char* const subtitles[3], const int faces[2], uint32_t seed) {
+// A button's room: its width less the rim on both sides.
+constexpr double kButtonRoom = kMenuButtons[0].w - 34;
+
+Image MenuPanel(const Language& language, const char* const labels[3], const char* const subtitles[3],
+                const int faces[2], uint32_t seed) {
   Canvas c(kMenuWidth, kMenuHeight);
   cairo_t* cr = c.cr();
   PaintTitleBehind(cr, kMenuWidth, kMenuHeight);
@@ -73,10 +78,10 @@ Image MenuPanel(const char* const labels[3], const char* const subtitles[3], con
   PaintSideTile(cr, kMenuWidth - 52 - 72, 132, 0.12, faces[1]);
   for (int i = 0; i < 3; ++i) {
     const Rect& b = kMenuButtons[i];
-    PaintButton(cr, b.x, b.y, b.w, b.h, subtitles ? "" : labels[i]);
+    PaintButton(cr, language, b.x, b.y, b.w, b.h, subtitles ? "" : labels[i]);
     if (subtitles) {
-      PaintGoldText(cr, labels[i], Face::Serif, 25, b.x + b.w / 2.0, b.y + 26, 1.5);
-      PaintSubtitle(cr, subtitles[i], b);
+      PaintGoldText(cr, language.Fit(labels[i], Face::Serif, true, 25, kButtonRoom), b.x + b.w / 2.0, b.y + 26, 1.5);
+      PaintSubtitle(cr, language.Fit(subtitles[i], Face::Serif, false, 12.5, kButtonRoom), b);
     }
   }
   return c.Opaque();
@@ -89,10 +94,10 @@ void FillFlat(Canvas& c) {
   cairo_fill(c.cr());
 }
 
-void PaintInkText(cairo_t* cr, const std::string& text, double size, double cx, double cy, Colour colour) {
+void PaintInkText(cairo_t* cr, const Lettering& l, double cx, double cy, Colour colour) {
   cairo_save(cr);
-  SelectFont(cr, Face::Serif, false, size);
-  TextPathCentred(cr, text, cx, cy);
+  SelectFont(cr, l);
+  TextPathCentred(cr, l.text, cx, cy);
   SetColour(cr, colour);
   cairo_fill(cr);
   cairo_restore(cr);
@@ -118,45 +123,46 @@ Image MakeScorePanel() {
   return c.Opaque();
 }
 
-Image MakeScoresButton() {
+Image MakeScoresButton(const Language& language) {
   const Rect& b = kScoresButton;
   Canvas c(b.w, b.h);
   PaintTitlePart(c.cr(), b.x, b.y, b.w, b.h);
-  PaintButton(c.cr(), 1, 1, b.w - 4, b.h - 6, "HIGH SCORES");
+  PaintButton(c.cr(), language, 1, 1, b.w - 4, b.h - 6, "HIGH SCORES");
   return c.Opaque();
 }
 
-Image MakeOkButton() {
+Image MakeOkButton(const Language& language) {
   const Rect& b = kNameOkButton;
   Canvas c(b.w, b.h);
   cairo_rectangle(c.cr(), 0, 0, b.w, b.h);
   SetColour(c.cr(), kPanelInner);
   cairo_fill(c.cr());
-  PaintButton(c.cr(), 1, 1, b.w - 4, b.h - 6, "OK");
+  PaintButton(c.cr(), language, 1, 1, b.w - 4, b.h - 6, "OK");
   return c.Opaque();
 }
 
-Image MakeMenuBar() {
+Image MakeMenuBar(const Language& language) {
   const char* labels[3] = {"NEW GAME", "HELP", "QUIT"};
   const int faces[2] = {1, 5};
-  return MenuPanel(labels, nullptr, faces, 21);
+  return MenuPanel(language, labels, nullptr, faces, 21);
 }
 
-Image MakeChooseDifficulty() {
+Image MakeChooseDifficulty(const Language& language) {
   const char* labels[3] = {"EASY", "MEDIUM", "HARD"};
   const char* subtitles[3] = {"a gentle pace", "the time runs faster", "for quick hands"};
   const int faces[2] = {3, 2};
-  return MenuPanel(labels, subtitles, faces, 21);
+  return MenuPanel(language, labels, subtitles, faces, 21);
 }
 
-Image MakeAreYouSure() {
+Image MakeAreYouSure(const Language& language) {
   Canvas c(kAreYouSureWidth, kAreYouSureHeight);
   cairo_t* cr = c.cr();
   PaintTitleBehind(cr, kAreYouSureWidth, kAreYouSureHeight);
   PaintPanel(cr, kAreYouSureWidth, kAreYouSureHeight, 23, true);
-  PaintGoldText(cr, "Quit Tavimora?", Face::Serif, 46, kAreYouSureWidth / 2.0, 92, 1.8);
-  PaintButton(cr, kYesButton.x, kYesButton.y, kYesButton.w, kYesButton.h, "YES");
-  PaintButton(cr, kNoButton.x, kNoButton.y, kNoButton.w, kNoButton.h, "NO");
+  PaintGoldText(cr, language.Fit("Quit Tavimora?", Face::Serif, true, 46, kAreYouSureWidth - 90),
+                kAreYouSureWidth / 2.0, 92, 1.8);
+  PaintButton(cr, language, kYesButton.x, kYesButton.y, kYesButton.w, kYesButton.h, "YES");
+  PaintButton(cr, language, kNoButton.x, kNoButton.y, kNoButton.w, kNoButton.h, "NO");
   return c.Opaque();
 }
 
@@ -193,35 +199,47 @@ Image MakeMessageBar(bool second) {
   return c.Masked(kLacquerDeep.ToRgb());
 }
 
-Image MakeGameOver() {
+// A message's texts keep clear of the plaque's edges.
+constexpr double kMessageMargin = 24;
+
+// A message's small line under its words.
+Lettering InkLine(const Language& language, const std::string& text, double width) {
+  return language.Fit(text, Face::Serif, false, 15, width - kMessageMargin);
+}
+
+Image MakeGameOver(const Language& language) {
   Canvas c(kGameOver.w, kGameOver.h);
   FillFlat(c);
-  PaintGoldText(c.cr(), "GAME OVER", Face::Serif, 50, kGameOver.w / 2.0, kGameOver.h / 2.0 - 6, 2);
-  PaintInkText(c.cr(), "the time has run out", 15, kGameOver.w / 2.0, kGameOver.h - 16, kIvory);
+  const double room = kGameOver.w - kMessageMargin;
+  PaintGoldText(c.cr(), language.Fit("GAME OVER", Face::Serif, true, 50, room), kGameOver.w / 2.0,
+                kGameOver.h / 2.0 - 6, 2);
+  PaintInkText(c.cr(), InkLine(language, "the time has run out", kGameOver.w), kGameOver.w / 2.0, kGameOver.h - 16,
+               kIvory);
   return c.Opaque();
 }
 
-Image MakeNoMoreMoves() {
+Image MakeNoMoreMoves(const Language& language) {
   Canvas c(kNoMoreMoves.w, kNoMoreMoves.h);
   FillFlat(c);
-  double cx = kNoMoreMoves.w / 2.0;
-  PaintGoldText(c.cr(), "NO MORE", Face::Serif, 40, cx, 38, 1.8);
-  PaintGoldText(c.cr(), "MOVES", Face::Serif, 40, cx, 86, 1.8);
-  PaintInkText(c.cr(), "the tiles are dealt again", 15, cx, 134, kIvory);
+  double cx = kNoMoreMoves.w / 2.0, room = kNoMoreMoves.w - kMessageMargin;
+  PaintGoldText(c.cr(), language.Fit("NO MORE", Face::Serif, true, 40, room), cx, 38, 1.8);
+  PaintGoldText(c.cr(), language.Fit("MOVES", Face::Serif, true, 40, room), cx, 86, 1.8);
+  PaintInkText(c.cr(), InkLine(language, "the tiles are dealt again", kNoMoreMoves.w), cx, 134, kIvory);
   return c.Opaque();
 }
 
-Image MakeLevelClearBonus() {
+Image MakeLevelClearBonus(const Language& language) {
   Canvas c(kLevelClearBonus.w, kLevelClearBonus.h);
   FillFlat(c);
-  double cx = kLevelClearBonus.w / 2.0;
-  PaintGoldText(c.cr(), "LEVEL CLEAR!", Face::Serif, 40, cx, 38, 1.8);
-  PaintGoldText(c.cr(), "+50,000", Face::Serif, 44, cx, 96, 1.8);
-  PaintInkText(c.cr(), "bonus points, extra time and a hint", 15, cx, 150, kIvory);
+  double cx = kLevelClearBonus.w / 2.0, room = kLevelClearBonus.w - kMessageMargin;
+  PaintGoldText(c.cr(), language.Fit("LEVEL CLEAR!", Face::Serif, true, 40, room), cx, 38, 1.8);
+  PaintGoldText(c.cr(), language.Fit("+50,000", Face::Serif, true, 44, room), cx, 96, 1.8);
+  PaintInkText(c.cr(), InkLine(language, "bonus points, extra time and a hint", kLevelClearBonus.w), cx, 150,
+               kIvory);
   return c.Opaque();
 }
 
-Image MakeClickToContinue() {
+Image MakeClickToContinue(const Language& language) {
   Canvas c(kClickToContinueWidth, kClickToContinueHeight);
   cairo_t* cr = c.cr();
   cairo_rectangle(cr, 0, 0, c.width(), c.height());
@@ -232,7 +250,8 @@ Image MakeClickToContinue() {
   PaintLacquer(cr, c.width(), c.height(), 51);
   cairo_reset_clip(cr);
   PaintGoldFrame(cr, 3, 3, c.width() - 6, c.height() - 6, 12, 3);
-  PaintGoldText(cr, "Click to continue", Face::Serif, 32, c.width() / 2.0, c.height() / 2.0, 1.6);
+  PaintGoldText(cr, language.Fit("Click to continue", Face::Serif, true, 32, c.width() - 40), c.width() / 2.0,
+                c.height() / 2.0, 1.6);
   return c.Opaque();
 }
 

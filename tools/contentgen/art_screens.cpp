@@ -13,6 +13,11 @@ using namespace palette;
 
 namespace {
 
+// The help's lines start at x 132 and end inside the frame's ornament.
+constexpr double kHelpLineRoom = 850;
+// A label under one example tile.
+constexpr double kHelpMarkRoom = 64;
+
 // A tile drawn at (x, y), turned by `angle` and scaled, with a soft shadow under it.
 void PaintLooseTile(cairo_t* cr, double x, double y, double angle, double scale, int face) {
   cairo_save(cr);
@@ -80,16 +85,21 @@ void PaintTilePile(cairo_t* cr, double cx, double top) {
   cairo_restore(cr);
 }
 
-void PaintLabel(cairo_t* cr, const std::string& text, double cx, double cy) {
+// A small bold line of text centred on (cx, cy) in the colour `c`.
+void PaintCentred(cairo_t* cr, const Lettering& l, double cx, double cy, Colour c) {
   cairo_save(cr);
-  SelectFont(cr, Face::Serif, true, 15);
-  TextPathCentred(cr, text, cx, cy);
-  SetColour(cr, kGoldLight.Mix(kGold, 0.4));
+  SelectFont(cr, l);
+  TextPathCentred(cr, l.text, cx, cy);
+  SetColour(cr, c);
   cairo_fill(cr);
   cairo_restore(cr);
 }
 
-void PaintHintButton(cairo_t* cr) {
+void PaintLabel(cairo_t* cr, const Language& language, const std::string& text, double cx, double cy, double room) {
+  PaintCentred(cr, language.Fit(text, Face::Serif, true, 15, room), cx, cy, kGoldLight.Mix(kGold, 0.4));
+}
+
+void PaintHintButton(cairo_t* cr, const Language& language) {
   double cx = kHintZone.x + kHintZone.w / 2.0, cy = kHintZone.y + kHintZone.h / 2.0, r = 33;
   cairo_arc(cr, cx + 1.5, cy + 3, r, 0, 2 * M_PI);
   SetColour(cr, {0, 0, 0}, 0.4);
@@ -126,10 +136,10 @@ void PaintHintButton(cairo_t* cr) {
   cairo_fill(cr);
   cairo_pattern_destroy(star);
   cairo_restore(cr);
-  PaintGoldText(cr, "HINT", Face::Serif, 15, cx, cy + 16, 1.0);
+  PaintGoldText(cr, language.Fit("HINT", Face::Serif, true, 15, 58), cx, cy + 16, 1.0);
 }
 
-void PaintHeader(cairo_t* cr) {
+void PaintHeader(cairo_t* cr, const Language& language) {
   // A darker band across the top with a gold rule under it.
   cairo_pattern_t* band = cairo_pattern_create_linear(0, 0, 0, 86);
   AddStop(band, 0.0, kLacquerDeep.Scaled(0.7));
@@ -149,11 +159,11 @@ void PaintHeader(cairo_t* cr) {
   const int xs[] = {kScoreX, kLevelX, kBestX};
   for (int i = 0; i < 3; ++i) {
     PaintNumberField(cr, xs[i], kNumberY - 5, kNumberFieldWidth, kDigitHeight + 9);
-    PaintLabel(cr, labels[i], xs[i] + kNumberFieldWidth / 2.0, 27);
+    PaintLabel(cr, language, labels[i], xs[i] + kNumberFieldWidth / 2.0, 27, kNumberFieldWidth - 15);
   }
   PaintNumberField(cr, kHintsLeftX - 5, kHintsLeftY - 3, kHintsLeftStep * 3 + 8, 38);
-  PaintLabel(cr, "HINTS", kHintsLeftX + kHintsLeftStep * 1.5 - 1, 22);
-  PaintHintButton(cr);
+  PaintLabel(cr, language, "HINTS", kHintsLeftX + kHintsLeftStep * 1.5 - 1, 22, kHintsLeftStep * 3);
+  PaintHintButton(cr, language);
   // A cloud ornament where the time warning blinks.
   cairo_set_line_width(cr, 2);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
@@ -174,17 +184,17 @@ void PaintTimeColumn(cairo_t* cr) {
   cairo_fill(cr);
 }
 
-void PaintParagraph(cairo_t* cr, const std::string& text, double x, double y, double size, Colour c) {
-  SelectFont(cr, Face::Serif, false, size);
+void PaintParagraph(cairo_t* cr, const Lettering& l, double x, double y, Colour c) {
+  SelectFont(cr, l);
   cairo_move_to(cr, x, y);
-  cairo_text_path(cr, text.c_str());
+  cairo_text_path(cr, l.text.c_str());
   SetColour(cr, c);
   cairo_fill(cr);
 }
 
 }  // namespace
 
-Image MakeGameScreen() {
+Image MakeGameScreen(const Language& language) {
   Canvas c(kScreenWidth, kScreenHeight);
   cairo_t* cr = c.cr();
   PaintLacquer(cr, kScreenWidth, kScreenHeight, 3);
@@ -195,12 +205,12 @@ Image MakeGameScreen() {
   cairo_set_source(cr, v);
   cairo_paint(cr);
   cairo_pattern_destroy(v);
-  PaintHeader(cr);
+  PaintHeader(cr, language);
   PaintTimeColumn(cr);
   return c.Opaque();
 }
 
-Image MakeTitle() {
+Image MakeTitle(const Language& language) {
   Canvas c(kScreenWidth, kScreenHeight);
   cairo_t* cr = c.cr();
   PaintLacquer(cr, kScreenWidth, kScreenHeight, 7);
@@ -223,13 +233,10 @@ Image MakeTitle() {
   PaintLooseTile(cr, 900, 470, -0.1, 1.0, 12);
   PaintTilePile(cr, 512, 228);
 
-  PaintGoldText(cr, "Tavimora", Face::Serif, 118, 512, 100, 2.5);
-  cairo_save(cr);
-  SelectFont(cr, Face::Serif, true, 17);
-  TextPathCentred(cr, "M A H J O N G   S O L I T A I R E", 512, 166);
-  SetColour(cr, kGoldLight.Mix(kGold, 0.5));
-  cairo_fill(cr);
-  cairo_restore(cr);
+  PaintGoldText(cr, Untranslated("Tavimora", Face::Serif, true, 118), 512, 100, 2.5);
+  // Between the two gold rules either side.
+  PaintCentred(cr, language.FitSpaced("MAHJONG SOLITAIRE", Face::Serif, true, 17, 384), 512, 166,
+               kGoldLight.Mix(kGold, 0.5));
   cairo_set_line_width(cr, 1.5);
   for (double side : {-1.0, 1.0}) {
     cairo_move_to(cr, 512 + side * 200, 166);
@@ -240,12 +247,12 @@ Image MakeTitle() {
   return c.Opaque();
 }
 
-Image MakeGameHelp() {
+Image MakeGameHelp(const Language& language) {
   Canvas c(kScreenWidth, kScreenHeight);
   cairo_t* cr = c.cr();
   PaintLacquer(cr, kScreenWidth, kScreenHeight, 11);
   PaintGoldFrame(cr, 10, 10, kScreenWidth - 20, kScreenHeight - 20, 20, 5);
-  PaintGoldText(cr, "How to Play", Face::Serif, 52, 512, 70, 1.8);
+  PaintGoldText(cr, language.Fit("How to Play", Face::Serif, true, 52, 900), 512, 70, 1.8);
 
   const char* lines[] = {
       "Click two free tiles that show the same face to take them away.",
@@ -265,7 +272,7 @@ Image MakeGameHelp() {
       SetColour(cr, kGold);
       cairo_fill(cr);
     }
-    PaintParagraph(cr, lines[i], 132, y, 22, kIvory);
+    PaintParagraph(cr, language.Fit(lines[i], Face::Serif, false, 22, kHelpLineRoom), 132, y, kIvory);
     y += continued || i == 4 ? 52 : (i == 5 ? 32 : 52);
   }
 
@@ -278,14 +285,12 @@ Image MakeGameHelp() {
     PaintTileFace(cr, k == 1 ? 4 : 1);
     cairo_restore(cr);
   }
+  // Three labels 64 px apart: the middle one may take some of the room its short neighbours leave.
   const char* marks[] = {"free", "blocked", "free"};
+  const double rooms[] = {kHelpMarkRoom, kHelpMarkRoom + 28, kHelpMarkRoom};
   for (int k = 0; k < 3; ++k) {
-    cairo_save(cr);
-    SelectFont(cr, Face::Serif, true, 17);
-    TextPathCentred(cr, marks[k], ex + 9 + 31 + k * 64, ey + 108);
-    SetColour(cr, k == 1 ? Colour{250, 120, 100} : kGoldLight);
-    cairo_fill(cr);
-    cairo_restore(cr);
+    PaintCentred(cr, language.Fit(marks[k], Face::Serif, true, 17, rooms[k]), ex + 9 + 31 + k * 64, ey + 108,
+                 k == 1 ? Colour{250, 120, 100} : kGoldLight);
   }
   cairo_save(cr);
   cairo_translate(cr, 600, 560);
@@ -297,19 +302,9 @@ Image MakeGameHelp() {
   PaintTileBody(cr);
   PaintTileFace(cr, 5);
   cairo_restore(cr);
-  cairo_save(cr);
-  SelectFont(cr, Face::Serif, true, 17);
-  TextPathCentred(cr, "the top tile is free", 645, 668);
-  SetColour(cr, kGoldLight);
-  cairo_fill(cr);
-  cairo_restore(cr);
-
-  cairo_save(cr);
-  SelectFont(cr, Face::Serif, false, 18);
-  TextPathCentred(cr, "Click anywhere to go back", 512, 725);
-  SetColour(cr, kGold);
-  cairo_fill(cr);
-  cairo_restore(cr);
+  // Its left half may reach the right label of the example beside it.
+  PaintCentred(cr, language.Fit("the top tile is free", Face::Serif, true, 17, 250), 645, 668, kGoldLight);
+  PaintCentred(cr, language.Fit("Click anywhere to go back", Face::Serif, false, 18, 900), 512, 725, kGold);
   return c.Opaque();
 }
 

@@ -1,27 +1,29 @@
 #pragma once
-// The full-screen pictures (1024 x 768, opaque) and the panels drawn over them.
+// The full-screen pictures (1024 x 768, opaque) and the panels drawn over them. Those that hold
+// text are painted in a language.
 #include "image.h"
+#include "lettering.h"
 
 namespace contentgen {
 
-Image MakeGameScreen();
-Image MakeTitle();
-Image MakeGameHelp();
+Image MakeGameScreen(const Language& language);
+Image MakeTitle(const Language& language);
+Image MakeGameHelp(const Language& language);
 
-Image MakeMenuBar();
-Image MakeChooseDifficulty();
-Image MakeAreYouSure();
+Image MakeMenuBar(const Language& language);
+Image MakeChooseDifficulty(const Language& language);
+Image MakeAreYouSure(const Language& language);
 Image MakeMessageBar(bool second);
-Image MakeGameOver();
-Image MakeNoMoreMoves();
-Image MakeLevelClearBonus();
-Image MakeClickToContinue();
+Image MakeGameOver(const Language& language);
+Image MakeNoMoreMoves(const Language& language);
+Image MakeLevelClearBonus(const Language& language);
+Image MakeClickToContinue(const Language& language);
 
 // The score table: its panel, the menu's small button that opens it, the name entry's OK
 // button, and one glyph per character slot of the text the game draws.
 Image MakeScorePanel();
-Image MakeScoresButton();
-Image MakeOkButton();
+Image MakeScoresButton(const Language& language);
+Image MakeOkButton(const Language& language);
 Image MakeGlyph(int slot);
 
 }  // namespace contentgen

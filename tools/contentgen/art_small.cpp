@@ -113,11 +113,11 @@ Image MakeHelpButton() {
   cairo_set_source(cr, g);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
-  PaintGoldText(cr, "?", Face::Serif, 27, m, m + 1, 1.2);
+  PaintGoldText(cr, Untranslated("?", Face::Serif, true, 27), m, m + 1, 1.2);
   return c.Masked(kLacquerDeep.ToRgb());
 }
 
-Image MakeTimeWarning() {
+Image MakeTimeWarning(const Language& language) {
   Canvas c(kTimeWarningWidth, kTimeWarningHeight);
   cairo_t* cr = c.cr();
   RoundedRect(cr, 1, 1, kTimeWarningWidth - 2, kTimeWarningHeight - 2, 9);
@@ -150,10 +150,13 @@ Image MakeTimeWarning() {
   cairo_close_path(cr);
   SetColour(cr, kGold);
   cairo_fill(cr);
-  PaintGoldText(cr, "HURRY!", Face::Serif, 19, 100, 17, 1.2);
+  // Right of the hourglass, centred on x 100.
+  const double room = 2 * (100 - hx - 12);
+  PaintGoldText(cr, language.Fit("HURRY!", Face::Serif, true, 19, room), 100, 17, 1.2);
   cairo_save(cr);
-  SelectFont(cr, Face::Sans, true, 10.5);
-  TextPathCentred(cr, "TIME RUNNING OUT", 100, 34);
+  const Lettering line = language.Fit("TIME RUNNING OUT", Face::Sans, true, 10.5, room);
+  SelectFont(cr, line);
+  TextPathCentred(cr, line.text, 100, 34);
   SetColour(cr, kIvory);
   cairo_fill(cr);
   cairo_restore(cr);

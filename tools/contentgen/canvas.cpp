@@ -47,15 +47,18 @@ void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double rad
   cairo_close_path(cr);
 }
 
-void SelectFont(cairo_t* cr, Face face, bool bold, double size) {
-  const char* family = "DejaVu Sans";
+const char* FamilyName(Face face) {
   switch (face) {
-    case Face::Sans: family = "DejaVu Sans"; break;
-    case Face::Serif: family = "DejaVu Serif"; break;
-    case Face::CjkSerif: family = "Noto Serif CJK SC"; break;
-    case Face::CjkSans: family = "Noto Sans CJK SC"; break;
+    case Face::Serif: return "DejaVu Serif";
+    case Face::CjkSerif: return "Noto Serif CJK SC";
+    case Face::CjkSans: return "Noto Sans CJK SC";
+    case Face::Sans: break;
   }
-  cairo_select_font_face(cr, family, CAIRO_FONT_SLANT_NORMAL,
+  return "DejaVu Sans";
+}
+
+void SelectFont(cairo_t* cr, Face face, bool bold, double size) {
+  cairo_select_font_face(cr, FamilyName(face), CAIRO_FONT_SLANT_NORMAL,
                          bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
   cairo_set_font_size(cr, size);
 }

@@ -47,6 +47,7 @@ void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double rad
 
 // Fonts by family; `bold` picks the bold weight.
 enum class Face { Sans, Serif, CjkSerif, CjkSans };
+const char* FamilyName(Face face);
 void SelectFont(cairo_t* cr, Face face, bool bold, double size);
 
 // Advance width and ink extents of a UTF-8 text in the current font.

@@ -6,22 +6,28 @@
 #include "layout_constants.h"
 
 namespace contentgen {
+namespace {
+// A picture that holds text: English by default, any language on demand.
+CatalogueEntry WithText(const char* name, Image (*paint)(const Language&)) {
+  return {name, PcxVariant::Rgb24, [paint] { return paint(Language()); }, paint};
+}
+}  // namespace
 
 std::vector<CatalogueEntry> Catalogue() {
   using V = PcxVariant;
   std::vector<CatalogueEntry> list = {
-      {"gamescreen", V::Rgb24, MakeGameScreen},
-      {"title", V::Rgb24, MakeTitle},
-      {"clicktocontinue", V::Rgb24, MakeClickToContinue},
-      {"menubar", V::Rgb24, MakeMenuBar},
-      {"gamehelp", V::Rgb24, MakeGameHelp},
-      {"gameover", V::Rgb24, MakeGameOver},
-      {"areyousure", V::Rgb24, MakeAreYouSure},
-      {"choosediff", V::Rgb24, MakeChooseDifficulty},
-      {"nomoremoves", V::Rgb24, MakeNoMoreMoves},
-      {"levelclearbonus", V::Rgb24, MakeLevelClearBonus},
+      WithText("gamescreen", MakeGameScreen),
+      WithText("title", MakeTitle),
+      WithText("clicktocontinue", MakeClickToContinue),
+      WithText("menubar", MakeMenuBar),
+      WithText("gamehelp", MakeGameHelp),
+      WithText("gameover", MakeGameOver),
+      WithText("areyousure", MakeAreYouSure),
+      WithText("choosediff", MakeChooseDifficulty),
+      WithText("nomoremoves", MakeNoMoreMoves),
+      WithText("levelclearbonus", MakeLevelClearBonus),
       {"shadow", V::Mono2, MakeShadow},
-      {"timerunningout", V::Rgb24, MakeTimeWarning},
+      WithText("timerunningout", MakeTimeWarning),
       {"helpbutton", V::Rgb24, MakeHelpButton},
   };
   for (int i = 0; i < 4; ++i) list.push_back({"hintangel" + std::to_string(i), V::Rgb24, [i] { return MakeHintMark(i); }});
@@ -40,8 +46,8 @@ std::vector<CatalogueEntry> Catalogue() {
   }
   for (int i = 0; i <= 10; ++i) list.push_back({"num" + std::to_string(i), V::Indexed256, [i] { return MakeDigit(i); }});
   list.push_back({"scorepanel", V::Rgb24, MakeScorePanel});
-  list.push_back({"scoresbutton", V::Rgb24, MakeScoresButton});
-  list.push_back({"okbutton", V::Rgb24, MakeOkButton});
+  list.push_back(WithText("scoresbutton", MakeScoresButton));
+  list.push_back(WithText("okbutton", MakeOkButton));
   for (int i = 0; i < kGlyphCount; ++i) list.push_back({"glyph" + std::to_string(i), V::Rgb24, [i] { return MakeGlyph(i); }});
   return list;
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "image.h"
+#include "lettering.h"
 #include "pcx_writer.h"
 
 namespace contentgen {
@@ -12,7 +13,9 @@ namespace contentgen {
 struct CatalogueEntry {
   std::string name;  // without ".pcx"
   PcxVariant variant;
-  std::function<Image()> make;
+  std::function<Image()> make;  // the picture as the English game shows it
+  // Only for a picture that holds text: the picture painted in a language.
+  std::function<Image(const Language&)> paint = nullptr;
 };
 
 // In the order in which the game loads them.

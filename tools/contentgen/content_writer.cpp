@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <sstream>
 
@@ -14,6 +15,7 @@
 #include "layouts.h"
 #include "level_order.h"
 #include "music.h"
+#include "po_catalogue.h"
 #include "sounds.h"
 
 namespace contentgen {
@@ -47,18 +49,53 @@ void RemoveStaleLevels(const std::string& folder, size_t count) {
   }
 }
 
+using PictureBytes = std::map<std::string, std::vector<uint8_t>>;
+
+// One language's archive in artFolder/<language>.
+bool bWriteLanguage(const std::string& artFolder, const Translations& translations, const PictureBytes& english) {
+  const Language language(translations.language, translations.translated);
+  ArchiveWriter archive;
+  for (const CatalogueEntry& entry : Catalogue()) {
+    if (!entry.paint) continue;
+    const size_t overflowsBefore = language.Overflows().size();
+    std::vector<uint8_t> bytes = EncodePcx(entry.paint(language), entry.variant);
+    if (language.Overflows().size() != overflowsBefore) {
+      return bFail(entry.name + ": " + language.Overflows()[overflowsBefore] + " even at the smallest size");
+    }
+    if (bytes != english.at(entry.name)) archive.Add(entry.name + ".pcx", std::move(bytes));
+  }
+  const std::string folder = artFolder + "/" + translations.language;
+  std::error_code ec;
+  std::filesystem::create_directories(folder, ec);
+  return archive.Write(folder + "/content.idx", folder + "/content.pak") || bFail("cannot write the archive in " + folder);
+}
+
+bool bWriteLanguages(const std::string& artFolder, const std::string& catalogueFolder, const PictureBytes& english) {
+  std::vector<std::string> warnings;
+  std::vector<Translations> all = ReadAllTranslations(catalogueFolder, warnings);
+  for (const std::string& warning : warnings) std::fprintf(stderr, "tavimora_contentgen: warning: %s\n", warning.c_str());
+  for (const Translations& translations : all) {
+    if (!bWriteLanguage(artFolder, translations, english)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
-bool bWriteArt(const std::string& artFolder) {
+bool bWriteArt(const std::string& artFolder, const std::string& catalogueFolder) {
   ArchiveWriter archive;
+  PictureBytes english;  // the pictures that hold text, to compare each language's with
   for (const CatalogueEntry& entry : Catalogue()) {
     Image image = entry.make();
     if (image.width <= 0 || image.height <= 0) return bFail("image " + entry.name + " is empty");
-    archive.Add(entry.name + ".pcx", EncodePcx(image, entry.variant));
+    std::vector<uint8_t> bytes = EncodePcx(image, entry.variant);
+    if (entry.paint) english[entry.name] = bytes;
+    archive.Add(entry.name + ".pcx", std::move(bytes));
   }
   if (!archive.Write(artFolder + "/content.idx", artFolder + "/content.pak")) return bFail("cannot write the archive in " + artFolder);
   return bSave(artFolder + "/icon32.bmp", EncodeBmp24(MakeIcon(32))) &&
-         bSave(artFolder + "/icon48.bmp", EncodeBmp24(MakeIcon(48)));
+         bSave(artFolder + "/icon48.bmp", EncodeBmp24(MakeIcon(48))) &&
+         (catalogueFolder.empty() || bWriteLanguages(artFolder, catalogueFolder, english));
 }
 
 bool bWriteSoundEffects(const std::string& soundFolder) {

@@ -8,8 +8,13 @@
 
 namespace contentgen {
 
-// content/art: content.idx, content.pak, icon32.bmp, icon48.bmp.
-bool bWriteArt(const std::string& artFolder);
+// content/art: content.idx, content.pak, icon32.bmp, icon48.bmp; with a folder of translation
+// catalogues, also <language>/content.idx and content.pak for each "<language>.po" there: the
+// pictures that hold text, painted in that language, less those that come out the same as the
+// English (the game takes the English one then). A catalogue that cannot be read is left out
+// with a warning; a text that does not fit its room even at the smallest size fails, naming the
+// picture, the language, the text and its room.
+bool bWriteArt(const std::string& artFolder, const std::string& catalogueFolder = "");
 
 // content/sound: the six effects as WAV files.
 bool bWriteSoundEffects(const std::string& soundFolder);

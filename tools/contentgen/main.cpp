@@ -1,7 +1,7 @@
 // tavimora_contentgen: writes the game's content tree (art archive, icons, sounds, music, level
 // patterns), the table of the level order, or preview pictures of the art.
 //
-//   tavimora_contentgen --out CONTENT_DIR --layouts LAYOUT_DIR [--write-order TABLE]
+//   tavimora_contentgen --out CONTENT_DIR --layouts LAYOUT_DIR [--catalogues PO_DIR] [--write-order TABLE]
 //   tavimora_contentgen --layouts LAYOUT_DIR --write-order TABLE
 //   tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR]
 //   tavimora_contentgen --icons ICON_DIR      (the desktop icons, 16.png ... 256.png)
@@ -24,7 +24,7 @@ constexpr int kDealSeeds = 200;
 
 int Usage() {
   std::fprintf(stderr,
-               "usage: tavimora_contentgen --out CONTENT_DIR --layouts LAYOUT_DIR [--write-order TABLE]\n"
+               "usage: tavimora_contentgen --out CONTENT_DIR --layouts LAYOUT_DIR [--catalogues PO_DIR] [--write-order TABLE]\n"
                "       tavimora_contentgen --layouts LAYOUT_DIR --write-order TABLE\n"
                "       tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR]\n"
                "       tavimora_contentgen --icons ICON_DIR\n"
@@ -42,11 +42,12 @@ bool bMakeFolder(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string out, layouts, preview, icons, order, music;
+  std::string out, layouts, preview, icons, order, music, catalogues;
   int musicKbps = kMusicKbps;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--out") == 0) out = argv[i + 1];
     else if (std::strcmp(argv[i], "--layouts") == 0) layouts = argv[i + 1];
+    else if (std::strcmp(argv[i], "--catalogues") == 0) catalogues = argv[i + 1];
     else if (std::strcmp(argv[i], "--preview") == 0) preview = argv[i + 1];
     else if (std::strcmp(argv[i], "--icons") == 0) icons = argv[i + 1];
     else if (std::strcmp(argv[i], "--write-order") == 0) order = argv[i + 1];
@@ -69,7 +70,7 @@ int main(int argc, char** argv) {
 
   std::string art = out + "/art", sound = out + "/sound", levels = out + "/levels";
   bool ok = bMakeFolder(art) && bMakeFolder(sound) && bMakeFolder(levels) &&
-            bWriteLevels(layouts, levels, kDealSeeds) && bWriteArt(art) && bWriteSoundEffects(sound) &&
+            bWriteLevels(layouts, levels, kDealSeeds) && bWriteArt(art, catalogues) && bWriteSoundEffects(sound) &&
             bWriteMusic(sound, kMusicKbps);
   return ok ? 0 : 1;
 }

@@ -124,7 +124,8 @@ void PaintPanel(cairo_t* cr, double w, double h, uint32_t seed, bool roundOverBa
   cairo_restore(cr);
 }
 
-void PaintButton(cairo_t* cr, double x, double y, double w, double h, const std::string& label) {
+void PaintButton(cairo_t* cr, const Language& language, double x, double y, double w, double h,
+                 const std::string& label) {
   cairo_save(cr);
   // Drop shadow under the button.
   RoundedRect(cr, x + 2, y + 4, w, h, 14);
@@ -154,7 +155,9 @@ void PaintButton(cairo_t* cr, double x, double y, double w, double h, const std:
   cairo_fill(cr);
   cairo_pattern_destroy(hl);
   cairo_restore(cr);
-  PaintGoldText(cr, label, Face::Serif, h * 0.42, x + w / 2, y + h / 2 + 1, 1.6);
+  if (label.empty()) return;
+  // The rim and its inner line take 17 px on each side.
+  PaintGoldText(cr, language.Fit(label, Face::Serif, true, h * 0.42, w - 34), x + w / 2, y + h / 2 + 1, 1.6);
 }
 
 void PaintNumberField(cairo_t* cr, double x, double y, double w, double h) {
@@ -175,10 +178,10 @@ void PaintNumberField(cairo_t* cr, double x, double y, double w, double h) {
   cairo_restore(cr);
 }
 
-void PaintGoldText(cairo_t* cr, const std::string& text, Face face, double size, double cx, double cy,
-                   double outline) {
+void PaintGoldText(cairo_t* cr, const Lettering& lettering, double cx, double cy, double outline) {
+  const std::string& text = lettering.text;
   cairo_save(cr);
-  SelectFont(cr, face, true, size);
+  SelectFont(cr, lettering);
   cairo_text_extents_t e = MeasureText(cr, text);
   double top = cy - e.height / 2, bottom = cy + e.height / 2;
   TextPathCentred(cr, text, cx + 1.5, cy + 2);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "canvas.h"
+#include "lettering.h"
 
 namespace contentgen {
 
@@ -37,14 +38,15 @@ void PaintGoldFrame(cairo_t* cr, double x, double y, double w, double h, double 
 // A panel: lacquer inside a gold frame with corner ornaments, filling (0, 0, w, h).
 void PaintPanel(cairo_t* cr, double w, double h, uint32_t seed, bool roundOverBackdrop = false);
 
-// A cinnabar button with a gold rim and its label.
-void PaintButton(cairo_t* cr, double x, double y, double w, double h, const std::string& label);
+// A cinnabar button with a gold rim and its label (English, painted in `language`; none when
+// empty).
+void PaintButton(cairo_t* cr, const Language& language, double x, double y, double w, double h,
+                 const std::string& label);
 
 // A recessed field for numbers: flat kFieldBg inside a gold-edged groove.
 void PaintNumberField(cairo_t* cr, double x, double y, double w, double h);
 
 // Gold capitals centred on (cx, cy).
-void PaintGoldText(cairo_t* cr, const std::string& text, Face face, double size, double cx, double cy,
-                   double outline = 1.5);
+void PaintGoldText(cairo_t* cr, const Lettering& text, double cx, double cy, double outline = 1.5);
 
 }  // namespace contentgen
