@@ -3,6 +3,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+#include <strings.h>
 
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
@@ -11,6 +13,7 @@
 #include "util/little_endian.h"
 
 ContentCatalogue gCatalogue;
+ContentCatalogue gLanguageCatalogue;
 char szContentError[512] = {};
 int iTileCount = 0;
 
@@ -18,6 +21,7 @@ namespace {
 constexpr const char* kIndexPath = "content\\art\\content.idx";
 constexpr const char* kArtDir = "content\\art\\";
 constexpr const char* kPackPath = "content\\art\\content.pak";
+char gLanguage[16] = {};
 
 // One index record into an entry. Bytes a cut-short final record lacks read as 0, and the name
 // is always ended within its 256 bytes.
@@ -28,17 +32,13 @@ void vDecodeRecord(const uint8_t* record, ContentEntry& entry) {
   entry.offset = ReadLe32(record);
 }
 
-// Reads the whole index into the catalogue; false (with the message set) when it cannot be
-// opened. Entries past the table's size are ignored.
-bool bReadIndex(ContentCatalogue& catalogue) {
+// Reads a whole index into the catalogue of the pack beside it; false when it cannot be opened.
+// Entries past the table's size are ignored.
+bool bReadIndexFile(ContentCatalogue& catalogue, const char* indexPath, const char* packPath) {
   if (catalogue.entries == nullptr) catalogue.entries = new ContentEntry[kCatalogueEntries]();
   catalogue.count = 0;
-  FILE* index = PlatformOpen(kIndexPath, "rb");
-  if (index == nullptr) {
-    std::snprintf(szContentError, sizeof szContentError,
-                  "Cannot open %s. Please reinstall the game.", kIndexPath);
-    return false;
-  }
+  FILE* index = PlatformOpen(indexPath, "rb");
+  if (index == nullptr) return false;
   int count = 0;
   while (count < kCatalogueEntries) {
     uint8_t record[kIndexRecordBytes] = {};
@@ -48,18 +48,40 @@ bool bReadIndex(ContentCatalogue& catalogue) {
   }
   std::fclose(index);
   catalogue.count = count;
+  // Every catalogue extracts into the one temporary file of the art folder.
   std::snprintf(catalogue.artDir, sizeof catalogue.artDir, "%s", kArtDir);
-  std::snprintf(catalogue.packPath, sizeof catalogue.packPath, "%s", kPackPath);
+  std::snprintf(catalogue.packPath, sizeof catalogue.packPath, "%s", packPath);
   return true;
+}
+
+// The game's own index; false (with the message set) when it cannot be opened.
+bool bReadIndex(ContentCatalogue& catalogue) {
+  if (bReadIndexFile(catalogue, kIndexPath, kPackPath)) return true;
+  std::snprintf(szContentError, sizeof szContentError,
+                "Cannot open %s. Please reinstall the game.", kIndexPath);
+  return false;
+}
+
+bool bHasMember(const ContentCatalogue& catalogue, const std::string& member) {
+  for (int i = 0; i < catalogue.count; ++i) {
+    if (strcasecmp(catalogue.entries[i].name, member.c_str()) == 0) return true;
+  }
+  return false;
 }
 
 // Sets up one sprite of the archive at the accepted depth and loads the named image into it.
 // False once loading has to stop (the archive cannot be read or the temporary file written).
+// The language's copy of a picture comes first; one that is missing there, or that cannot be
+// used, is taken from the English archive.
 bool bLoadImage(Sprite& sprite, const char* name, bool bTransparent) {
-  sprite.Init(0, 0, static_cast<int16_t>(iColorDepth), &gFrameStack, bTransparent, true,
-              &gCatalogue);
-  sprite.Load(name);
-  return szContentError[0] == '\0';
+  for (ContentCatalogue* catalogue : {&gLanguageCatalogue, &gCatalogue}) {
+    if (catalogue == &gLanguageCatalogue && !bHasMember(gLanguageCatalogue, std::string(name) + ".pcx")) continue;
+    sprite.Init(0, 0, static_cast<int16_t>(iColorDepth), &gFrameStack, bTransparent, true, catalogue);
+    sprite.Load(name);
+    if (szContentError[0] != '\0') return false;
+    if (sprite.width > 0) return true;
+  }
+  return true;
 }
 
 // The same for an image named by a pattern and a number ("tile%d" and so on).
@@ -124,6 +146,29 @@ void vLoadScoreImages() {
   }
 }
 }  // namespace
+
+bool bUseLanguage(const char* language) {
+  if (language == nullptr || language[0] == '\0') {
+    gLanguageCatalogue.count = 0;
+    gLanguage[0] = '\0';
+    return true;
+  }
+  if (std::strlen(language) >= sizeof gLanguage) return false;
+  char index[96], pack[96];
+  std::snprintf(index, sizeof index, "%s%s\\content.idx", kArtDir, language);
+  std::snprintf(pack, sizeof pack, "%s%s\\content.pak", kArtDir, language);
+  ContentCatalogue chosen;
+  chosen.entries = gLanguageCatalogue.entries;
+  const bool found = bReadIndexFile(chosen, index, pack);
+  gLanguageCatalogue.entries = chosen.entries;  // the table is kept for the next choice
+  if (!found) return false;
+  gLanguageCatalogue = chosen;
+  std::snprintf(gLanguage, sizeof gLanguage, "%s", language);
+  vDebugLog("bUseLanguage() %s: %d pictures of its own\n", language, gLanguageCatalogue.count);
+  return true;
+}
+
+const char* szLanguageInUse() { return gLanguage; }
 
 void vLoadBitmaps(void (*vTitleLoaded)()) {
   vDebugLog("vLoadBitmaps() Loading Bitmaps\n");

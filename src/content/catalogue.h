@@ -23,6 +23,17 @@ struct ContentCatalogue {
 
 extern ContentCatalogue gCatalogue;
 
+// The pictures of one language ("content\art\de\content.idx" and ".pak"): those whose texts
+// differ from the English. Empty while the game is English.
+extern ContentCatalogue gLanguageCatalogue;
+
+// Makes the pictures loaded from now on those of `language` ("de", "pt_BR"), each picture the
+// language's archive lacks staying English; "" goes back to English. False, leaving the
+// language as it was, when that language has no archive.
+bool bUseLanguage(const char* language);
+// The language in use ("" for English).
+const char* szLanguageInUse();
+
 // Reads the index, then loads every image of the game into gResources (and calls vLoadTileSet).
 // When the index, the pack or the temporary file cannot be opened, loading stops and
 // szContentError says which file is missing or unwritable (empty while all is well).

@@ -16,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/window.h"
 #include "raster/raster.h"
+#include "shell/language_setup.h"
 #include "shell/main_loop.h"
 #include "shell/shell.h"
 #include "shell/window_settings.h"
@@ -184,6 +185,7 @@ int iStartGame() {
   }
   PlatformSetWindowIcon(PlatformPath("content\\art\\icon48.bmp").c_str());
   hMainWindow = PlatformWindowHandle();
+  vChooseLanguage();
   if (!bInitVideo(hMainWindow, vShowWindowWithTitle)) return iFailedStart();
   picture_memory::TrimLargePictures();  // every picture the game keeps is made
   vDebugLog("Video and Sound Inited\n");

@@ -208,3 +208,35 @@ TEST_F(CatalogueTest, UnreadableArchiveStopsVideoSetUpWithAMessage) {
 }
 
 }  // namespace
+
+// A language's archive beside the English one: it replaces the pictures it holds, one broken
+// member falls back to the English picture, and a language without an archive is refused.
+TEST_F(CatalogueTest, ALanguagesPicturesReplaceTheEnglishOnesItHolds) {
+  WriteArchive(GameArchive());
+  const std::string okButton = SolidPcx(11, 3, 0x208040);
+  const std::string menuBar = "not a picture";
+  WriteWholeFile("content/art/xx/content.pak", okButton + menuBar);
+  WriteWholeFile("content/art/xx/content.idx",
+                 EncodeRecord({0, "okbutton.pcx", uint32_t(okButton.size())}) +
+                     EncodeRecord({uint32_t(okButton.size()), "menubar.pcx", uint32_t(menuBar.size())}));
+  EXPECT_FALSE(bUseLanguage("yy"));
+  ASSERT_TRUE(bUseLanguage("xx"));
+  EXPECT_FALSE(bUseLanguage("yy"));
+  EXPECT_STREQ(szLanguageInUse(), "xx");
+  ASSERT_TRUE(bInitVideo(nullptr));
+  EXPECT_STREQ(szContentError, "");
+  EXPECT_EQ(gResources.okButton.width, 11);
+  EXPECT_EQ(gResources.okButton.height, 3);
+  const std::vector<std::string> names = GameImageNames();
+  const int menuBarIndex = int(std::find(names.begin(), names.end(), "menubar") - names.begin());
+  EXPECT_EQ(gResources.menuBar.width, WidthOf(menuBarIndex));
+  EXPECT_EQ(gResources.menuBar.height, HeightOf(menuBarIndex));
+  const int titleIndex = int(std::find(names.begin(), names.end(), "title") - names.begin());
+  EXPECT_EQ(gResources.title.width, WidthOf(titleIndex));
+
+  ASSERT_TRUE(bUseLanguage(""));
+  EXPECT_STREQ(szLanguageInUse(), "");
+  vLoadBitmaps();
+  const int okIndex = int(std::find(names.begin(), names.end(), "okbutton") - names.begin());
+  EXPECT_EQ(gResources.okButton.width, WidthOf(okIndex));
+}

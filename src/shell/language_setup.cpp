@@ -1,0 +1,24 @@
+#include "shell/language_setup.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "content/catalogue.h"
+#include "diag/debug_log.h"
+#include "rules/language.h"
+
+namespace {
+std::string Variable(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? value : "";
+}
+}  // namespace
+
+void vChooseLanguage() {
+  const LocaleEnvironment env{Variable("LANGUAGE"), Variable("LC_ALL"), Variable("LC_MESSAGES"), Variable("LANG")};
+  for (const std::string& language : LanguageCandidates("", env)) {
+    if (bUseLanguage(language.c_str())) return;
+  }
+  bUseLanguage("");
+  vDebugLog("vChooseLanguage() English\n");
+}
