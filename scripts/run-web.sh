@@ -28,6 +28,9 @@ CONTENT=build/web-content
 if [ ! -f $CONTENT/.made ] || [ build/release/tools/content.stamp -nt $CONTENT/.made ]; then
   rm -rf $CONTENT
   cp -r build/release/game/content $CONTENT
+  # The page is English for now: the languages' pictures (art/<language>/) stay out of the
+  # download before the first frame.
+  find $CONTENT/art -mindepth 1 -maxdepth 1 -type d -exec rm -rf {} +
   build/release/tools/tavimora_contentgen --music $CONTENT/sound --music-kbps 64
   touch $CONTENT/.made
 fi
