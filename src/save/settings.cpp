@@ -1,5 +1,6 @@
 #include "save/settings.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
@@ -25,6 +26,16 @@ bool bParseSwitch(const char* text, bool& value) {
   return false;
 }
 
+// A language's name: letters and underscores, short enough for the content's folder names.
+bool bParseLanguage(const std::string& text, std::string& value) {
+  if (text.size() > 15) return false;
+  for (char c : text) {
+    if (!std::isalpha(static_cast<unsigned char>(c)) && c != '_') return false;
+  }
+  value = text;
+  return true;
+}
+
 // One line into the settings; false when it names no setting or holds a broken value.
 bool bParseLine(const std::string& line, Settings& s) {
   int a = 0, b = 0;
@@ -42,6 +53,7 @@ bool bParseLine(const std::string& line, Settings& s) {
   }
   if (line.rfind("music=", 0) == 0) return bParseSwitch(text + 6, s.music);
   if (line.rfind("effects=", 0) == 0) return bParseSwitch(text + 8, s.effects);
+  if (line.rfind("language=", 0) == 0) return bParseLanguage(line.substr(9), s.language);
   if (std::sscanf(text, "volume=%d%c", &a, &end) == 1 && a >= 1 && a <= kVolumeSteps) {
     s.volume = a;
     return true;
@@ -90,6 +102,7 @@ std::string FormatSettings(const Settings& s) {
   text += std::string("music=") + (s.music ? "on" : "off") + "\n";
   text += std::string("effects=") + (s.effects ? "on" : "off") + "\n";
   text += "volume=" + std::to_string(s.volume) + "\n";
+  if (!s.language.empty()) text += "language=" + s.language + "\n";
   return text;
 }
 

@@ -6,6 +6,7 @@
 //   music=on
 //   effects=on
 //   volume=8
+//   language=de      (only when the player chose one: it overrides the environment's)
 // A missing line, or a line with an unknown or broken value, gives that setting's default; a file
 // that held such a line is written again, whole, when it is read.
 #include <string>
@@ -19,6 +20,7 @@ struct Settings {
   bool music = true;
   bool effects = true;
   int volume = kVolumeSteps;
+  std::string language;  // "" follows the environment; "en", "de", "pt_BR"...
   bool operator==(const Settings&) const = default;
 };
 

@@ -6,6 +6,7 @@
 #include "content/catalogue.h"
 #include "diag/debug_log.h"
 #include "rules/language.h"
+#include "save/settings.h"
 
 namespace {
 std::string Variable(const char* name) {
@@ -16,7 +17,7 @@ std::string Variable(const char* name) {
 
 void vChooseLanguage() {
   const LocaleEnvironment env{Variable("LANGUAGE"), Variable("LC_ALL"), Variable("LC_MESSAGES"), Variable("LANG")};
-  for (const std::string& language : LanguageCandidates("", env)) {
+  for (const std::string& language : LanguageCandidates(CurrentSettings().language, env)) {
     if (bUseLanguage(language.c_str())) return;
   }
   bUseLanguage("");
