@@ -7,12 +7,13 @@ import { join } from 'node:path';
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
-export async function launch({ width = 1280, height = 720, port = 9333 } = {}) {
+// `args`: more of chromium's switches.
+export async function launch({ width = 1280, height = 720, port = 9333, args = [] } = {}) {
   const profile = mkdtempSync(join(tmpdir(), 'tavimora-chromium-'));
   const proc = spawn('chromium', [
     '--headless=new', '--no-sandbox', '--no-first-run', '--disable-gpu',
     '--mute-audio', `--remote-debugging-port=${port}`, `--user-data-dir=${profile}`,
-    `--window-size=${width},${height}`, 'about:blank'], { stdio: 'ignore' });
+    `--window-size=${width},${height}`, ...args, 'about:blank'], { stdio: 'ignore' });
   let pageUrl = null;
   for (let i = 0; i < 100 && !pageUrl; ++i) {
     await sleep(100);
