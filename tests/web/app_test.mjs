@@ -148,7 +148,7 @@ async function newBuild(page, list) {
   }
 }
 
-const page = await launch({ port: 9334 });
+const page = await launch();
 try {
   const list = workerList(webFolder);
   await offline(page, list);

@@ -1,14 +1,15 @@
 // A headless chromium driven over the DevTools protocol with node's own WebSocket
 // (node --experimental-websocket): enough to load a page, press, type and read it back.
 import { spawn } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
-// `args`: more of chromium's switches.
-export async function launch({ width = 1280, height = 720, port = 9333, args = [] } = {}) {
+// `args`: more of chromium's switches. Without a `port` chromium picks a free one (and writes it
+// into its profile), so that runs side by side never drive each other's browser.
+export async function launch({ width = 1280, height = 720, port = 0, args = [] } = {}) {
   const profile = mkdtempSync(join(tmpdir(), 'tavimora-chromium-'));
   const proc = spawn('chromium', [
     '--headless=new', '--no-sandbox', '--no-first-run', '--disable-gpu',
@@ -18,6 +19,7 @@ export async function launch({ width = 1280, height = 720, port = 9333, args = [
   for (let i = 0; i < 100 && !pageUrl; ++i) {
     await sleep(100);
     try {
+      if (!port) port = Number(readFileSync(join(profile, 'DevToolsActivePort'), 'utf8').split('\n')[0]);
       const list = await (await fetch(`http://127.0.0.1:${port}/json/list`)).json();
       pageUrl = list.find((t) => t.type === 'page')?.webSocketDebuggerUrl;
     } catch { /* not up yet */ }
