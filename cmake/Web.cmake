@@ -39,7 +39,7 @@ function(tv_web_page target)
     -lidbfs.js
     "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${funcs}"
     "-sEXPORTED_RUNTIME_METHODS=[\"FS\"]"
-    # The page's tests read the presented frame (platform/web_page.cpp).
+    # The page's tests read the presented frame (platform/web/web_page.cpp).
     "-sEXPORTED_FUNCTIONS=[\"_main\",\"_tv_web_presented_frame\"]"
     --preload-file "${TAVIMORA_WEB_CONTENT}@/content"
     "SHELL:--exclude-file '*temp.pcx'" "SHELL:--exclude-file '*.made'" ${ARGN})

@@ -7,7 +7,7 @@
 #include <mutex>
 #include <string>
 
-#include "platform/files_internal.h"
+#include "platform/posix/files_internal.h"
 #include "platform/web_page.h"
 
 // The page's JavaScript written in here names its arguments $0, $1...

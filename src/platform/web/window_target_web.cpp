@@ -1,6 +1,6 @@
 #include <emscripten.h>
 
-#include "platform/sdl_internal.h"
+#include "platform/sdl/sdl_internal.h"
 
 // The page's JavaScript written in here names its arguments $0, $1... (and has no comma outside
 // brackets, which the macro would take for the end of its code).
