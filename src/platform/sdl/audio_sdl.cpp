@@ -139,7 +139,7 @@ void vReleaseLoadedLocked() {
 }
 
 int iOpenDeviceLocked() {
-  QuietStandardError quiet;
+  [[maybe_unused]] QuietStandardError quiet;  // does nothing in a browser
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return iFailOpenLocked(1);
   if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
     iFailOpenLocked(2);
