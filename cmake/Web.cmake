@@ -41,13 +41,16 @@ function(tv_web_program target out)
     -sPTHREAD_POOL_SIZE=2
     -sENVIRONMENT=web,worker
     -lidbfs.js
+    # The JavaScript of the platform's web side, which its C++ calls.
+    "SHELL:--js-library ${PROJECT_SOURCE_DIR}/src/platform/web/library_tavimora.js"
     "-sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${funcs}"
     "-sEXPORTED_RUNTIME_METHODS=[\"FS\"]"
-    # The page's tests read the presented frame (platform/web_page.cpp).
+    # The page's tests read the presented frame (platform/web/web_page.cpp).
     "-sEXPORTED_FUNCTIONS=[\"_main\",\"_tv_web_presented_frame\"]"
     --preload-file "${TAVIMORA_WEB_CONTENT}@/content"
     "SHELL:--exclude-file '*temp.pcx'" "SHELL:--exclude-file '*.made'" ${ARGN})
-  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${TAVIMORA_WEB_CONTENT}/art/content.pak)
+  set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${TAVIMORA_WEB_CONTENT}/art/content.pak
+               ${PROJECT_SOURCE_DIR}/src/platform/web/library_tavimora.js)
 endfunction()
 
 # tv_web_page(target): the game's page in TAVIMORA_WEB_OUT, as a host serves it: the page, the

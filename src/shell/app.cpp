@@ -14,12 +14,12 @@
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/picture_memory.h"
 #include "platform/window.h"
 #include "raster/raster.h"
 #include "shell/main_loop.h"
 #include "shell/shell.h"
 #include "shell/window_settings.h"
-#include "util/picture_memory.h"
 
 void* hMainWindow = nullptr;
 PlatformThread* hGameThread = nullptr;

@@ -6,7 +6,7 @@
 
 #include "platform/display.h"
 #include "platform/frame_fit.h"
-#include "platform/sdl_internal.h"
+#include "platform/sdl/sdl_internal.h"
 #include "platform/window.h"
 
 namespace {
