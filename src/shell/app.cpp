@@ -91,7 +91,7 @@ void vReleaseForExit() {
   PlatformWaitThread(hGameThread);
   hGameThread = nullptr;
   vDebugLog("Waited\n");
-  vStoreWindowSettings();  // before the desktop is restored, which ends full screen
+  vStoreLastSettings();  // before the desktop is restored, which ends full screen
   gFrameStack.Shutdown();
   vDebugLog("Shutdown Graphics\n");
   PlatformPostQuit(0);
@@ -226,7 +226,7 @@ void vAskGameThreadToEnd() {
 int iFinishGame(int quitCode) {
   PlatformWaitThread(hGameThread);
   hGameThread = nullptr;
-  vStoreWindowSettings();
+  vStoreLastSettings();
   gFrameStack.Shutdown();
   int code = iFinalExitCode(quitCode);
   vReleaseForExit();

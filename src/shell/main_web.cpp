@@ -5,9 +5,11 @@
 
 #include "platform/web_page.h"
 #include "platform/window.h"
+#include "save/settings.h"
 #include "shell/data_dir.h"
 #include "shell/main_loop.h"
 #include "shell/shell.h"
+#include "shell/window_settings.h"
 
 namespace {
 std::atomic<bool> gGameThreadEnded{false};
@@ -22,7 +24,8 @@ int thrWebGame(void* unused) {
 
 // One displayed frame: every waiting event, then the latest picture; true while a release is
 // held back for the game thread. After the quit it waits, frame by frame, for the game thread to
-// leave its screen before releasing everything: waiting for it here would stop the page.
+// leave its screen and for the last settings to reach the browser's storage before releasing
+// everything: waiting for either here would stop the page.
 bool bWebFrame() {
   while (!gEnding) {
     int quitCode = 0;
@@ -35,6 +38,8 @@ bool bWebFrame() {
     if (!PlatformHasPendingEvent()) return bReleaseHeldBack();
   }
   if (!gGameThreadEnded) return true;
+  vStoreWindowSettings();
+  if (!bSettingsFlushed()) return true;
   PlatformStopEveryFrame();
   PlatformTellPageEnded(iFinishGame(gQuitCode));
   return false;

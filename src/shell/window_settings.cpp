@@ -19,3 +19,8 @@ void vStoreWindowSettings() {
   PlatformWindowMode(now.fullScreen, now.width, now.height);
   StoreSettings(now);
 }
+
+void vStoreLastSettings() {
+  vStoreWindowSettings();
+  vFlushSettings();
+}

@@ -6,3 +6,5 @@
 void vApplyWindowSettings(bool windowedBuild);
 // Stores the window's current state when it differs from what was stored last.
 void vStoreWindowSettings();
+// At the end: stores the window's settings and waits until the newest settings are on disk.
+void vStoreLastSettings();
