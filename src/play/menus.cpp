@@ -13,7 +13,7 @@
 #include "play/playing_screen.h"
 #include "play/pointer.h"
 #include "play/selection.h"
-#include "play/sound_controls.h"
+#include "play/notes.h"
 #include "play/typed_keys.h"
 #include "platform/window.h"
 #include "save/scores.h"
@@ -85,7 +85,7 @@ void vDrawAreYouSure() {
 // the sound note.
 void vShowMenu(void (*draw)(), const char* const* buttons, int lit, const std::string& note = {}) {
   draw();
-  DrawSoundNote(note);
+  DrawShortNote(note);
   if (lit >= 0) {
     if (const MouseZone* z = gMouseZones.Find(buttons[lit])) {
       FadeFrame(z->x, z->y, z->width, z->height, 60, 60, 30);
@@ -101,7 +101,7 @@ int iMenuKeys(int& lit, int count, void (*draw)(), const char* const* buttons, b
   for (int key = iTakeCommandKey(); key != kKeyOther; key = iTakeCommandKey()) {
     if (key == kKeyUp || key == kKeyDown) {
       lit = lit < 0 ? 0 : (lit + (key == kKeyDown ? 1 : count - 1)) % count;
-      vShowMenu(draw, buttons, lit, SoundNote(timeGetTime()));
+      vShowMenu(draw, buttons, lit, ShortNote(timeGetTime()));
     } else if ((key == kKeyEnter || key == kKeySpace) && lit >= 0) {
       return lit;
     } else if (key == kKeyEscape && escapeLeaves) {
@@ -127,7 +127,7 @@ int iWaitForMenuButton(const char* const (&buttons)[N], void (*draw)(), bool esc
   vClearTypedKeys();
   while (!bShuttingDown()) {
     PassWait wake;
-    if (bSoundNoteChanged(note, wake)) vShowMenu(draw, buttons, lit, note);
+    if (bShortNoteChanged(note, wake)) vShowMenu(draw, buttons, lit, note);
     wake.After(guard);
     wake.Wait();
     const int keyed = iMenuKeys(lit, static_cast<int>(N), draw, buttons, escapeLeaves);
@@ -148,10 +148,10 @@ int iRunTitle(uint32_t& guard, uint32_t limit) {
   std::string note;
   while (!bTimeReached(timeGetTime(), limit) && gs.iEscapePressed != 1 && !bShuttingDown()) {
     PassWait wake;
-    shown = !bSoundNoteChanged(note, wake) && shown;
+    shown = !bShortNoteChanged(note, wake) && shown;
     if (!shown && wake.FrameDue()) {
       gResources.title.Draw(0, 0);
-      DrawSoundNote(note);
+      DrawShortNote(note);
       ShowFrame(kActiveSlot);
       shown = true;
     }
@@ -253,9 +253,9 @@ int32_t iGameHelp() {
   vClearTypedKeys();
   while (!bTimeReached(timeGetTime(), limit) && gs.iEscapePressed != 1 && !bShuttingDown()) {
     PassWait wake;
-    if (bSoundNoteChanged(note, wake)) {
+    if (bShortNoteChanged(note, wake)) {
       gResources.gameHelp.Draw(0, 0);
-      DrawSoundNote(note);
+      DrawShortNote(note);
       ShowFrame(kActiveSlot);
     }
     wake.After(guard);

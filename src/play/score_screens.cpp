@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "play/cues.h"
 #include "play/game_state.h"
+#include "play/notes.h"
 #include "play/pointer.h"
 #include "play/typed_keys.h"
 #include "rules/score_table.h"
@@ -84,6 +85,7 @@ std::string NameEntry(int rank, int32_t score) {
   std::string offered = CleanName(LastEnteredName());
   if (offered.empty()) offered = kDefaultName;
   vStartScoreScreen("NAME_ENTRY");
+  NoteOverPicture note;
   const screen::Rect& ok = screen::kNameOkButton;
   gMouseZones.Add("NAME_OK", static_cast<int16_t>(kPanelX + ok.x), static_cast<int16_t>(kPanelY + ok.y),
                   static_cast<int16_t>(ok.w), static_cast<int16_t>(ok.h), kZoneLeft);
@@ -94,8 +96,10 @@ std::string NameEntry(int rank, int32_t score) {
   char zone[kZoneNameSize];
   while (!confirmed && gs.iEscapePressed != 1 && !bShuttingDown()) {
     PassWait wake;
+    redraw = note.Changed(wake) || redraw;
     if (redraw && wake.FrameDue()) {
       vDrawNameEntry(rank, score, name);
+      note.Draw();
       ShowFrame(kActiveSlot);
       redraw = false;
     }
@@ -154,13 +158,16 @@ void vEnterHighScore(int32_t score) {
 void vHighScoreTable(int highlight) {
   uint32_t guard = timeGetTime() + kClickGuardMs;
   vStartScoreScreen("SCORE_TABLE");
+  NoteOverPicture note;
   uint32_t limit = timeGetTime() + kTableLimitMs;
-  bool shown = false;  // the table does not change while it is up
+  bool shown = false;  // the table does not change while it is up, but for the note
   char zone[kZoneNameSize];
   while (!bTimeReached(timeGetTime(), limit) && gs.iEscapePressed != 1 && !bShuttingDown()) {
     PassWait wake;
+    shown = !note.Changed(wake) && shown;
     if (!shown && wake.FrameDue()) {
       vDrawTable(highlight);
+      note.Draw();
       ShowFrame(kActiveSlot);
       shown = true;
     }
