@@ -5,7 +5,6 @@
 
 #include "platform/web_page.h"
 #include "platform/window.h"
-#include "save/settings.h"
 #include "shell/data_dir.h"
 #include "shell/main_loop.h"
 #include "shell/shell.h"
@@ -38,8 +37,7 @@ bool bWebFrame() {
     if (!PlatformHasPendingEvent()) return bReleaseHeldBack();
   }
   if (!gGameThreadEnded) return true;
-  vStoreWindowSettings();
-  if (!bSettingsFlushed()) return true;
+  if (!bLastSettingsStored()) return true;
   PlatformStopEveryFrame();
   PlatformTellPageEnded(iFinishGame(gQuitCode));
   return false;

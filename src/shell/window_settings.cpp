@@ -24,3 +24,8 @@ void vStoreLastSettings() {
   vStoreWindowSettings();
   vFlushSettings();
 }
+
+bool bLastSettingsStored() {
+  vStoreWindowSettings();
+  return bSettingsFlushed();
+}

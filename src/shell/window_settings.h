@@ -8,3 +8,5 @@ void vApplyWindowSettings(bool windowedBuild);
 void vStoreWindowSettings();
 // At the end: stores the window's settings and waits until the newest settings are on disk.
 void vStoreLastSettings();
+// The same without waiting, for the web page's end, which asks once a frame: true once they are.
+bool bLastSettingsStored();
