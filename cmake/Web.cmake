@@ -36,8 +36,8 @@ function(tv_web_program target out)
     -sUSE_SDL=0
     # A fixed size: growing shared memory slows every access from the page's scripts.
     -sINITIAL_MEMORY=192MB -sALLOW_MEMORY_GROWTH=0
-    # The game thread's worker is made before the program starts; a worker made later would
-    # only start once the browser's main thread is idle.
+    # The workers of the game thread and of the settings' writer are made before the program
+    # starts; a worker made later would only start once the browser's main thread is idle.
     -sPTHREAD_POOL_SIZE=2
     -sENVIRONMENT=web,worker
     -lidbfs.js

@@ -14,8 +14,8 @@
 #include "play/pointer.h"
 #include "play/screen_loop.h"
 #include "play/selection.h"
-#include "play/sound_controls.h"
 #include "play/input.h"
+#include "play/notes.h"
 #include "platform/window.h"
 #include "save/scores.h"
 #include "screens/mouse_zones.h"
@@ -83,7 +83,7 @@ void vDrawAreYouSure() {
 // the sound note.
 void vShowMenu(void (*draw)(), const char* const* buttons, int lit, const std::string& note = {}) {
   draw();
-  DrawSoundNote(note);
+  DrawShortNote(note);
   if (lit >= 0) {
     if (const MouseZone* z = gMouseZones.Find(buttons[lit])) {
       FadeFrame(z->x, z->y, z->width, z->height, 60, 60, 30);
@@ -100,7 +100,7 @@ int iMenuCommands(int& lit, int count, void (*draw)(), const char* const* button
   for (Command c = TakeCommand(); c != Command::kNone; c = TakeCommand()) {
     if (c == Command::kUp || c == Command::kDown) {
       lit = lit < 0 ? 0 : (lit + (c == Command::kDown ? 1 : count - 1)) % count;
-      vShowMenu(draw, buttons, lit, SoundNote(timeGetTime()));
+      vShowMenu(draw, buttons, lit, ShortNote(timeGetTime()));
     } else if (c == Command::kChoose && lit >= 0) {
       return lit;
     } else if (c == Command::kBack && escapeLeaves) {
@@ -125,7 +125,7 @@ int iWaitForMenuButton(const char* const (&buttons)[N], void (*draw)(), bool esc
   std::string note;
   loop.Run(
       [&](PassWait& wake) {
-        if (bSoundNoteChanged(note, wake)) vShowMenu(draw, buttons, lit, note);
+        if (bShortNoteChanged(note, wake)) vShowMenu(draw, buttons, lit, note);
       },
       [&] {
         chosen = iMenuCommands(lit, static_cast<int>(N), draw, buttons, escapeLeaves);
@@ -148,10 +148,10 @@ bool bRunTitle(ScreenLoop& loop) {
   std::string note;
   return loop.Run(
       [&](PassWait& wake) {
-        shown = !bSoundNoteChanged(note, wake) && shown;
+        shown = !bShortNoteChanged(note, wake) && shown;
         if (shown || !wake.FrameDue()) return;
         gResources.title.Draw(0, 0);
-        DrawSoundNote(note);
+        DrawShortNote(note);
         ShowFrame(kActiveSlot);
         shown = true;
       },
@@ -250,9 +250,9 @@ int32_t iGameHelp() {
   std::string note;
   loop.Run(
       [&](PassWait& wake) {
-        if (!bSoundNoteChanged(note, wake)) return;
+        if (!bShortNoteChanged(note, wake)) return;
         gResources.gameHelp.Draw(0, 0);
-        DrawSoundNote(note);
+        DrawShortNote(note);
         ShowFrame(kActiveSlot);
       },
       [&] {

@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/window.h"
 #include "play/game_state.h"
+#include "play/notes.h"
 #include "play/pointer.h"
 #include "play/sound_controls.h"
 #include "play/input.h"
@@ -28,7 +29,7 @@ void vDrawPaused(const std::string& note) {
   const int centre = screen::kMessageBar.x + screen::kMessageBar.w / 2;
   vDrawTextCentred("PAUSED", centre, screen::kPausedTextY);
   vDrawTextCentred("P or a click goes on", centre, screen::kPausedTextY + screen::kPausedLineStep);
-  DrawSoundNote(note);
+  DrawShortNote(note);
   ShowFrame(kActiveSlot);
 }
 
@@ -50,7 +51,7 @@ void vPauseGame() {
   std::string note = "-";  // never a note: the first pass draws
   loop.Run(
       [&](PassWait& wake) {
-        if (bSoundNoteChanged(note, wake)) vDrawPaused(note);
+        if (bShortNoteChanged(note, wake)) vDrawPaused(note);
       },
       [&] {
         PointerPress press;

@@ -28,7 +28,14 @@ std::string FormatSettings(const Settings& settings);
 
 // The settings as last read or stored; the first call reads the file (rewriting a broken one).
 Settings CurrentSettings();
-// Writes the settings when they differ from the current ones. Either thread.
+// Makes the settings the current ones when they differ, and has them written to the file by a
+// thread of the settings' own: the caller never waits for the disk. Only the newest settings
+// need to reach it. A failed write is recorded (save/failed_saves.h). Either thread.
 void StoreSettings(const Settings& settings);
-// Forgets what was read, so that the next CurrentSettings reads the file again (tests).
+// True when the newest settings stored have been written (or failed to be). Never waits.
+bool bSettingsFlushed();
+// Waits until the newest settings stored have been written (or failed to be): at the end.
+void vFlushSettings();
+// Forgets what was read, once written, so that the next CurrentSettings reads the file again
+// (tests).
 void vForgetSettings();

@@ -95,9 +95,16 @@ constexpr int kShadowKeep = 150;
 // The paused game's lines of text, centred on the message plaque.
 constexpr int kPausedTextY = 330, kPausedLineStep = 50;
 
-// The note on a change of the sound, on a darkened strip at the bottom right, left of the help
-// button, where no tile is drawn.
-constexpr Rect kSoundNote{720, 728, 250, 36};
+// A short note (the sound's new state, a save that failed) on a darkened strip at the bottom
+// right, left of the help button, where no tile is drawn. A note too long for it widens the strip
+// to the left.
+constexpr Rect kNoteStrip{720, 728, 250, 36};
+constexpr int kNoteMargin = 12;  // between the text and the strip's ends
+constexpr Rect NoteStrip(int textWidth) {
+  const int wanted = textWidth + 2 * kNoteMargin;
+  const int w = wanted > kNoteStrip.w ? wanted : kNoteStrip.w;
+  return {kNoteStrip.x + kNoteStrip.w - w, kNoteStrip.y, w, kNoteStrip.h};
+}
 
 // The keyboard's focus ring around a tile's face: its thickness.
 constexpr int kFocusRing = 3;

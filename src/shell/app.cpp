@@ -63,7 +63,7 @@ void vReleaseForExit() {
   PlatformWaitThread(hGameThread);
   hGameThread = nullptr;
   vDebugLog("Waited\n");
-  vStoreWindowSettings();  // before the desktop is restored, which ends full screen
+  vStoreLastSettings();  // before the desktop is restored, which ends full screen
   gFrameStack.Shutdown();
   vDebugLog("Shutdown Graphics\n");
   PlatformPostQuit(0);
@@ -210,7 +210,7 @@ int iStartGame() {
 int iFinishGame() {
   PlatformWaitThread(hGameThread);
   hGameThread = nullptr;
-  vStoreWindowSettings();
+  vStoreLastSettings();
   gFrameStack.Shutdown();
   int code = iFinalExitCode(gQuitCode);
   vReleaseForExit();

@@ -7,6 +7,7 @@
 
 #include "play/board.h"
 #include "play/game_state.h"
+#include "play/notes.h"
 #include "diag/debug_log.h"
 #include "content/video_setup.h"
 #include "platform/clock.h"
@@ -15,6 +16,7 @@
 #include "play/playing_screen.h"
 #include "play/input.h"
 #include "screens/render.h"
+#include "save/settings.h"
 #include "screens/screen_layout.h"
 #include "shell/shell.h"
 #include "util/little_endian.h"
@@ -94,6 +96,7 @@ int32_t StoredBest() {
 GameHarness::GameHarness() {
   vResetGameState();
   vForgetInput();
+  vForgetNotes();
   gMouseZones.Clear();
   fs::create_directories("content/levels");
   const fs::path content = TAVIMORA_CONTENT_DIR;
@@ -109,6 +112,7 @@ GameHarness::GameHarness() {
 }
 
 GameHarness::~GameHarness() {
+  vForgetSettings();  // written into this test's folder before it goes; the next reads its own
   VirtualClockSetSleepHook({});
   vSetDebugTrace(false);
   vForgetInput();

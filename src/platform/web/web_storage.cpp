@@ -38,7 +38,9 @@ void StartSync() {
     std::lock_guard<std::mutex> lock(gSyncLock);
     if (gSyncRunning || gSyncFinished >= gSyncAsked) return;
     if (!gKeptFolder) {
+      // Nothing written lasts past the page: every save counts as failed.
       gSyncFinished = gSyncAsked;
+      gSyncOk = false;
       gSyncDone.notify_all();
       return;
     }
