@@ -16,6 +16,7 @@
 #include "play/selection.h"
 #include "play/sound_controls.h"
 #include "play/input.h"
+#include "play/options.h"
 #include "platform/window.h"
 #include "save/scores.h"
 #include "screens/mouse_zones.h"
@@ -57,6 +58,18 @@ bool bChooseGiven() {
     chosen = chosen || c == Command::kChoose;
   }
   return chosen;
+}
+
+// The help's keys: Choose closes it (true); Right shows the controls page, its second page.
+bool bHelpClosedByKeys(bool& redraw) {
+  for (Command c = TakeCommand(); c != Command::kNone; c = TakeCommand()) {
+    if (c == Command::kChoose) return true;
+    if (c != Command::kRight) continue;
+    vControlsScreen();
+    vIgnoreHeldButtons();  // the press that closed the page does not close the help
+    redraw = true;
+  }
+  return false;
 }
 
 void vDrawMainMenu() {
@@ -260,16 +273,18 @@ int32_t iGameHelp() {
   loop.Until(timeGetTime() + kHelpLimitMs).EndsOnEscape();
   char name[kZoneNameSize];
   std::string note;
+  bool redraw = false;  // the controls page was shown over the help
   loop.Run(
       [&](PassWait& wake) {
-        if (!bSoundNoteChanged(note, wake)) return;
+        if (!bSoundNoteChanged(note, wake) && !redraw) return;
         gResources.gameHelp.Draw(0, 0);
         DrawSoundNote(note);
         ShowFrame(kActiveSlot);
+        redraw = false;
       },
       [&] {
         // Any press closes the help, also one over a zone of the screen beneath it.
-        const bool closed = bChooseGiven() || loop.bZone(name);
+        const bool closed = bHelpClosedByKeys(redraw) || loop.bZone(name);
         return closed ? PassResult::kEnd : PassResult::kGoOn;
       });
   return 0;

@@ -21,7 +21,8 @@ int32_t iMainMenu();
 // gs.iDifficulty from "EASY", "MEDIUM" or "HARD" and returns true; false when Escape went
 // back to the main menu (or shutdown began).
 bool bChooseDifficulty();
-// The help screen, closed by any press, Enter, Space or Escape; always 0.
+// The help screen, closed by any press, Enter, Space or Escape; the Right arrow (or a pad's)
+// shows the controls page over it. Always 0.
 int32_t iGameHelp();
 // Waits for a click after a level clear while the displayed score counts up.
 void vClickToContinue();

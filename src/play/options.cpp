@@ -31,16 +31,16 @@ constexpr char kVolumeDown[] = "OPT_VOLUME_DOWN";  // the minus sign before the 
 // Every key and pad button and what it does.
 constexpr const char* kControlLines[][2] = {
     {"Click, Enter, Space, pad A", "take a tile, choose"},
-    {"Arrows, d-pad, left stick", "move the ring or the light"},
+    {"Arrows, d-pad, left stick", "move ring or light"},
     {"H, pad X", "hint"},
     {"P, Pause, pad Start", "pause"},
     {"F1, pad Y", "help"},
     {"Escape, pad B", "back; leave a game"},
     {"M", "music on or off"},
-    {"S", "sound effects on or off"},
+    {"S", "effects on or off"},
     {"- and +, pad shoulders", "volume"},
     {"F11, Alt+Enter", "full screen"},
-    {"O, pad Back", "options (in the pause)"},
+    {"O, pad Back", "options (in pause)"},
 };
 
 constexpr int kPanelX = screen::iCentredX(screen::kOptionsPanelWidth);
@@ -182,6 +182,8 @@ void vDrawControls() {
     iDrawText(line[1], x + screen::kControlsActionX, top);
     top += screen::kControlsRowStep;
   }
+  vDrawTextCentred("A click or a key goes back", x + screen::kScorePanelWidth / 2,
+                   y + screen::kControlsFooterY);
   ShowFrame(kActiveSlot);
 }
 }  // namespace

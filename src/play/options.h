@@ -5,5 +5,6 @@
 // Escape or a pad's B close it, and the screen beneath is drawn again by its caller.
 void vOptionsScreen();
 
-// The controls page alone: every key and pad button and what it does, until a press or a key.
+// The controls page alone (also the help's second page): every key and pad button and what it
+// does, until a press or a key.
 void vControlsScreen();

@@ -136,6 +136,28 @@ TEST(HelpScreen, ClosesOnEscapeOrAfterAMinute) {
   EXPECT_LE(used, 1001u);
 }
 
+// The Right arrow shows the controls as the help's second page; a key there goes back to the
+// help, and Escape there too, which leaves the help up until Enter.
+TEST(HelpScreen, RightShowsTheControlsAndAKeyGoesBack) {
+  for (int back : {int{kKeyEnter}, int{kKeyEscape}}) {
+    SCOPED_TRACE(back == kKeyEnter ? "Enter" : "Escape");
+    GameHarness h;
+    ASSERT_TRUE(h.StartVideo());
+    const uint32_t start = timeGetTime();
+    const uint32_t used = h.Run([] { iGameHelp(); },
+                                [&](uint32_t now) {
+                                  if (now - start == 500) QueueKey(kKeyRight);
+                                  if (now - start == 1000) QueueKey(back);
+                                  if (now - start == 1500) QueueKey(kKeyEnter);
+                                  return true;
+                                },
+                                120000);
+    EXPECT_EQ(h.CountInTrace("vControlsScreen()\n"), 1);
+    EXPECT_GE(used, 1500u) << "the help stayed up after its second page";
+    EXPECT_LE(used, 1501u);
+  }
+}
+
 // A screen whose picture does not change presents its first frame and then nothing: the title
 // over its whole ten seconds.
 TEST(TitleScreen, AnUntouchedTitlePresentsNothingAfterItsFirstFrame) {

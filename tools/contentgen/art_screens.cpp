@@ -305,6 +305,13 @@ Image MakeGameHelp() {
   cairo_restore(cr);
 
   cairo_save(cr);
+  SelectFont(cr, Face::Serif, false, 16);
+  TextPathCentred(cr, "Enter goes back too; the Right arrow shows every key and pad button", 512, 700);
+  SetColour(cr, kGoldLight);
+  cairo_fill(cr);
+  cairo_restore(cr);
+
+  cairo_save(cr);
   SelectFont(cr, Face::Serif, false, 18);
   TextPathCentred(cr, "Click anywhere to go back", 512, 725);
   SetColour(cr, kGold);
