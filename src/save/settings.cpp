@@ -55,6 +55,7 @@ bool bParseLine(const std::string& line, Settings& s) {
   }
   if (line.rfind("music=", 0) == 0) return bParseSwitch(text + 6, s.music);
   if (line.rfind("effects=", 0) == 0) return bParseSwitch(text + 8, s.effects);
+  if (line.rfind("pauseaway=", 0) == 0) return bParseSwitch(text + 10, s.pauseAway);
   if (std::sscanf(text, "volume=%d%c", &a, &end) == 1 && a >= 1 && a <= kVolumeSteps) {
     s.volume = a;
     return true;
@@ -138,6 +139,7 @@ std::string FormatSettings(const Settings& s) {
   text += std::string("music=") + (s.music ? "on" : "off") + "\n";
   text += std::string("effects=") + (s.effects ? "on" : "off") + "\n";
   text += "volume=" + std::to_string(s.volume) + "\n";
+  text += std::string("pauseaway=") + (s.pauseAway ? "on" : "off") + "\n";
   return text;
 }
 

@@ -6,6 +6,7 @@
 //   music=on
 //   effects=on
 //   volume=8
+//   pauseaway=on
 // A missing line, or a line with an unknown or broken value, gives that setting's default; a file
 // that held such a line is written again, whole, when it is read.
 #include <string>
@@ -19,6 +20,7 @@ struct Settings {
   bool music = true;
   bool effects = true;
   int volume = kVolumeSteps;
+  bool pauseAway = true;  // a running game pauses when its window is left
   bool operator==(const Settings&) const = default;
 };
 

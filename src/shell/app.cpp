@@ -1,12 +1,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "play/game_state.h"
 #include "play/sound_controls.h"
 #include "play/input.h"
+#include "play/main_thread_asks.h"
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
@@ -88,9 +90,10 @@ void WndProc(const PlatformEvent& e) {
   WakeSleeper();
 }
 
-// The main thread's loop: whether the quit is posted, whether text input is on.
+// The main thread's loop: whether the quit is posted, whether text input and pointer moves are on.
 bool gQuitPosted = false;
 bool gTextInput = false;
+bool gPointerMotion = false;
 
 // Opens the window with the title picture in it as soon as that is loaded, while the other
 // images still load: the first frame is the one the title screen is about to show.
@@ -148,13 +151,41 @@ bool bTakeEvents(int timeoutMs) {
   return true;
 }
 
-// The rest of a turn: text input as the game wants it, the music, the latest frame, and the quit
-// posted again on every turn until the queue has taken it.
-void vFinishTurn() {
+// What the game thread's screens asked of the main thread: the sound controls and the switch
+// between window and full screen. The game thread wakes to show what changed.
+void vCarryOutAsks() {
+  const std::vector<int> asks = TakeMainThreadAsks();
+  for (int ask : asks) {
+    if (ask != kAskFullScreen) {
+      bSoundControlKey(ask);
+      continue;
+    }
+    bool fullScreen = false;
+    int width = 0, height = 0;
+    PlatformWindowMode(fullScreen, width, height);
+    PlatformSetWindowMode(!fullScreen, 0, 0);
+    vStoreWindowSettings();
+  }
+  if (!asks.empty()) WakeSleeper();
+}
+
+// Text input and the pointer's moves, as the game thread wants them.
+void vFollowInputWishes() {
   if (bTextInputWanted != gTextInput) {
     gTextInput = bTextInputWanted;
     PlatformSetTextInput(gTextInput);
   }
+  if (bPointerMotionWanted != gPointerMotion) {
+    gPointerMotion = bPointerMotionWanted;
+    PlatformSetPointerMotion(gPointerMotion);
+  }
+}
+
+// The rest of a turn: input as the game wants it, the music, the latest frame, and the quit
+// posted again on every turn until the queue has taken it.
+void vFinishTurn() {
+  vFollowInputWishes();
+  vCarryOutAsks();
   if (bMusicStarted) vPumpMusic();
   else vRestSilentAudio();
   PlatformShowLatestFrame(false);
@@ -196,8 +227,10 @@ int iStartGame() {
   gQuitCame = false;
   gQuitPosted = false;
   gTextInput = false;
+  gPointerMotion = false;
   gGameThreadEnded = false;
   PlatformSetTextInput(false);  // only while the game asks for a name
+  PlatformSetPointerMotion(false);  // only while a menu is up
   hGameThread = PlatformStartThread(thrGameThenMarkEnded, nullptr, kGameThreadStack, "game");
   if (hGameThread == nullptr) {
     iFailedStart();

@@ -81,12 +81,14 @@ bool bPressedOnToPlay(GameHarness& h, Player& player, uint32_t now) {
   return ZonePresent("GAME_LOOP") && gs.iTimeTicks < kStartTimeTicks;
 }
 
-// Title, menu, difficulty, a short click on a tile, Escape back to the title, and QUIT.
+// Title, menu, difficulty, a short click on a tile, Escape and YES back to the title, and QUIT.
 TEST(App, ShortClicksEscapeAndQuitTakeTheShippedRoad) {
   GameHarness h;
   WritePattern(0, kSpread);
   Player player;
-  enum Step { kTitle, kMenu, kDifficulty, kGame, kSelected, kEscaped, kTitleAgain, kQuit, kDone };
+  enum Step {
+    kTitle, kMenu, kDifficulty, kGame, kSelected, kAsked, kEscaped, kTitleAgain, kQuit, kDone
+  };
   Step step = kTitle;
   int cell = -1, selectionChanges = 0;
   int32_t lastCount = 0;
@@ -129,8 +131,11 @@ TEST(App, ShortClicksEscapeAndQuitTakeTheShippedRoad) {
               lastCount = gs.iSelectedCount;
               if (now - at >= 400) {
                 EXPECT_EQ(gs.aiSelectedCell[0], cell);
-                act(player.Key(SDLK_ESCAPE), kEscaped, now);
+                act(player.Key(SDLK_ESCAPE), kAsked, now);
               }
+              break;
+            case kAsked:
+              if (h.ZoneReady("YES", now)) act(player.ClickZone("YES"), kEscaped, now);
               break;
             case kEscaped:
               if (ZonePresent("TITLE_SCREEN") && !ZonePresent("GAME_LOOP")) {
@@ -154,7 +159,7 @@ TEST(App, ShortClicksEscapeAndQuitTakeTheShippedRoad) {
   EXPECT_FALSE(h.timedOut) << "stuck at step " << step;
   EXPECT_EQ(code, 0);
   EXPECT_EQ(selectionChanges, 1) << "selected once, and not again by a button left down";
-  EXPECT_TRUE(escapeSeen) << "Escape ends the game at its next pass";
+  EXPECT_TRUE(escapeSeen) << "YES in Escape's box ends the game at its next pass";
   EXPECT_EQ(h.CountInTrace("iGameLoop() ------------>> ENTERING GAME LOOP\n"), 1);
   EXPECT_EQ(h.CountInTrace("GAME OVER\n"), 1);
 }
@@ -249,8 +254,7 @@ TEST(App, AGamepadAloneClearsALevel) {
           if (h.ZoneReady("TITLE_SCREEN", now) && !ZonePresent("NEWGAME")) {
             player.Pad(pad, SDL_CONTROLLER_BUTTON_A);
           } else if (h.ZoneReady("NEWGAME", now) || h.ZoneReady("EASY", now)) {
-            player.Pad(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);  // lights the first button
-            player.Pad(pad, SDL_CONTROLLER_BUTTON_A);
+            player.Pad(pad, SDL_CONTROLLER_BUTTON_A);  // a fresh menu lights its first button
           } else if (h.ZoneReady("CONTINUE", now)) {
             player.Pad(pad, SDL_CONTROLLER_BUTTON_A);
           } else if (gs.iLevel == 1 && played < kLevel.size() && h.ZoneReady("GAME_LOOP", now)) {

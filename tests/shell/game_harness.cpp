@@ -151,6 +151,11 @@ void GameHarness::PressTile(int cell, uint32_t holdMs) {
 
 void GameHarness::PressEscape() { gs.iEscapePressed = 1; }
 
+void GameHarness::LeaveGame() {
+  PressEscape();
+  leaving_ = true;
+}
+
 bool GameHarness::Busy() const { return holding_; }
 
 int GameHarness::CountInTrace(const std::string& line) const {
@@ -174,6 +179,7 @@ void GameHarness::Step(uint32_t now) {
     holding_ = false;
     QueuePointer(holdingRight_ ? kEventRightUp : kEventLeftUp, pressX_, pressY_);
   }
+  if (leaving_ && !holding_ && ZoneReady("YES", now)) leaving_ = !PressZone("YES");
   if (finished_ || !body_) return;
   if (bTimeReached(now, limitAt_)) {
     timedOut = true;
@@ -195,6 +201,7 @@ uint32_t GameHarness::Run(std::function<void()> screen, std::function<bool(uint3
   finished_ = false;
   timedOut = false;
   zoneSeenAt_.clear();
+  leaving_ = false;
   screen();
   body_ = nullptr;
   return timeGetTime() - start;

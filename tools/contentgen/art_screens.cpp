@@ -304,12 +304,22 @@ Image MakeGameHelp() {
   cairo_fill(cr);
   cairo_restore(cr);
 
-  cairo_save(cr);
-  SelectFont(cr, Face::Serif, false, 18);
-  TextPathCentred(cr, "Click anywhere to go back", 512, 725);
-  SetColour(cr, kGold);
-  cairo_fill(cr);
-  cairo_restore(cr);
+  // How to leave the help, and how to reach its second page.
+  struct Footer {
+    const char* text;
+    double size, y;
+    Colour colour;
+  };
+  for (const Footer& f : {Footer{"Enter goes back too; the Right arrow shows every key and pad button",
+                                 16, 700, kGoldLight},
+                          Footer{"Click anywhere to go back", 18, 725, kGold}}) {
+    cairo_save(cr);
+    SelectFont(cr, Face::Serif, false, f.size);
+    TextPathCentred(cr, f.text, 512, f.y);
+    SetColour(cr, f.colour);
+    cairo_fill(cr);
+    cairo_restore(cr);
+  }
   return c.Opaque();
 }
 

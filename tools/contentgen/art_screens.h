@@ -11,6 +11,7 @@ Image MakeGameHelp();
 Image MakeMenuBar();
 Image MakeChooseDifficulty();
 Image MakeAreYouSure();
+Image MakeLeaveGame();  // the same box over the playing screen, asking to leave the game
 Image MakeMessageBar(bool second);
 Image MakeGameOver();
 Image MakeNoMoreMoves();
@@ -23,5 +24,11 @@ Image MakeScorePanel();
 Image MakeScoresButton();
 Image MakeOkButton();
 Image MakeGlyph(int slot);
+
+// The options: the small button beside the table's, the one on the pause plaque, and the panel
+// of settings.
+Image MakeOptionsButton();
+Image MakePausedOptionsButton();
+Image MakeOptionsPanel();
 
 }  // namespace contentgen

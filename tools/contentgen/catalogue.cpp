@@ -42,6 +42,10 @@ std::vector<CatalogueEntry> Catalogue() {
   list.push_back({"scorepanel", V::Rgb24, MakeScorePanel});
   list.push_back({"scoresbutton", V::Rgb24, MakeScoresButton});
   list.push_back({"okbutton", V::Rgb24, MakeOkButton});
+  list.push_back({"leavegame", V::Rgb24, MakeLeaveGame});
+  list.push_back({"optionsbutton", V::Rgb24, MakeOptionsButton});
+  list.push_back({"optionspanel", V::Rgb24, MakeOptionsPanel});
+  list.push_back({"pausedoptions", V::Rgb24, MakePausedOptionsButton});
   for (int i = 0; i < kGlyphCount; ++i) list.push_back({"glyph" + std::to_string(i), V::Rgb24, [i] { return MakeGlyph(i); }});
   return list;
 }
