@@ -123,10 +123,10 @@ async function playToHint(page, label = '') {
 // follow one another: the first keeps the full screen that F11 above chose, the second leaves it.
 const KEY = { m: ['m', 'KeyM', 77], s: ['s', 'KeyS', 83], minus: ['-', 'Minus', 189], f11: ['F11', 'F11', 122] };
 const SETTINGS_ROWS = [
-  { what: 'music off by M', keys: [KEY.m], kept: /music=off\neffects=on\nvolume=8\n$/ },
-  { what: 'effects off by S, volume at its lowest, full screen left by F11', kept: /music=off\neffects=off\nvolume=1\n$/,
+  { what: 'music off by M', keys: [KEY.m], kept: /music=off\neffects=on\nvolume=8\npauseaway=on\n$/ },
+  { what: 'effects off by S, volume at its lowest, full screen left by F11', kept: /music=off\neffects=off\nvolume=1\npauseaway=on\n$/,
     keys: [KEY.s, ...Array(8).fill(KEY.minus), KEY.f11] },
-  { what: 'a settings file of junk', kept: /^fullscreen=0\n(window=\d+x\d+\n)?music=on\neffects=on\nvolume=8\n$/,
+  { what: 'a settings file of junk', kept: /^fullscreen=0\n(window=\d+x\d+\n)?music=on\neffects=on\nvolume=8\npauseaway=on\n$/,
     junk: 'Uint8Array.from({ length: 6000 }, (_, i) => i * 167 % 256)' },
 ];
 
