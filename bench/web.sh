@@ -13,12 +13,11 @@ PORT=8097
 
 echo "=== bytes downloaded (each file raw, and gzip -6 as the server sends it)"
 raw=0 packed=0
-for f in build/web/index.html build/web/page.js build/web/page.css build/web/tavimora.js \
-         build/web/tavimora.worker.js build/web/tavimora.wasm build/web/tavimora.data; do
-  [ -f "$f" ] || continue
+# Every file of build/web, which holds only what a host serves.
+for f in $(find build/web -type f | sort); do
   r=$(stat -c %s "$f")
   g=$(gzip -6 -c "$f" | wc -c)
-  printf '  %-28s %10d raw %10d gzip\n' "$(basename "$f")" "$r" "$g"
+  printf '  %-28s %10d raw %10d gzip\n' "${f#build/web/}" "$r" "$g"
   raw=$((raw + r))
   packed=$((packed + g))
 done

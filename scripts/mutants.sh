@@ -21,7 +21,7 @@ labels_for() {
   case $1 in
     src/rules/*) echo "rules_tests board_tests" ;;
     src/screens/*) echo "screens_tests foundation_tests shell_tests" ;;
-    src/save/*) echo "save_tests durable_write_tests install_tests" ;;
+    src/save/*) echo "save_tests durable_write_tests install_tests shell_tests" ;;  # notes of failed saves
     src/platform/*) echo "foundation_tests real_clock_tests durable_write_tests install_tests" ;;
     src/audio/*) echo "audio_tests foundation_tests" ;;
     src/play/*) echo "shell_tests app_tests" ;;  # the pad plays through the whole program

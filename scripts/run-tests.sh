@@ -128,7 +128,7 @@ web() {
   fi
   local built=$((SECONDS - start))
   start=$SECONDS
-  python3 scripts/serve-web.py build/web --port 8091 >/dev/null 2>&1 &
+  python3 scripts/serve-web.py build/web build/web-test --port 8091 >/dev/null 2>&1 &
   local isolated=$!
   python3 scripts/serve-web.py build/web --port 8092 --bare >/dev/null 2>&1 &
   local bare=$!
@@ -138,8 +138,16 @@ web() {
   local rc=${PIPESTATUS[0]}
   kill $isolated $bare 2>/dev/null
   wait $isolated $bare 2>/dev/null
+  # The page as an app (tests/web/app_test.mjs), with a new build made from this one: its page
+  # marked, its worker's list written again.
+  local next=build/web-test/next
+  rm -rf $next && cp -r build/web $next && echo "window.tavimoraBuild = 'next';" >>$next/page.js &&
+    cmake -DOUT=$next -DLIST=build/web-build/web-worker-files.cmake -P cmake/web_worker.cmake &&
+    timeout 300 node --experimental-websocket tests/web/app_test.mjs build/web $next 8093 2>&1 |
+    tee -a build/web-test.log
+  [ "${PIPESTATUS[0]}" -eq 0 ] || rc=1
   REPORT+=("web: build ${built} s, tests $((SECONDS - start)) s")
-  while IFS= read -r line; do REPORT+=("    $line"); done < <(grep -E '^(FAIL|web:)' build/web-test.log)
+  while IFS= read -r line; do REPORT+=("    $line"); done < <(grep -E '^(FAIL|web:|app:)' build/web-test.log)
   [ "$rc" -eq 0 ] || FAILED=1
 }
 

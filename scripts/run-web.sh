@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the game as a web page into build/web (the page, its script, the wasm and the packaged
-# content) and serves it at http://127.0.0.1:8080/ with the headers that make the page
-# cross-origin isolated. Installs what is missing first; the web builds of SDL2 and SDL2_mixer
-# are made once, in build/web-deps.
+# Builds the game as a web page into build/web (the page, its script, the wasm, the packaged
+# content, the web app's manifest and icons and the service worker: only what a host serves; test
+# programs' pages go to build/web-test) and serves it at http://127.0.0.1:8080/ with the headers
+# that make the page cross-origin isolated. Installs what is missing first; the web builds of
+# SDL2 and SDL2_mixer are made once, in build/web-deps.
 # Usage: bash scripts/run-web.sh [--build-only] [--port PORT]
 # (TAVIMORA_WERROR=ON in the environment treats warnings as errors, as the test command does.)
 set -euo pipefail
@@ -34,14 +35,22 @@ if [ ! -f $CONTENT/.made ] || [ build/release/tools/content.stamp -nt $CONTENT/.
   build/release/tools/tavimora_contentgen --music $CONTENT/sound --music-kbps 64
   touch $CONTENT/.made
 fi
+# The web app's icons, drawn by the same generator.
+ICONS=build/web-icons
+if [ ! -f $ICONS/512.png ] || [ build/release/tools/tavimora_contentgen -nt $ICONS/512.png ]; then
+  build/release/tools/tavimora_contentgen --web-icons $ICONS
+fi
+# Test programs went to build/web before they had a folder of their own.
+rm -f build/web/tavimora_frameshot.* build/web/frameshot.html
 
 export NODE_PATH=/usr/share/nodejs
 emcmake cmake -S . -B build/web-build -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DTAVIMORA_WEB_DEPS="$PWD/build/web-deps/prefix" \
   -DTAVIMORA_WEB_CONTENT="$PWD/$CONTENT" \
-  -DTAVIMORA_WEB_OUT="$PWD/build/web" -DTAVIMORA_BENCH=OFF \
+  -DTAVIMORA_WEB_ICONS="$PWD/$ICONS" \
+  -DTAVIMORA_WEB_OUT="$PWD/build/web" -DTAVIMORA_WEB_TEST_OUT="$PWD/build/web-test" -DTAVIMORA_BENCH=OFF \
   -DTAVIMORA_WERROR="${TAVIMORA_WERROR:-OFF}" >/dev/null
-cmake --build build/web-build --parallel 2 --target tavimora tavimora_frameshot
+cmake --build build/web-build --parallel 2 --target tavimora tavimora_worker tavimora_frameshot
 echo "The web game is in build/web."
 [ $BUILD_ONLY -eq 1 ] && exit 0
 exec python3 scripts/serve-web.py build/web --port "$PORT"

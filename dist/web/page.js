@@ -19,16 +19,61 @@
   }
 
   // The game thread is a real thread: that needs shared memory, which browsers give only to a
-  // page served cross-origin isolated.
+  // page served cross-origin isolated. Where the host does not send the two headers, the service
+  // worker (sw.js) adds them: the first visit installs it and reloads once.
+  var workers = 'serviceWorker' in navigator ? navigator.serviceWorker : null;
+  var RELOADED = 'tavimora-reloaded-for-isolation';
   if (!window.crossOriginIsolated || typeof SharedArrayBuffer === 'undefined') {
-    tell('This page cannot run the game: it was not served cross-origin isolated. The server ' +
-         'must send the headers "Cross-Origin-Opener-Policy: same-origin" and ' +
-         '"Cross-Origin-Embedder-Policy: require-corp" with it.');
+    var headers = '"Cross-Origin-Opener-Policy: same-origin" and ' +
+                  '"Cross-Origin-Embedder-Policy: require-corp"';
+    if (!workers) {
+      tell('This page cannot run the game: it was not served cross-origin isolated, and this ' +
+           'browser offers no service worker to make it so (a private window, or a page not ' +
+           'served over https, has none). Open it in a normal window over https, or have the ' +
+           'server send the headers ' + headers + ' with it.');
+    } else if (sessionStorage.getItem(RELOADED)) {
+      sessionStorage.removeItem(RELOADED);
+      tell('This page cannot run the game: it is still not cross-origin isolated after its ' +
+           'service worker was installed. The server can send the headers ' + headers + '.');
+    } else {
+      statusText.textContent = 'Preparing the game to run from this device…';
+      workers.register('sw.js').then(function () { return workers.ready; }).then(function () {
+        sessionStorage.setItem(RELOADED, '1');
+        location.reload();
+      }).catch(function (e) {
+        tell('This page cannot run the game: its service worker could not be installed (' + e +
+             '). Reload the page to try again.');
+      });
+    }
     return;
   }
+  sessionStorage.removeItem(RELOADED);
+  keepForOffline();
   if (typeof WebAssembly !== 'object') {
     tell('This browser cannot run the game: it has no WebAssembly.');
     return;
+  }
+
+  // The service worker keeps the game for offline play. A new build installs beside the running
+  // one and is told to take over; the page then reloads once, so it never runs a mix of the two.
+  function keepForOffline() {
+    if (!workers) return;  // the game still runs, online only
+    var updating = !!workers.controller;
+    workers.addEventListener('controllerchange', function () {
+      if (updating) location.reload();
+    });
+    workers.register('sw.js').then(function (registration) {
+      function takeOver(worker) {
+        if (worker && workers.controller) worker.postMessage('take-over');
+      }
+      takeOver(registration.waiting);
+      registration.addEventListener('updatefound', function () {
+        var worker = registration.installing;
+        worker.addEventListener('statechange', function () {
+          if (worker.state === 'installed') takeOver(worker);
+        });
+      });
+    }).catch(function () {});
   }
 
   // Presses on the canvas are the game's alone: no scrolling, zooming or context menu.
@@ -39,6 +84,13 @@
     }, { passive: false });
   });
   document.addEventListener('dblclick', function (e) { e.preventDefault(); });
+
+  // In full screen a phone can be held in landscape by the browser, where it allows that.
+  document.addEventListener('fullscreenchange', function () {
+    if (document.fullscreenElement && screen.orientation && screen.orientation.lock) {
+      screen.orientation.lock('landscape').catch(function () {});
+    }
+  });
 
   // Browsers start sound only after a gesture; a tab shown again may need it resumed too.
   function resumeSound() {

@@ -16,6 +16,7 @@ int FuzzSettingsFile(const uint8_t* data, size_t size) {
   vWriteFuzzFile(kFile, data, size);
   vForgetSettings();
   const Settings read = CurrentSettings();
+  vFlushSettings();  // the file understood is written again by the settings' writer
   FUZZ_CHECK(read.volume >= 1 && read.volume <= kVolumeSteps);
   FUZZ_CHECK(read.width >= 0 && read.height >= 0 && (read.width == 0) == (read.height == 0));
   bool clean = false, exists = false;

@@ -90,7 +90,8 @@ void vScoreSeeds() {
 }
 
 void vSettingsSeeds() {
-  vWrite("settings", "all", "fullscreen=1\nwindow=800x600\nmusic=off\neffects=on\nvolume=3\n");
+  vWrite("settings", "all",
+         "fullscreen=1\nwindow=800x600\nmusic=off\neffects=on\nvolume=3\npauseaway=off\n");
   vWrite("settings", "junk", "music=loud\nvolume=99\n\x01\xff\nwindow=0x5\n");
   vWrite("settings", "no_final_newline", "effects=off\nvolume=1");
   vWrite("settings", "empty", "");

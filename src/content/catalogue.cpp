@@ -130,13 +130,18 @@ bool bLoadScreenImages() {
   return true;
 }
 
-// The score table's panel and buttons and the glyphs its text is drawn with.
+// The panels and buttons of the score table, the leave box and the options, and the glyphs
+// their text is drawn with.
 void vLoadScoreImages() {
   GameResources& r = gResources;
   const ImageSlot images[] = {
       {"scorepanel", &r.scorePanel, false},
       {"scoresbutton", &r.scoresButton, false},
       {"okbutton", &r.okButton, false},
+      {"leavegame", &r.leaveGame, false},
+      {"optionsbutton", &r.optionsButton, false},
+      {"optionspanel", &r.optionsPanel, false},
+      {"pausedoptions", &r.pausedOptions, false},
   };
   for (const ImageSlot& slot : images) {
     if (!bLoadImage(*slot.sprite, slot.name, slot.bTransparent)) return;

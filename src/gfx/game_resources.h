@@ -27,6 +27,7 @@ struct GameResources {
   Sprite hintAngels[kHintAngels];
   Sprite glyphs[kGlyphSprites];
   Sprite scorePanel, scoresButton, okButton;
+  Sprite leaveGame, optionsButton, optionsPanel, pausedOptions;
 };
 
 extern GameResources gResources;

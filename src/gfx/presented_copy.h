@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/picture_memory.h"
 #include "raster/raster.h"
-#include "util/picture_memory.h"
 
 struct ChangedRect {
   int x, y, w, h;

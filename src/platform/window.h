@@ -23,6 +23,8 @@ enum PlatformEventKind {
   kEventWindowChanged,  // the window's size or full-screen state changed (already shown again)
   kEventDragged,    // the pointer moved with a button held (a press may now be over a zone)
   kEventPadButton,  // a game controller's button went down (a PlatformPadButton in `key`)
+  kEventWindowLeft, // the window lost the focus, was minimised or hidden (a page not shown)
+  kEventPointerMoved,  // the pointer moved with no button held, while asked for (x, y as above)
 };
 
 // The key of a key event: letters as their lower-case ASCII code, the space, minus and plus (the
@@ -109,6 +111,9 @@ void PlatformWindowMode(bool& fullScreen, int& windowWidth, int& windowHeight);
 
 // Turns typed-text events (kEventText) on or off; off until asked for. Main thread only.
 void PlatformSetTextInput(bool on);
+// Turns kEventPointerMoved on or off; off until asked for, since most screens never look at a
+// pointer without a button. Main thread only.
+void PlatformSetPointerMotion(bool on);
 
 // Shows the latest presented frame in the window if it changed since the last call (or `force`).
 void PlatformShowLatestFrame(bool force);

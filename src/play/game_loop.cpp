@@ -21,6 +21,7 @@
 #include "play/screen_loop.h"
 #include "platform/window.h"
 #include "rules/selection.h"
+#include "save/settings.h"
 #include "screens/mouse_zones.h"
 #include "screens/screen_layout.h"
 
@@ -76,6 +77,14 @@ bool bActOnCommand(Command command) {
   return true;
 }
 
+// The window was left: the game pauses from that moment, unless the player turned that off.
+bool bPausedAway() {
+  uint32_t at = 0;
+  if (!bTakeWindowLeft(at) || !CurrentSettings().pauseAway) return false;
+  vPauseGame(at);
+  return true;
+}
+
 void vAddZone(const char* name, const screen::Rect& r) {
   gMouseZones.Add(name, static_cast<int16_t>(r.x), static_cast<int16_t>(r.y),
                   static_cast<int16_t>(r.w), static_cast<int16_t>(r.h), kZoneLeft);
@@ -113,10 +122,14 @@ void vAfterNoMoreMoves() {
 
 // One pass's decisions after its wait: a press, a command, the end of the time or the board.
 PassResult ActOnPass(ScreenLoop& loop, PlayingScreenFrames& frames) {
+  // Escape asks first (NO gives the game back, as after the pause); then a window left pauses.
+  const bool asked = gs.iEscapePressed != 0;
+  if (asked && bAskToLeave()) return PassResult::kEnd;
+  const bool shown = asked || bPausedAway();
   char name[kZoneNameSize];
-  const bool pressed = loop.bZone(name);
-  if ((pressed && !bActOnZone(name)) || !bActOnCommand(TakeCommand())) {
-    frames.Invalidate();  // the help or the pause was shown in between
+  const bool pressed = !shown && loop.bZone(name);
+  if (shown || (pressed && !bActOnZone(name)) || !bActOnCommand(TakeCommand())) {
+    frames.Invalidate();  // the help, the pause or the leave box was shown in between
     vIgnoreHeldButtons();  // the press that closed it is not the board's
     return PassResult::kGoOn;
   }
@@ -153,7 +166,7 @@ void vAddPlayingZones() {
 
 int32_t iGameLoop() {
   ScreenLoop loop(kGameStartGuardMs);
-  loop.EndsOnEscape().EndsOnQuit();
+  loop.EndsOnQuit();  // Escape asks first (bAskToLeave)
   gs.iEscapePressed = 0;
   vAddPlayingZones();
   gFrameStack.Select(gResources.iFrameVB);

@@ -11,6 +11,7 @@
 #include "rules/score_table.h"
 
 std::atomic<bool> bTextInputWanted{false};
+std::atomic<bool> bPointerMotionWanted{false};
 
 namespace {
 struct QueuedInput {
@@ -20,6 +21,7 @@ struct QueuedInput {
   int x = 0, y = 0;                // where the pointer was
   Command command = Command::kNone;
   std::string typed;  // what a key types (text, kTypedEnter, kTypedBackspace), or nothing
+  bool left = false;  // the window was left
 };
 
 std::mutex gLock;
@@ -100,6 +102,15 @@ bool bQueueKey(const PlatformEvent& e) {
   return true;
 }
 
+bool bQueueLeft() {
+  QueuedInput input;
+  input.at = timeGetTime();
+  input.left = true;
+  std::lock_guard<std::mutex> hold(gLock);
+  vPushLocked(std::move(input));
+  return true;
+}
+
 // Under gLock: takes the oldest key of this screen, dropping older ones; false when there is none.
 bool bTakeKeyLocked(QueuedInput& key) {
   for (auto it = gQueue.begin(); it != gQueue.end();) {
@@ -162,6 +173,8 @@ Command CommandOf(int key) {
     case kPadStart: return Command::kPause;
     case kKeyF1:
     case kPadY: return Command::kHelp;
+    case 'o':
+    case kPadBack: return Command::kOptions;
     default: return Command::kNone;
   }
 }
@@ -179,6 +192,8 @@ bool bQueueInput(const PlatformEvent& e) {
     case kEventBackspace:
     case kEventText:
     case kEventPadButton: return bQueueKey(e);
+    case kEventWindowLeft: return bQueueLeft();
+    case kEventPointerMoved: return true;  // the pointer's place is kept by the platform
     default: return false;
   }
 }
@@ -203,6 +218,23 @@ bool bTakeAnyKey() {
   bool any = false;
   for (QueuedInput key; bTakeKeyLocked(key);) any = true;
   return any;
+}
+
+bool bTakeWindowLeft(uint32_t& at) {
+  std::lock_guard<std::mutex> hold(gLock);
+  bool left = false;
+  for (auto it = gQueue.begin(); it != gQueue.end();) {
+    if (!it->left) {
+      ++it;
+      continue;
+    }
+    if (!left && bTimeAfter(it->at, gInputAfter)) {
+      at = it->at;
+      left = true;
+    }
+    it = gQueue.erase(it);
+  }
+  return left;
 }
 
 bool bTakePress(uint32_t guard, PointerPress& press) {

@@ -10,7 +10,9 @@
 
 struct PlatformEvent;
 
-enum class Command { kNone, kUp, kDown, kLeft, kRight, kChoose, kBack, kHint, kPause, kHelp };
+enum class Command {
+  kNone, kUp, kDown, kLeft, kRight, kChoose, kBack, kHint, kPause, kHelp, kOptions
+};
 
 // The command of a key (a PlatformKey) or a pad button (a PlatformPadButton), or kNone.
 Command CommandOf(int key);
@@ -23,7 +25,8 @@ constexpr char kTypedBackspace = '\b';
 // control (M, S, minus, plus, a pad's shoulders) acts at once and goes no further. Back (Escape, a
 // pad's B) raises gs.iEscapePressed at once. Everything else is queued: a command unless text is
 // being typed (a held key repeats only for the arrows), typed text where it types (text, Enter,
-// Backspace, and a pad's A as Enter), and pointer events with their position.
+// Backspace, and a pad's A as Enter), pointer events with their position, and the window being
+// left.
 bool bQueueInput(const PlatformEvent& e);
 
 // Game thread, each taking what it wants of this screen's input (keys that came before the
@@ -32,8 +35,11 @@ bool bQueueInput(const PlatformEvent& e);
 Command TakeCommand();
 // everything typed, in order (its keys are taken);
 std::string TakeTypedKeys();
-// true when any key or pad button went down (its keys are taken).
+// true when any key or pad button went down (its keys are taken);
 bool bTakeAnyKey();
+// true when the window was left (kEventWindowLeft), with the moment it was first left. Taking a
+// command drops a leave that was not taken first.
+bool bTakeWindowLeft(uint32_t& at);
 
 // A press to act on: where it was made and which buttons were down then.
 struct PointerPress {
@@ -73,3 +79,6 @@ void vForgetInput();
 
 // Set by the game thread while it wants typed text; the main loop starts or stops text input.
 extern std::atomic<bool> bTextInputWanted;
+// Set by the game thread while a screen lights what lies under the pointer; the main loop then
+// has the pointer's moves wake it (kEventPointerMoved), and otherwise not.
+extern std::atomic<bool> bPointerMotionWanted;

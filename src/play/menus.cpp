@@ -14,8 +14,9 @@
 #include "play/pointer.h"
 #include "play/screen_loop.h"
 #include "play/selection.h"
-#include "play/sound_controls.h"
 #include "play/input.h"
+#include "play/notes.h"
+#include "play/options.h"
 #include "platform/window.h"
 #include "save/scores.h"
 #include "screens/mouse_zones.h"
@@ -32,8 +33,9 @@ constexpr uint32_t kChoiceDelayMs = 250;
 // The three buttons of the main menu and the difficulty choice lie at the same places.
 using MenuButtons = const char* const[3];
 constexpr MenuButtons kMainButtons = {"NEWGAME", "HELP", "QUIT"};
-// The main menu's choices: its three buttons and the small one below the panel for the table.
-constexpr const char* kMainChoices[4] = {"NEWGAME", "HELP", "QUIT", "SCORES"};
+// The main menu's choices: its three buttons and the two small ones below the panel for the
+// table and the options.
+constexpr const char* kMainChoices[5] = {"NEWGAME", "HELP", "QUIT", "SCORES", "OPTIONS"};
 constexpr MenuButtons kDifficultyButtons = {"EASY", "MEDIUM", "HARD"};
 constexpr const char* kSureButtons[2] = {"YES", "NO"};
 
@@ -58,11 +60,24 @@ bool bChooseGiven() {
   return chosen;
 }
 
+// The help's keys: Choose closes it (true); Right shows the controls page, its second page.
+bool bHelpClosedByKeys(bool& redraw) {
+  for (Command c = TakeCommand(); c != Command::kNone; c = TakeCommand()) {
+    if (c == Command::kChoose) return true;
+    if (c != Command::kRight) continue;
+    vControlsScreen();
+    vIgnoreHeldButtons();  // the press that closed the page does not close the help
+    redraw = true;
+  }
+  return false;
+}
+
 void vDrawMainMenu() {
   gResources.title.Draw(0, 0);
   gResources.menuBar.Draw(screen::iCentredX(gResources.menuBar.width),
                           screen::iCentredY(gResources.menuBar.height));
   gResources.scoresButton.Draw(screen::kScoresButton.x, screen::kScoresButton.y);
+  gResources.optionsButton.Draw(screen::kOptionsButton.x, screen::kOptionsButton.y);
 }
 
 void vDrawDifficulty() {
@@ -83,7 +98,7 @@ void vDrawAreYouSure() {
 // the sound note.
 void vShowMenu(void (*draw)(), const char* const* buttons, int lit, const std::string& note = {}) {
   draw();
-  DrawSoundNote(note);
+  DrawShortNote(note);
   if (lit >= 0) {
     if (const MouseZone* z = gMouseZones.Find(buttons[lit])) {
       FadeFrame(z->x, z->y, z->width, z->height, 60, 60, 30);
@@ -92,16 +107,16 @@ void vShowMenu(void (*draw)(), const char* const* buttons, int lit, const std::s
   ShowFrame(kActiveSlot);
 }
 
-// Up and Down move the highlight (the first press lights the first button), Choose chooses the
-// lit button: its index, or -1; Back gives kEscapeChoice where it leaves the menu.
+// Up and Down move the highlight, Choose chooses the lit button: its index, or -1; Back gives
+// kEscapeChoice where it leaves the menu.
 constexpr int kEscapeChoice = -2;
 int iMenuCommands(int& lit, int count, void (*draw)(), const char* const* buttons,
                   bool escapeLeaves) {
   for (Command c = TakeCommand(); c != Command::kNone; c = TakeCommand()) {
     if (c == Command::kUp || c == Command::kDown) {
-      lit = lit < 0 ? 0 : (lit + (c == Command::kDown ? 1 : count - 1)) % count;
-      vShowMenu(draw, buttons, lit, SoundNote(timeGetTime()));
-    } else if (c == Command::kChoose && lit >= 0) {
+      lit = (lit + (c == Command::kDown ? 1 : count - 1)) % count;
+      vShowMenu(draw, buttons, lit, ShortNote(timeGetTime()));
+    } else if (c == Command::kChoose) {
       return lit;
     } else if (c == Command::kBack && escapeLeaves) {
       return kEscapeChoice;
@@ -120,15 +135,18 @@ void vRemoveMenuButtons(const char* const (&buttons)[N]) {
 template <size_t N>
 int iWaitForMenuButton(const char* const (&buttons)[N], void (*draw)(), bool escapeLeaves) {
   ScreenLoop loop(kClickGuardMs);
+  PointerMotionWanted motion;
   char name[kZoneNameSize];
-  int lit = -1, chosen = -1;
+  MenuLight light;
+  int chosen = -1;
   std::string note;
   loop.Run(
       [&](PassWait& wake) {
-        if (bSoundNoteChanged(note, wake)) vShowMenu(draw, buttons, lit, note);
+        const bool moved = bFollowPointer(light, buttons, static_cast<int>(N));
+        if (bShortNoteChanged(note, wake) || moved) vShowMenu(draw, buttons, light.lit, note);
       },
       [&] {
-        chosen = iMenuCommands(lit, static_cast<int>(N), draw, buttons, escapeLeaves);
+        chosen = iMenuCommands(light.lit, static_cast<int>(N), draw, buttons, escapeLeaves);
         if (chosen != -1) return PassResult::kEnd;
         if (!loop.bZone(name)) return PassResult::kGoOn;
         for (size_t i = 0; i < N; ++i) {
@@ -148,10 +166,10 @@ bool bRunTitle(ScreenLoop& loop) {
   std::string note;
   return loop.Run(
       [&](PassWait& wake) {
-        shown = !bSoundNoteChanged(note, wake) && shown;
+        shown = !bShortNoteChanged(note, wake) && shown;
         if (shown || !wake.FrameDue()) return;
         gResources.title.Draw(0, 0);
-        DrawSoundNote(note);
+        DrawShortNote(note);
         ShowFrame(kActiveSlot);
         shown = true;
       },
@@ -180,21 +198,27 @@ int32_t iTitleScreen() {
   return 0;
 }
 
-bool bAreYouSure() {
+int iYesNoBox(void (*draw)(), bool backSaysNo) {
   int px = screen::iCentredX(gResources.areYouSure.width);
   int py = screen::iCentredY(gResources.areYouSure.height);
   vAddPanelZone("YES", screen::kYesButton, px, py);
   vAddPanelZone("NO", screen::kNoButton, px, py);
-  gResources.areYouSure.Draw(px, py);
-  ShowFrame(kActiveSlot);
+  vShowMenu(draw, kSureButtons, 0);
   vPlayCue(Cue::kButtonOver);
-  const int choice = iWaitForMenuButton(kSureButtons, vDrawAreYouSure, false);
-  if (choice < 0) return true;
-  const bool yes = choice == 0;
+  int choice = iWaitForMenuButton(kSureButtons, draw, backSaysNo);
+  if (choice == kEscapeChoice) choice = 1;
+  if (choice < 0) return -1;
   gMouseZones.Remove("YES");
   gMouseZones.Remove("NO");
+  vPlayCue(choice == 0 ? Cue::kBadMove : Cue::kGoodMove);
+  return choice;
+}
+
+bool bAreYouSure() {
+  const int choice = iYesNoBox(vDrawAreYouSure, false);
+  if (choice < 0) return true;
+  const bool yes = choice == 0;
   gs.bQuitGame = yes ? 1 : 0;
-  vPlayCue(yes ? Cue::kBadMove : Cue::kGoodMove);
   if (!yes) gs.iEscapePressed = 0;
   return yes;
 }
@@ -204,7 +228,8 @@ int32_t iMainMenu() {
   int py = screen::iCentredY(gResources.menuBar.height);
   vAddMenuButtons(kMainButtons, px, py);
   vAddPanelZone("SCORES", screen::kScoresButton, 0, 0);
-  vShowMenu(vDrawMainMenu, kMainChoices, -1);
+  vAddPanelZone("OPTIONS", screen::kOptionsButton, 0, 0);
+  vShowMenu(vDrawMainMenu, kMainChoices, 0);
   vPlayCue(Cue::kButtonOver);
   int choice = iWaitForMenuButton(kMainChoices, vDrawMainMenu, false);
   if (choice < 0) return 2;
@@ -220,7 +245,7 @@ bool bChooseDifficulty() {
   int px = screen::iCentredX(gResources.menuBar.width);
   int py = screen::iCentredY(gResources.menuBar.height);
   vAddMenuButtons(kDifficultyButtons, px, py);
-  vShowMenu(vDrawDifficulty, kDifficultyButtons, -1);
+  vShowMenu(vDrawDifficulty, kDifficultyButtons, 0);
   vPlayCue(Cue::kButtonOver);
   int choice = iWaitForMenuButton(kDifficultyButtons, vDrawDifficulty, true);
   if (choice == kEscapeChoice) {
@@ -248,16 +273,18 @@ int32_t iGameHelp() {
   loop.Until(timeGetTime() + kHelpLimitMs).EndsOnEscape();
   char name[kZoneNameSize];
   std::string note;
+  bool redraw = false;  // the controls page was shown over the help
   loop.Run(
       [&](PassWait& wake) {
-        if (!bSoundNoteChanged(note, wake)) return;
+        if (!bShortNoteChanged(note, wake) && !redraw) return;
         gResources.gameHelp.Draw(0, 0);
-        DrawSoundNote(note);
+        DrawShortNote(note);
         ShowFrame(kActiveSlot);
+        redraw = false;
       },
       [&] {
         // Any press closes the help, also one over a zone of the screen beneath it.
-        const bool closed = bChooseGiven() || loop.bZone(name);
+        const bool closed = bHelpClosedByKeys(redraw) || loop.bZone(name);
         return closed ? PassResult::kEnd : PassResult::kGoOn;
       });
   return 0;

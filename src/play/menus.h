@@ -1,7 +1,8 @@
 #pragma once
 // The screens around the game: title, quit confirmation, main menu, difficulty choice, help,
 // the level-clear continue prompt and the game-over message. On the menus Up and Down light a
-// button and Enter chooses it; elsewhere Enter or Space act as a press. Each runs its own loop on the game
+// button (the first one lit as they open, or the one the pointer moves over) and Enter chooses
+// it; elsewhere Enter or Space act as a press. Each runs its own loop on the game
 // thread (1 ms sleep per pass), returns when a zone is pressed, a time limit passes, Escape is
 // pressed (where the screen looks at it) or the main thread shuts down.
 #include <cstdint>
@@ -10,13 +11,18 @@
 int32_t iTitleScreen();
 // True "YES" (or shutdown began), false "NO".
 bool bAreYouSure();
-// 0 "NEWGAME", 1 "HELP", 2 "QUIT" (also when shutdown began), 3 "SCORES" (the table).
+// The YES/NO box over the picture `draw` paints: 0 YES, 1 NO (also Back where `backSaysNo`),
+// -1 when shutdown began.
+int iYesNoBox(void (*draw)(), bool backSaysNo);
+// 0 "NEWGAME", 1 "HELP", 2 "QUIT" (also when shutdown began), 3 "SCORES" (the table),
+// 4 "OPTIONS".
 int32_t iMainMenu();
 // The game's vChooseDifficulty, which now tells whether a difficulty was chosen: sets
 // gs.iDifficulty from "EASY", "MEDIUM" or "HARD" and returns true; false when Escape went
 // back to the main menu (or shutdown began).
 bool bChooseDifficulty();
-// The help screen, closed by any press, Enter, Space or Escape; always 0.
+// The help screen, closed by any press, Enter, Space or Escape; the Right arrow (or a pad's)
+// shows the controls page over it. Always 0.
 int32_t iGameHelp();
 // Waits for a click after a level clear while the displayed score counts up.
 void vClickToContinue();

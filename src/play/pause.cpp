@@ -8,9 +8,12 @@
 #include "platform/clock.h"
 #include "platform/window.h"
 #include "play/game_state.h"
+#include "play/notes.h"
 #include "play/pointer.h"
 #include "play/sound_controls.h"
 #include "play/input.h"
+#include "play/menus.h"
+#include "play/options.h"
 #include "play/screen_loop.h"
 #include "rules/pause.h"
 #include "screens/render.h"
@@ -20,43 +23,87 @@
 namespace {
 constexpr uint32_t kPauseGuardMs = 250;
 
-// The playing screen without its tiles, the plaque with the word, and the sound note if one is up.
-void vDrawPaused(const std::string& note) {
+// The playing screen without its tiles: a game that stands still shows nothing to study.
+void vDrawHiddenBoard() {
   static const int32_t kNoTiles[kBoardCells] = {};
   DrawGameScreen(gs, kNoTiles);
+}
+
+void vDrawLeaveBox() {
+  vDrawHiddenBoard();
+  gResources.leaveGame.Draw(screen::iCentredX(gResources.leaveGame.width),
+                            screen::iCentredY(gResources.leaveGame.height));
+}
+
+// The hidden board, the plaque with the word, and the sound note if one is up.
+void vDrawPaused(const std::string& note) {
+  vDrawHiddenBoard();
   gResources.messageBar.Draw(screen::kMessageBar.x, screen::kMessageBar.y);
   const int centre = screen::kMessageBar.x + screen::kMessageBar.w / 2;
   vDrawTextCentred("PAUSED", centre, screen::kPausedTextY);
   vDrawTextCentred("P or a click goes on", centre, screen::kPausedTextY + screen::kPausedLineStep);
-  DrawSoundNote(note);
+  gResources.pausedOptions.Draw(screen::kPausedOptionsButton.x, screen::kPausedOptionsButton.y);
+  DrawShortNote(note);
   ShowFrame(kActiveSlot);
 }
 
-bool bResumeGiven() {
+enum class PausedInput { kNone, kResume, kOptions };
+
+bool bOnOptionsButton(const PointerPress& press) {
+  const screen::Rect& b = screen::kPausedOptionsButton;
+  return press.x >= b.x && press.x < b.x + b.w && press.y >= b.y && press.y < b.y + b.h;
+}
+
+// P or Pause resume, O or a pad's Back open the options; a press resumes, or opens the options
+// on their button.
+PausedInput TakePausedInput(ScreenLoop& loop) {
   for (Command c = TakeCommand(); c != Command::kNone; c = TakeCommand()) {
-    if (c == Command::kPause) return true;
+    if (c == Command::kPause) return PausedInput::kResume;
+    if (c == Command::kOptions) return PausedInput::kOptions;
   }
-  return false;
+  PointerPress press;
+  if (!loop.bPress(press)) return PausedInput::kNone;
+  return bOnOptionsButton(press) ? PausedInput::kOptions : PausedInput::kResume;
 }
 }  // namespace
 
-void vPauseGame() {
-  const uint32_t start = timeGetTime();
+void vPauseGame() { vPauseGame(timeGetTime()); }
+
+void vPauseGame(uint32_t since) {
   ScreenLoop loop(kPauseGuardMs);
-  loop.EndsOnEscape();
+  loop.EndsOnEscape();  // Escape closes the panel; it does not end the game
   vDebugLog("vPauseGame()\n");
   vLowerMusic(true);
   gFrameStack.Select(gResources.iFrameVB);
-  std::string note = "-";  // never a note: the first pass draws
+  std::string note;
+  bool redraw = true;  // the first pass draws, and the first after the options
   loop.Run(
       [&](PassWait& wake) {
-        if (bSoundNoteChanged(note, wake)) vDrawPaused(note);
+        if (bShortNoteChanged(note, wake) || redraw) vDrawPaused(note);
+        redraw = false;
       },
       [&] {
-        PointerPress press;
-        const bool resumed = bResumeGiven() || loop.bPress(press);
-        return resumed ? PassResult::kEnd : PassResult::kGoOn;
+        const PausedInput input = TakePausedInput(loop);
+        if (input == PausedInput::kOptions) {
+          vOptionsScreen();
+          vIgnoreHeldButtons();  // the press that closed the options does not resume
+          loop.Renew(kPauseGuardMs);
+          redraw = true;
+        }
+        return input == PausedInput::kResume ? PassResult::kEnd : PassResult::kGoOn;
       });
   vLowerMusic(false);
+  gs.iEscapePressed = 0;
+  ResumeAfterPause(gs, timeGetTime() - since);
+}
+
+bool bAskToLeave() {
+  const uint32_t start = timeGetTime();
+  vDebugLog("bAskToLeave()\n");
+  gFrameStack.Select(gResources.iFrameVB);
+  const int choice = iYesNoBox(vDrawLeaveBox, true);
+  if (choice == 0 || gs.bShutdown != 0) return true;
+  gs.iEscapePressed = 0;
   ResumeAfterPause(gs, timeGetTime() - start);
+  return false;
 }

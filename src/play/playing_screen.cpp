@@ -7,8 +7,8 @@
 #include "gfx/frame_stack.h"
 #include "platform/clock.h"
 #include "play/game_state.h"
+#include "play/notes.h"
 #include "play/pointer.h"
-#include "play/sound_controls.h"
 #include "rules/indicators.h"
 #include "rules/time_bar.h"
 #include "screens/render.h"
@@ -41,7 +41,7 @@ bool PlayingScreenFrames::Draw() {
   uint32_t now = timeGetTime();
   StepIndicators(gs, Board, now);
   TakePicture(gs, Board, pictures_->now);
-  const std::string note = SoundNote(now);
+  const std::string note = ShortNote(now);
   const bool noteChanged = note != note_;
   bool changed = !valid_ || noteChanged || !(pictures_->now == pictures_->last);
   if (changed) {
@@ -53,7 +53,7 @@ bool PlayingScreenFrames::Draw() {
       drawn_ = BoundingRect(areas);
     } else {
       DrawGameScreen(gs, Board);
-      DrawSoundNote(note);  // off the indicators' areas, so kept by the partial draws
+      DrawShortNote(note);  // off the indicators' areas, so kept by the partial draws
       note_ = note;
     }
     std::swap(pictures_->last, pictures_->now);
@@ -82,5 +82,5 @@ void vDrawTimeBar() {
 
 void vAddTimedSteps(PassWait& wake) {
   if (auto deadline = NextTimedStep(gs, Board, wake.Start())) wake.After(*deadline);
-  if (!SoundNote(wake.Start()).empty()) wake.After(dwSoundNoteUntil());
+  if (!ShortNote(wake.Start()).empty()) wake.After(dwShortNoteUntil());
 }

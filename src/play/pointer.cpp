@@ -47,6 +47,34 @@ bool bPollZone(char name[kZoneNameSize], uint32_t guard) {
   return false;
 }
 
+MenuLight::MenuLight() {
+  vPollMouse();
+  pointerX = iMouseX;
+  pointerY = iMouseY;
+}
+
+bool bFollowPointer(MenuLight& light, const char* const* zones, int count) {
+  vPollMouse();
+  if (iMouseX == light.pointerX && iMouseY == light.pointerY) return false;
+  light.pointerX = iMouseX;
+  light.pointerY = iMouseY;
+  for (int i = 0; i < count; ++i) {
+    const MouseZone* z = gMouseZones.Find(zones[i]);
+    if (z == nullptr || iMouseX < z->x || iMouseX > z->x + z->width || iMouseY < z->y ||
+        iMouseY > z->y + z->height) {
+      continue;
+    }
+    const bool moved = light.lit != i;
+    light.lit = i;
+    return moved;
+  }
+  return false;
+}
+
+PointerMotionWanted::PointerMotionWanted() { bPointerMotionWanted = true; }
+
+PointerMotionWanted::~PointerMotionWanted() { bPointerMotionWanted = false; }
+
 bool bZoneIs(const char* name, const char* known) { return strcasecmp(name, known) == 0; }
 
 bool bFrameDue() {

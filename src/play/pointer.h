@@ -26,6 +26,25 @@ bool bZoneIs(const char* name, const char* known);
 // frames a second instead of drawing as fast as the processor allows.
 bool bFrameDue();
 
+// The lit button of a menu: its first one as it opens (wherever the pointer rests), then where
+// the keys move it or the pointer went over one. The pointer lights a button only by moving, so
+// that it does not take the light back from the keys while it rests.
+struct MenuLight {
+  MenuLight();
+  int lit = 0;
+  int32_t pointerX, pointerY;  // where the pointer was last looked at
+};
+// True when the pointer moved onto another of the named zones, which is now lit.
+bool bFollowPointer(MenuLight& light, const char* const* zones, int count);
+
+// While one lives (a menu is up), the pointer's moves wake the game thread.
+struct PointerMotionWanted {
+  PointerMotionWanted();
+  ~PointerMotionWanted();
+  PointerMotionWanted(const PointerMotionWanted&) = delete;
+  PointerMotionWanted& operator=(const PointerMotionWanted&) = delete;
+};
+
 // The pause that ends each pass of a screen loop. The game thread sleeps until the player does
 // something (the main thread wakes it) or until the earliest moment at which the screen would act
 // by itself, so an untouched screen wakes a few times a second rather than every millisecond.

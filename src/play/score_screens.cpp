@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "play/cues.h"
 #include "play/game_state.h"
+#include "play/notes.h"
 #include "play/pointer.h"
 #include "play/input.h"
 #include "play/screen_loop.h"
@@ -27,7 +28,6 @@ constexpr char kDefaultName[] = "Player";
 constexpr int kPanelX = screen::iCentredX(screen::kScorePanelWidth);
 constexpr int kPanelY = screen::iCentredY(screen::kScorePanelHeight);
 constexpr int kPanelCentreX = kPanelX + screen::kScorePanelWidth / 2;
-
 
 // A score with thousands separated by commas, as the status line shows it.
 std::string FormatScore(int32_t score) {
@@ -84,6 +84,7 @@ std::string NameEntry(int rank, int32_t score) {
   std::string offered = CleanName(LastEnteredName());
   if (offered.empty()) offered = kDefaultName;
   vStartScoreScreen("NAME_ENTRY");
+  NoteOverPicture note;
   const screen::Rect& ok = screen::kNameOkButton;
   gMouseZones.Add("NAME_OK", static_cast<int16_t>(kPanelX + ok.x), static_cast<int16_t>(kPanelY + ok.y),
                   static_cast<int16_t>(ok.w), static_cast<int16_t>(ok.h), kZoneLeft);
@@ -94,8 +95,10 @@ std::string NameEntry(int rank, int32_t score) {
   char zone[kZoneNameSize];
   const bool confirmed = loop.Run(
       [&](PassWait& wake) {
+        redraw = note.Changed(wake) || redraw;
         if (!redraw || !wake.FrameDue()) return;
         vDrawNameEntry(rank, score, name);
+        note.Draw();
         ShowFrame(kActiveSlot);
         redraw = false;
       },
@@ -156,12 +159,15 @@ void vHighScoreTable(int highlight) {
   ScreenLoop loop(kClickGuardMs);
   vStartScoreScreen("SCORE_TABLE");
   loop.Until(timeGetTime() + kTableLimitMs).EndsOnEscape();
-  bool shown = false;  // the table does not change while it is up
+  NoteOverPicture note;
+  bool shown = false;  // the table does not change while it is up, but for the note
   char zone[kZoneNameSize];
   loop.Run(
       [&](PassWait& wake) {
+        shown = !note.Changed(wake) && shown;
         if (shown || !wake.FrameDue()) return;
         vDrawTable(highlight);
+        note.Draw();
         ShowFrame(kActiveSlot);
         shown = true;
       },

@@ -19,7 +19,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "util/picture_memory.h"
+#include "platform/picture_memory.h"
 
 constexpr int kRasterMaxBuffers = 256;  // buffer handles are 0..255; -1 means none
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "util/picture_memory.h"
+#include "platform/picture_memory.h"
 
 #include "raster/raster.h"
 

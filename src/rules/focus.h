@@ -12,6 +12,17 @@ struct TileGeometry {
   int columnStep, rowStep, layerDx, layerDy;
 };
 
+struct TilePoint {
+  int x, y;
+};
+
+// The top-left corner of the tile whose origin is `cell`.
+inline TilePoint TileCorner(CellIndex cell, const TileGeometry& g) {
+  int x, y, z;
+  vGetCellXYZ(cell, x, y, z);
+  return {x * g.columnStep + z * g.layerDx, y * g.rowStep + z * g.layerDy};
+}
+
 // The nearest free tile whose centre lies in that direction from the tile at `from` (half as far
 // sideways counts as twice as far ahead), the higher one first where two are as near; `from`
 // itself when there is none.

@@ -10,6 +10,7 @@
 
 #include "diag/debug_log.h"
 #include "platform/files.h"
+#include "save/failed_saves.h"
 #include "util/little_endian.h"
 
 HighScoreEntry aHighScores[kHighScoreEntries];
@@ -89,10 +90,11 @@ void vTraceUnreadableBest(const char* caller, int error) {
             PlatformPath(kBestScorePath).c_str(), std::strerror(error));
 }
 
-void vWriteStoredBest(int32_t value) {
+void vWriteStoredBest(int32_t value, const char* caller) {
   unsigned char bytes[4];
   WriteLe32(bytes, static_cast<uint32_t>(value));
-  PlatformWriteFileAtomic(kBestScorePath, bytes, sizeof bytes);
+  const bool written = PlatformWriteFileAtomic(kBestScorePath, bytes, sizeof bytes);
+  vRecordSave(SavedFile::kBestScore, kBestScorePath, written, caller);
 }
 }  // namespace
 
@@ -129,7 +131,9 @@ std::string ScoreTableText() {
 
 bool bSaveHighScores() {
   std::string text = ScoreTableText();
-  return PlatformWriteFileAtomic(kScoreTablePath, text.data(), text.size());
+  const bool written = PlatformWriteFileAtomic(kScoreTablePath, text.data(), text.size());
+  vRecordSave(SavedFile::kScoreTable, kScoreTablePath, written, "bSaveHighScores");
+  return written;
 }
 
 std::string LastEnteredName() {
@@ -152,7 +156,7 @@ void vLoadBestScore(int32_t& iBestScore) {
   int error = 0;
   switch (ReadStoredBest(iBestScore, error)) {
     case StoredBest::kRead: return;
-    case StoredBest::kMissing: vWriteStoredBest(iBestScore); return;
+    case StoredBest::kMissing: vWriteStoredBest(iBestScore, "vLoadBestScore"); return;
     case StoredBest::kUnreadable: vTraceUnreadableBest("vLoadBestScore", error); return;
   }
 }
@@ -166,5 +170,5 @@ void vSaveBestScore(int32_t iShownScore, int32_t& iBestScore) {
   }
   if (iShownScore < stored) return;
   iBestScore = iShownScore;
-  vWriteStoredBest(iBestScore);
+  vWriteStoredBest(iBestScore, "vSaveBestScore");
 }

@@ -27,7 +27,8 @@ void vLoadHighScores();
 std::string ScoreTableText();
 
 // Writes the table to scores.txt so that a crash at any moment leaves the old or the new file.
-// False when it could not be stored.
+// False when it could not be stored. Its writes, and those of the best score, record how they went
+// (save/failed_saves.h).
 bool bSaveHighScores();
 
 // The name last entered in the table (its first line, at most 32 bytes), or "" when none was.

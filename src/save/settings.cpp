@@ -1,21 +1,34 @@
 #include "save/settings.h"
 
 #include <cctype>
+#include <condition_variable>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <sstream>
 
 #include "platform/files.h"
+#include "platform/thread.h"
+#include "save/failed_saves.h"
 
 namespace {
 constexpr char kSettingsFile[] = "content\\levels\\settings.txt";
 constexpr int kLargestSide = 32768;
 constexpr size_t kLargestFile = 4096;  // far more than the settings ever take
 
-std::mutex gLock;
+constexpr size_t kWriterStack = 256 * 1024;  // the trace line alone takes 32 KB
+
+// The settings are written by a thread of their own, so that no caller waits for the disk: a
+// store only counts a change and wakes the writer, which always writes the newest settings.
+std::mutex gLock;  // guards everything below
+// Never destroyed: the writer waits on it for good, also while the process exits.
+std::condition_variable& gChanged = *new std::condition_variable;
 Settings gCurrent;
 bool gRead = false;
+uint64_t gStored = 0;   // changes made, counted
+uint64_t gWritten = 0;  // the count of the newest change the writer has dealt with
+PlatformThread* gWriter = nullptr;
 
 // "on" or "off" into `value`; false for anything else.
 bool bParseSwitch(const char* text, bool& value) {
@@ -53,6 +66,7 @@ bool bParseLine(const std::string& line, Settings& s) {
   }
   if (line.rfind("music=", 0) == 0) return bParseSwitch(text + 6, s.music);
   if (line.rfind("effects=", 0) == 0) return bParseSwitch(text + 8, s.effects);
+  if (line.rfind("pauseaway=", 0) == 0) return bParseSwitch(text + 10, s.pauseAway);
   if (line.rfind("language=", 0) == 0) return bParseLanguage(line.substr(9), s.language);
   if (std::sscanf(text, "volume=%d%c", &a, &end) == 1 && a >= 1 && a <= kVolumeSteps) {
     s.volume = a;
@@ -63,7 +77,42 @@ bool bParseLine(const std::string& line, Settings& s) {
 
 void vWrite(const Settings& settings) {
   const std::string text = FormatSettings(settings);
-  PlatformWriteFileAtomic(kSettingsFile, text.data(), text.size());
+  const bool written = PlatformWriteFileAtomic(kSettingsFile, text.data(), text.size());
+  vRecordSave(SavedFile::kSettings, kSettingsFile, written, "StoreSettings");
+}
+
+int thrSettingsWriter(void* /*unused*/) {
+  std::unique_lock<std::mutex> lock(gLock);
+  for (;;) {
+    gChanged.wait(lock, [] { return gWritten != gStored; });
+    const uint64_t newest = gStored;
+    const Settings settings = gCurrent;
+    lock.unlock();
+    vWrite(settings);
+    lock.lock();
+    gWritten = newest;
+    gChanged.notify_all();
+  }
+}
+
+// Waits, holding the lock in `lock` again after, until the writer has dealt with the newest change.
+void vWaitForWriter(std::unique_lock<std::mutex>& lock) {
+  gChanged.wait(lock, [] { return gWritten == gStored; });
+}
+
+// The current settings are to reach the file: the writer is told, and started when none runs yet.
+// Without a thread they are written here.
+void vHandOverLocked() {
+  ++gStored;
+  if (gWriter == nullptr) {
+    gWriter = PlatformStartThread(thrSettingsWriter, nullptr, kWriterStack, "settings");
+  }
+  if (gWriter != nullptr) {
+    gChanged.notify_all();
+    return;
+  }
+  vWrite(gCurrent);
+  gWritten = gStored;
 }
 
 void vReadLocked() {
@@ -79,7 +128,7 @@ void vReadLocked() {
   bool clean = true;
   gCurrent = ParseSettings(text, clean);
   gRead = true;
-  if (exists && !clean) vWrite(gCurrent);
+  if (exists && !clean) vHandOverLocked();
 }
 }  // namespace
 
@@ -102,6 +151,7 @@ std::string FormatSettings(const Settings& s) {
   text += std::string("music=") + (s.music ? "on" : "off") + "\n";
   text += std::string("effects=") + (s.effects ? "on" : "off") + "\n";
   text += "volume=" + std::to_string(s.volume) + "\n";
+  text += std::string("pauseaway=") + (s.pauseAway ? "on" : "off") + "\n";
   if (!s.language.empty()) text += "language=" + s.language + "\n";
   return text;
 }
@@ -117,10 +167,21 @@ void StoreSettings(const Settings& settings) {
   if (!gRead) vReadLocked();
   if (settings == gCurrent) return;
   gCurrent = settings;
-  vWrite(gCurrent);
+  vHandOverLocked();
+}
+
+bool bSettingsFlushed() {
+  std::lock_guard<std::mutex> hold(gLock);
+  return gWritten == gStored;
+}
+
+void vFlushSettings() {
+  std::unique_lock<std::mutex> lock(gLock);
+  vWaitForWriter(lock);
 }
 
 void vForgetSettings() {
-  std::lock_guard<std::mutex> hold(gLock);
+  std::unique_lock<std::mutex> lock(gLock);
+  vWaitForWriter(lock);
   gRead = false;
 }

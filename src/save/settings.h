@@ -6,6 +6,7 @@
 //   music=on
 //   effects=on
 //   volume=8
+//   pauseaway=on
 //   language=de      (only when the player chose one: it overrides the environment's)
 // A missing line, or a line with an unknown or broken value, gives that setting's default; a file
 // that held such a line is written again, whole, when it is read.
@@ -20,7 +21,8 @@ struct Settings {
   bool music = true;
   bool effects = true;
   int volume = kVolumeSteps;
-  std::string language;  // "" follows the environment; "en", "de", "pt_BR"...
+  bool pauseAway = true;  // a running game pauses when its window is left
+  std::string language{};  // "" follows the environment; "en", "de", "pt_BR"...
   bool operator==(const Settings&) const = default;
 };
 
@@ -30,7 +32,14 @@ std::string FormatSettings(const Settings& settings);
 
 // The settings as last read or stored; the first call reads the file (rewriting a broken one).
 Settings CurrentSettings();
-// Writes the settings when they differ from the current ones. Either thread.
+// Makes the settings the current ones when they differ, and has them written to the file by a
+// thread of the settings' own: the caller never waits for the disk. Only the newest settings
+// need to reach it. A failed write is recorded (save/failed_saves.h). Either thread.
 void StoreSettings(const Settings& settings);
-// Forgets what was read, so that the next CurrentSettings reads the file again (tests).
+// True when the newest settings stored have been written (or failed to be). Never waits.
+bool bSettingsFlushed();
+// Waits until the newest settings stored have been written (or failed to be): at the end.
+void vFlushSettings();
+// Forgets what was read, once written, so that the next CurrentSettings reads the file again
+// (tests).
 void vForgetSettings();

@@ -244,9 +244,9 @@ void DrawGameScreen(const GameVars& vars, const int32_t* board) {
   vDrawGameScreenWithin(vars, board, {0, 0, screen::kScreenWidth, screen::kScreenHeight});
 }
 
-void DrawSoundNote(const std::string& note) {
+void DrawShortNote(const std::string& note) {
   if (note.empty()) return;
-  const screen::Rect& r = screen::kSoundNote;
+  const screen::Rect r = screen::NoteStrip(iTextWidth(note));
   FadeFrame(r.x, r.y, r.w, r.h, -90, -90, -90);
   vDrawTextCentred(note, r.x + r.w / 2, r.y + (r.h - screen::kGlyphHeight) / 2);
 }

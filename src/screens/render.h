@@ -42,8 +42,8 @@ void DrawGameScreenIn(const GameVars& vars, const int32_t* board,
 // What DrawGameScreen would show for this state.
 void TakePicture(const GameVars& vars, const int32_t* board, GameScreenPicture& picture);
 
-// The note on a change of the sound over its strip (nothing for an empty note).
-void DrawSoundNote(const std::string& note);
+// A short note over its strip (nothing for an empty note).
+void DrawShortNote(const std::string& note);
 
 // The time bar and, while it blinks on, the time warning.
 void DrawTimeBar(const GameVars& vars);

@@ -78,8 +78,25 @@ constexpr Rect kNameOkButton{280, 430, 200, 64};
 constexpr int kTableFirstRowY = 112, kTableRowStep = 44;
 constexpr int kTableRankRight = 110, kTableNameX = 132, kTableNameWidth = 400, kTableScoreRight = 690;
 
-// The small button on the title below the main menu that opens the table.
+// The small button on the title below the main menu that opens the table, and the one beside it
+// that opens the options.
 constexpr Rect kScoresButton{397, 600, 230, 52};
+constexpr Rect kOptionsButton{639, 600, 150, 52};
+
+// The options panel, centred: a heading, one row a setting (its name on the left, its value on
+// the right, the row's zone across the field), and the OK button that closes it. The controls
+// page lists the keys and pad buttons on the same panel. y is a line's top, relative to the panel.
+constexpr int kOptionsPanelWidth = 760, kOptionsPanelHeight = 600;
+constexpr int kOptionsHeadingY = 56;
+constexpr int kOptionsRows = 7;
+constexpr int kOptionsFirstRowY = 116, kOptionsRowStep = 50;
+constexpr int kOptionsLabelX = 70, kOptionsValueRight = 690;
+constexpr Rect kOptionsRowZone{50, -8, 660, 46};  // relative to a row's top
+constexpr Rect kOptionsOkButton{280, 490, 200, 64};
+constexpr int kOptionsMinusX = 520;                 // the volume's minus sign
+constexpr Rect kOptionsMinusZone{510, -8, 44, 46};  // relative to the volume row's top
+constexpr int kControlsFirstRowY = 100, kControlsRowStep = 38;
+constexpr int kControlsKeysX = 50, kControlsActionX = 414, kControlsFooterY = 522;
 
 // Board geometry: a tile at column c, row r, layer z has its top-left corner here; each layer up
 // is 9 pixels right and 10 up. Its zone covers the face and the base below it.
@@ -92,12 +109,20 @@ constexpr int kShadowDx = -4, kShadowDy = 13;
 // Under a tile's shadow the board keeps this much of its light, in 256ths.
 constexpr int kShadowKeep = 150;
 
-// The paused game's lines of text, centred on the message plaque.
+// The paused game's lines of text, centred on the message plaque, and its options button.
 constexpr int kPausedTextY = 330, kPausedLineStep = 50;
+constexpr Rect kPausedOptionsButton{412, 428, 200, 56};
 
-// The note on a change of the sound, on a darkened strip at the bottom right, left of the help
-// button, where no tile is drawn.
-constexpr Rect kSoundNote{720, 728, 250, 36};
+// A short note (the sound's new state, a save that failed) on a darkened strip at the bottom
+// right, left of the help button, where no tile is drawn. A note too long for it widens the strip
+// to the left.
+constexpr Rect kNoteStrip{720, 728, 250, 36};
+constexpr int kNoteMargin = 12;  // between the text and the strip's ends
+constexpr Rect NoteStrip(int textWidth) {
+  const int wanted = textWidth + 2 * kNoteMargin;
+  const int w = wanted > kNoteStrip.w ? wanted : kNoteStrip.w;
+  return {kNoteStrip.x + kNoteStrip.w - w, kNoteStrip.y, w, kNoteStrip.h};
+}
 
 // The keyboard's focus ring around a tile's face: its thickness.
 constexpr int kFocusRing = 3;

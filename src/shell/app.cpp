@@ -1,12 +1,14 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "play/game_state.h"
 #include "play/sound_controls.h"
 #include "play/input.h"
+#include "play/main_thread_asks.h"
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
@@ -14,13 +16,13 @@
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/picture_memory.h"
 #include "platform/window.h"
 #include "raster/raster.h"
 #include "shell/language_setup.h"
 #include "shell/main_loop.h"
 #include "shell/shell.h"
 #include "shell/window_settings.h"
-#include "util/picture_memory.h"
 
 void* hMainWindow = nullptr;
 PlatformThread* hGameThread = nullptr;
@@ -64,7 +66,7 @@ void vReleaseForExit() {
   PlatformWaitThread(hGameThread);
   hGameThread = nullptr;
   vDebugLog("Waited\n");
-  vStoreWindowSettings();  // before the desktop is restored, which ends full screen
+  vStoreLastSettings();  // before the desktop is restored, which ends full screen
   gFrameStack.Shutdown();
   vDebugLog("Shutdown Graphics\n");
   PlatformPostQuit(0);
@@ -89,9 +91,10 @@ void WndProc(const PlatformEvent& e) {
   WakeSleeper();
 }
 
-// The main thread's loop: whether the quit is posted, whether text input is on.
+// The main thread's loop: whether the quit is posted, whether text input and pointer moves are on.
 bool gQuitPosted = false;
 bool gTextInput = false;
+bool gPointerMotion = false;
 
 // Opens the window with the title picture in it as soon as that is loaded, while the other
 // images still load: the first frame is the one the title screen is about to show.
@@ -149,13 +152,41 @@ bool bTakeEvents(int timeoutMs) {
   return true;
 }
 
-// The rest of a turn: text input as the game wants it, the music, the latest frame, and the quit
-// posted again on every turn until the queue has taken it.
-void vFinishTurn() {
+// What the game thread's screens asked of the main thread: the sound controls and the switch
+// between window and full screen. The game thread wakes to show what changed.
+void vCarryOutAsks() {
+  const std::vector<int> asks = TakeMainThreadAsks();
+  for (int ask : asks) {
+    if (ask != kAskFullScreen) {
+      bSoundControlKey(ask);
+      continue;
+    }
+    bool fullScreen = false;
+    int width = 0, height = 0;
+    PlatformWindowMode(fullScreen, width, height);
+    PlatformSetWindowMode(!fullScreen, 0, 0);
+    vStoreWindowSettings();
+  }
+  if (!asks.empty()) WakeSleeper();
+}
+
+// Text input and the pointer's moves, as the game thread wants them.
+void vFollowInputWishes() {
   if (bTextInputWanted != gTextInput) {
     gTextInput = bTextInputWanted;
     PlatformSetTextInput(gTextInput);
   }
+  if (bPointerMotionWanted != gPointerMotion) {
+    gPointerMotion = bPointerMotionWanted;
+    PlatformSetPointerMotion(gPointerMotion);
+  }
+}
+
+// The rest of a turn: input as the game wants it, the music, the latest frame, and the quit
+// posted again on every turn until the queue has taken it.
+void vFinishTurn() {
+  vFollowInputWishes();
+  vCarryOutAsks();
   if (bMusicStarted) vPumpMusic();
   else vRestSilentAudio();
   PlatformShowLatestFrame(false);
@@ -198,8 +229,10 @@ int iStartGame() {
   gQuitCame = false;
   gQuitPosted = false;
   gTextInput = false;
+  gPointerMotion = false;
   gGameThreadEnded = false;
   PlatformSetTextInput(false);  // only while the game asks for a name
+  PlatformSetPointerMotion(false);  // only while a menu is up
   hGameThread = PlatformStartThread(thrGameThenMarkEnded, nullptr, kGameThreadStack, "game");
   if (hGameThread == nullptr) {
     iFailedStart();
@@ -212,7 +245,7 @@ int iStartGame() {
 int iFinishGame() {
   PlatformWaitThread(hGameThread);
   hGameThread = nullptr;
-  vStoreWindowSettings();
+  vStoreLastSettings();
   gFrameStack.Shutdown();
   int code = iFinalExitCode(gQuitCode);
   vReleaseForExit();

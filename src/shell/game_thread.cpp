@@ -5,6 +5,7 @@
 #include "gfx/frame_stack.h"
 #include "play/game_loop.h"
 #include "play/menus.h"
+#include "play/options.h"
 #include "play/score_screens.h"
 #include "platform/window.h"
 #include "save/scores.h"
@@ -21,12 +22,16 @@ void vRunFlowOnce() {
   }
   if (title == -1) return;  // quitting was confirmed: bQuitGame is set
   int32_t choice = iMainMenu();
-  // Escape in the difficulty choice goes back to the main menu.
-  while (choice == 0) {
-    vDebugLog("thrMainGameLoop() New game, choose difficulty\n");
-    if (bChooseDifficulty() || gs.bShutdown) {
-      iGameLoop();  // returns at once on shutdown
-      return;
+  // Escape in the difficulty choice, and the options closed, go back to the main menu.
+  while (choice == 0 || choice == 4) {
+    if (choice == 4) {
+      vOptionsScreen();
+    } else {
+      vDebugLog("thrMainGameLoop() New game, choose difficulty\n");
+      if (bChooseDifficulty() || gs.bShutdown) {
+        iGameLoop();  // returns at once on shutdown
+        return;
+      }
     }
     choice = iMainMenu();
   }

@@ -6,17 +6,19 @@
 #include "shell/data_dir.h"
 #include "shell/main_loop.h"
 #include "shell/shell.h"
+#include "shell/window_settings.h"
 
 namespace {
 // One displayed frame: a turn of the main loop that takes whatever waits. After the quit the
-// frames go on until the game thread has left its screen, then everything is released: waiting
-// for it here would stop the page.
+// frames go on until the game thread has left its screen and the last settings have reached the
+// browser's storage, then everything is released: waiting for either here would stop the page.
 bool bWebFrame() {
   switch (MainLoopTurn(0, false)) {
     case MainLoopState::kRunning: return false;
     case MainLoopState::kEnding: return true;
     case MainLoopState::kEnded: break;
   }
+  if (!bLastSettingsStored()) return true;
   PlatformStopEveryFrame();
   PlatformTellPageEnded(iFinishGame());
   return false;

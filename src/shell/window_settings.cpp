@@ -19,3 +19,13 @@ void vStoreWindowSettings() {
   PlatformWindowMode(now.fullScreen, now.width, now.height);
   StoreSettings(now);
 }
+
+void vStoreLastSettings() {
+  vStoreWindowSettings();
+  vFlushSettings();
+}
+
+bool bLastSettingsStored() {
+  vStoreWindowSettings();
+  return bSettingsFlushed();
+}

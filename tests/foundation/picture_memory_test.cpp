@@ -7,7 +7,7 @@
 #include <cstring>
 #include <vector>
 
-#include "util/picture_memory.h"
+#include "platform/posix/picture_memory.h"
 
 namespace {
 using picture_memory::Arena;

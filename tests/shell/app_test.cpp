@@ -2,6 +2,7 @@
 // game thread. The player's input arrives as real SDL events, pushed onto the queue the window
 // procedure reads, so it takes the shipped road through the input queue into the game.
 #include <SDL.h>
+#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -12,11 +13,13 @@
 #include <vector>
 
 #include "game_harness.h"
+#include "gfx/frame_stack.h"
 #include "pushed_input.h"
 #include "platform/audio.h"
 #include "platform/virtual_clock.h"
 #include "play/game_state.h"
 #include "play/input.h"
+#include "save/settings.h"
 #include "screens/screen_layout.h"
 #include "shell/shell.h"
 
@@ -70,12 +73,22 @@ class Player {
   }
 };
 
-// Title, menu, difficulty, a short click on a tile, Escape back to the title, and QUIT.
+// One step of title, menu, NEWGAME, EASY by presses; true once the game is on and its time runs.
+bool bPressedOnToPlay(GameHarness& h, Player& player, uint32_t now) {
+  if (h.ZoneReady("TITLE_SCREEN", now) && !ZonePresent("NEWGAME")) player.Click(500, 700);
+  if (h.ZoneReady("NEWGAME", now)) player.ClickZone("NEWGAME");
+  if (h.ZoneReady("EASY", now)) player.ClickZone("EASY");
+  return ZonePresent("GAME_LOOP") && gs.iTimeTicks < kStartTimeTicks;
+}
+
+// Title, menu, difficulty, a short click on a tile, Escape and YES back to the title, and QUIT.
 TEST(App, ShortClicksEscapeAndQuitTakeTheShippedRoad) {
   GameHarness h;
   WritePattern(0, kSpread);
   Player player;
-  enum Step { kTitle, kMenu, kDifficulty, kGame, kSelected, kEscaped, kTitleAgain, kQuit, kDone };
+  enum Step {
+    kTitle, kMenu, kDifficulty, kGame, kSelected, kAsked, kEscaped, kTitleAgain, kQuit, kDone
+  };
   Step step = kTitle;
   int cell = -1, selectionChanges = 0;
   int32_t lastCount = 0;
@@ -118,8 +131,11 @@ TEST(App, ShortClicksEscapeAndQuitTakeTheShippedRoad) {
               lastCount = gs.iSelectedCount;
               if (now - at >= 400) {
                 EXPECT_EQ(gs.aiSelectedCell[0], cell);
-                act(player.Key(SDLK_ESCAPE), kEscaped, now);
+                act(player.Key(SDLK_ESCAPE), kAsked, now);
               }
+              break;
+            case kAsked:
+              if (h.ZoneReady("YES", now)) act(player.ClickZone("YES"), kEscaped, now);
               break;
             case kEscaped:
               if (ZonePresent("TITLE_SCREEN") && !ZonePresent("GAME_LOOP")) {
@@ -143,7 +159,7 @@ TEST(App, ShortClicksEscapeAndQuitTakeTheShippedRoad) {
   EXPECT_FALSE(h.timedOut) << "stuck at step " << step;
   EXPECT_EQ(code, 0);
   EXPECT_EQ(selectionChanges, 1) << "selected once, and not again by a button left down";
-  EXPECT_TRUE(escapeSeen) << "Escape ends the game at its next pass";
+  EXPECT_TRUE(escapeSeen) << "YES in Escape's box ends the game at its next pass";
   EXPECT_EQ(h.CountInTrace("iGameLoop() ------------>> ENTERING GAME LOOP\n"), 1);
   EXPECT_EQ(h.CountInTrace("GAME OVER\n"), 1);
 }
@@ -155,11 +171,11 @@ TEST(App, AClickWakesTheGameOnlyOnceItIsQueued) {
   WritePattern(0, kSpread);
   Player player;
   std::atomic<bool> watching{false};
-  std::atomic<int> wakes{0}, wakesWithoutThePress{0};
+  std::atomic<int> wakes{0}, wakesWithoutThePress{0}, queuedBefore{0};
   VirtualClockSetWakeHook([&] {
     if (!watching) return;
     ++wakes;
-    if (iQueuedInput() == 0) ++wakesWithoutThePress;
+    if (iQueuedInput() <= queuedBefore) ++wakesWithoutThePress;
   });
   const std::thread::id mainThread = std::this_thread::get_id();
   h.Run([] { WinMain(); },
@@ -167,7 +183,8 @@ TEST(App, AClickWakesTheGameOnlyOnceItIsQueued) {
           if (std::this_thread::get_id() == mainThread || !h.ZoneReady("TITLE_SCREEN", now)) {
             return true;
           }
-          EXPECT_TRUE(player.Settle());  // nothing from before is left in the queue
+          EXPECT_TRUE(player.Settle());  // nothing from before is left in the window's queue
+          queuedBefore = iQueuedInput();  // the game thread takes nothing while it stands here
           watching = true;  // the game thread stands still here, so the press stays queued
           EXPECT_TRUE(player.Click(500, 700));
           watching = false;
@@ -196,16 +213,14 @@ TEST(App, WithoutASoundDeviceTheGameStartsSilently) {
   h.Run([&] { code = WinMain(); },
         [&](uint32_t now) {
           if (std::this_thread::get_id() == mainThread) return true;
-          if (h.ZoneReady("TITLE_SCREEN", now) && !ZonePresent("NEWGAME")) player.Click(500, 700);
-          if (h.ZoneReady("NEWGAME", now)) player.ClickZone("NEWGAME");
-          if (h.ZoneReady("EASY", now)) player.ClickZone("EASY");
-          playing = ZonePresent("GAME_LOOP") && gs.iTimeTicks < kStartTimeTicks;
+          playing = bPressedOnToPlay(h, player, now);
           if (playing) gs.bQuitGame = 1;
           return !playing;
         },
         120000);
   const std::string err = testing::internal::GetCapturedStderr();
   setenv("SDL_AUDIODRIVER", "dummy", 1);
+  PlatformAudioClose();  // forgets the failed open for the tests that follow
   EXPECT_TRUE(playing);
   EXPECT_EQ(code, 0);
   EXPECT_NE(err.find("no sound device could be opened"), std::string::npos) << err;
@@ -239,8 +254,7 @@ TEST(App, AGamepadAloneClearsALevel) {
           if (h.ZoneReady("TITLE_SCREEN", now) && !ZonePresent("NEWGAME")) {
             player.Pad(pad, SDL_CONTROLLER_BUTTON_A);
           } else if (h.ZoneReady("NEWGAME", now) || h.ZoneReady("EASY", now)) {
-            player.Pad(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);  // lights the first button
-            player.Pad(pad, SDL_CONTROLLER_BUTTON_A);
+            player.Pad(pad, SDL_CONTROLLER_BUTTON_A);  // a fresh menu lights its first button
           } else if (h.ZoneReady("CONTINUE", now)) {
             player.Pad(pad, SDL_CONTROLLER_BUTTON_A);
           } else if (gs.iLevel == 1 && played < kLevel.size() && h.ZoneReady("GAME_LOOP", now)) {
@@ -258,4 +272,85 @@ TEST(App, AGamepadAloneClearsALevel) {
   EXPECT_EQ(played, kLevel.size());
   EXPECT_EQ(gs.iLevel, 2) << "the level was cleared and the prompt passed";
 }
+
+// A settings file as the player left it, and the sound and window the game must start with.
+struct StoredSettings {
+  const char* name;
+  std::string file;
+  bool music, effects;
+  int volume;
+  bool fullScreen;
+};
+
+void PrintTo(const StoredSettings& row, std::ostream* out) { *out << row.name; }
+
+// Every byte value once or more, in a scrambled order, line ends among them.
+std::string Garbage() {
+  std::string bytes;
+  for (int i = 0; i < 600; ++i) bytes += static_cast<char>(i * 167 % 256);
+  return bytes;
+}
+
+const StoredSettings kStoredSettings[] = {
+    {"AllOn", "fullscreen=0\nmusic=on\neffects=on\nvolume=8\n", true, true, 8, false},
+    {"MusicOff", "music=off\n", false, true, 8, false},
+    {"EffectsOff", "effects=off\n", true, false, 8, false},
+    {"SilentAndQuietest", "music=off\neffects=off\nvolume=1\n", false, false, 1, false},
+    {"VolumeZeroIsJunk", "volume=0\n", true, true, 8, false},
+    {"FullScreenMusicOff", "fullscreen=1\nmusic=off\nvolume=1\n", false, true, 1, true},
+    {"FullScreenEffectsOff", "fullscreen=1\neffects=off\n", true, false, 8, true},
+    {"BinaryGarbage", Garbage(), true, true, 8, false},
+    {"OverlongLines", "music=off\nvolume=" + std::string(40, '9') + "\n" + std::string(6000, '#'),
+     false, true, 8, false},
+    {"EmptyFile", "", true, true, 8, false},
+};
+
+class SavedSettings : public testing::TestWithParam<StoredSettings> {};
+
+// No saved setting stops the game: from each file it plays by presses to the playing screen, with
+// the stored sound in effect from the title on, and leaves a clean file holding what it used.
+TEST_P(SavedSettings, StartTheGameAndPlayByPresses) {
+  const StoredSettings& row = GetParam();
+  GameHarness h;
+  WritePattern(0, kSpread);
+  WriteWholeFile("content/levels/settings.txt", row.file);
+  vForgetSettings();  // read as a new start reads it, whatever the rows before read
+  Player player;
+  bool titleSeen = false, open = false, playing = false;
+  int effectsLevel = -1, musicLevel = -1, code = -1;
+  const std::thread::id mainThread = std::this_thread::get_id();
+  h.Run([&] { code = WinMain(); },
+        [&](uint32_t now) {
+          if (std::this_thread::get_id() == mainThread) return true;
+          if (!titleSeen && ZonePresent("TITLE_SCREEN")) {
+            titleSeen = true;
+            open = PlatformAudioIsOpen();
+            effectsLevel = open ? Mix_Volume(-1, -1) : -1;
+            musicLevel = Mix_VolumeMusic(-1);
+          }
+          playing = bPressedOnToPlay(h, player, now);
+          if (playing) gs.bQuitGame = 1;
+          return !playing;
+        },
+        120000);
+  EXPECT_TRUE(playing);
+  EXPECT_EQ(code, 0);
+  EXPECT_TRUE(open) << "the sound device is open by the title";
+  const int level = MIX_MAX_VOLUME * row.volume / kVolumeSteps;
+  EXPECT_EQ(effectsLevel, row.effects ? level : 0);
+  EXPECT_EQ(musicLevel, level);
+  EXPECT_EQ(h.CountInTrace("[bPlayTitleMusic()] Song") > 0, row.music);
+  bool clean = false;
+  const Settings kept = ParseSettings(ReadWholeFile("content/levels/settings.txt"), clean);
+  EXPECT_TRUE(clean);
+  EXPECT_EQ(kept.music, row.music);
+  EXPECT_EQ(kept.effects, row.effects);
+  EXPECT_EQ(kept.volume, row.volume);
+  EXPECT_EQ(kept.fullScreen, row.fullScreen || !bWindowed);
+}
+
+INSTANTIATE_TEST_SUITE_P(App, SavedSettings, testing::ValuesIn(kStoredSettings),
+                         [](const testing::TestParamInfo<StoredSettings>& row) {
+                           return std::string(row.param.name);
+                         });
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "play/board.h"
 #include "play/game_state.h"
+#include "play/notes.h"
 #include "diag/debug_log.h"
 #include "content/video_setup.h"
 #include "platform/clock.h"
@@ -15,6 +16,7 @@
 #include "play/playing_screen.h"
 #include "play/input.h"
 #include "screens/render.h"
+#include "save/settings.h"
 #include "screens/screen_layout.h"
 #include "shell/shell.h"
 #include "util/little_endian.h"
@@ -94,6 +96,7 @@ int32_t StoredBest() {
 GameHarness::GameHarness() {
   vResetGameState();
   vForgetInput();
+  vForgetNotes();
   gMouseZones.Clear();
   fs::create_directories("content/levels");
   const fs::path content = TAVIMORA_CONTENT_DIR;
@@ -109,6 +112,7 @@ GameHarness::GameHarness() {
 }
 
 GameHarness::~GameHarness() {
+  vForgetSettings();  // written into this test's folder before it goes; the next reads its own
   VirtualClockSetSleepHook({});
   vSetDebugTrace(false);
   vForgetInput();
@@ -147,6 +151,11 @@ void GameHarness::PressTile(int cell, uint32_t holdMs) {
 
 void GameHarness::PressEscape() { gs.iEscapePressed = 1; }
 
+void GameHarness::LeaveGame() {
+  PressEscape();
+  leaving_ = true;
+}
+
 bool GameHarness::Busy() const { return holding_; }
 
 int GameHarness::CountInTrace(const std::string& line) const {
@@ -170,6 +179,7 @@ void GameHarness::Step(uint32_t now) {
     holding_ = false;
     QueuePointer(holdingRight_ ? kEventRightUp : kEventLeftUp, pressX_, pressY_);
   }
+  if (leaving_ && !holding_ && ZoneReady("YES", now)) leaving_ = !PressZone("YES");
   if (finished_ || !body_) return;
   if (bTimeReached(now, limitAt_)) {
     timedOut = true;
@@ -191,6 +201,7 @@ uint32_t GameHarness::Run(std::function<void()> screen, std::function<bool(uint3
   finished_ = false;
   timedOut = false;
   zoneSeenAt_.clear();
+  leaving_ = false;
   screen();
   body_ = nullptr;
   return timeGetTime() - start;

@@ -58,6 +58,8 @@ class GameHarness {
   // Presses the tile whose origin is that cell.
   void PressTile(int cell, uint32_t holdMs = 30);
   void PressEscape();
+  // Leaves a game as a player does: Escape, then YES in the box that asks.
+  void LeaveGame();
   // True while a press is still held or waiting to be released.
   bool Busy() const;
 
@@ -81,6 +83,7 @@ class GameHarness {
   uint32_t releaseAt_ = 0;
   bool holding_ = false;
   bool holdingRight_ = false;
+  bool leaving_ = false;  // YES is pressed once the leave box is up
   int pressX_ = 0, pressY_ = 0;
   std::function<bool(uint32_t)> body_;
   uint32_t limitAt_ = 0;

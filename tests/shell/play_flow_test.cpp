@@ -1,6 +1,6 @@
 // One game on the virtual clock through the per-game loop: leaving it, the in-game help, the
-// pause, held and right presses, the hint button, the last tick, and Escape during the two level
-// ends. The rules' own numbers (tick pace, bonus, count-up) are checked on the rules alone in
+// pause, held and right presses, the hint button, the last tick, Escape's question, and Escape
+// during the two level ends. The rules' own numbers (tick pace, bonus, count-up) are checked on the rules alone in
 // rules_tests.
 #include <gtest/gtest.h>
 
@@ -15,6 +15,7 @@
 #include "platform/virtual_clock.h"
 #include "play/game_loop.h"
 #include "play/input.h"
+#include "save/settings.h"
 
 namespace {
 // Eight tiles far enough apart that every one of them is free.
@@ -65,12 +66,15 @@ TEST_F(PlayTest, EscapeLeavesWithoutGameOverAndWithoutSavingTheBest) {
       step = 2;
     } else if (step == 2 && gs.iShownScore == 1000 && gs.iBestScore == 1000) {
       h.PressEscape();
-      at = now;
       step = 3;
+    } else if (step == 3 && h.ZoneReady("YES", now)) {
+      h.PressZone("YES");
+      at = now;
+      step = 4;
     }
     return true;
   }));
-  ASSERT_EQ(step, 3);
+  ASSERT_EQ(step, 4);
   EXPECT_LE(returnedAt - at, 2u);
   EXPECT_EQ(gs.iScore, 1000);
   EXPECT_GT(gs.iTimeTicks, 0);
@@ -95,7 +99,7 @@ TEST_F(PlayTest, ATileClickPresentsOnlyTheTileNotTheFrame) {
     } else if (step == 1 && now - at >= 100) {
       pixelsAfter = PlatformPresentedPixels();
       presentsAfter = PlatformPresentCount();
-      h.PressEscape();
+      h.LeaveGame();
       step = 2;
     }
     return true;
@@ -128,7 +132,7 @@ TEST_F(PlayTest, TheTimeBarStandsStillDuringTheHelp) {
     } else if (phase == 2) {
       afterHelp.push_back(gs.iTimeTicks);
       if (now - closeAt >= 700) {
-        h.PressEscape();
+        h.LeaveGame();
         phase = 3;
       }
     }
@@ -167,7 +171,7 @@ TEST_F(PlayTest, APressOverAHiddenTileClosesTheHelpAndSelectsNothing) {
       at = now;
     } else if (phase == 3 && now - at >= 300) {
       EXPECT_EQ(gs.iSelectedCount, 1);
-      h.PressEscape();
+      h.LeaveGame();
       phase = 4;
     }
     return true;
@@ -201,7 +205,7 @@ TEST_F(PlayTest, APauseTakesNoTickAndAPressEndsItWithoutSelecting) {
     } else if (phase == 2) {
       afterPause.push_back(gs.iTimeTicks);
       if (now - at >= 100) {
-        h.PressEscape();
+        h.LeaveGame();
         phase = 3;
       }
     }
@@ -212,6 +216,126 @@ TEST_F(PlayTest, APauseTakesNoTickAndAPressEndsItWithoutSelecting) {
   EXPECT_EQ(gs.iSelectedCount, 0);
   ASSERT_GE(afterPause.size(), 50u);
   EXPECT_EQ(afterPause[50], ticksAtPause) << "no tick was overdue";
+}
+
+// Escape asks: no tick while the box shows, and NO (or Escape again) gives the game back with
+// its bar where it was, the tile still selected.
+TEST_F(PlayTest, EscapesBoxTakesNoTickAndNoGivesTheGameBack) {
+  for (bool byKey : {false, true}) {
+    SCOPED_TRACE(byKey ? "Escape again" : "NO");
+    WritePattern(0, kSpread);
+    int phase = 0, movesInBox = 0;
+    int32_t ticksAtBox = -1;
+    uint32_t at = 0;
+    std::vector<int32_t> afterBox;
+    ASSERT_TRUE(Play([&](uint32_t now) {
+      if (phase == 0 && h.ZoneReady("GAME_LOOP", now, 600)) {
+        h.PressTile(gs.aiSolution[0]);
+        phase = 1;
+        at = now;
+      } else if (phase == 1 && now - at == 200) {
+        h.PressEscape();
+        ticksAtBox = gs.iTimeTicks;
+      } else if (phase == 1 && now - at > 200) {
+        movesInBox += gs.iTimeTicks != ticksAtBox;
+        if (now - at >= 5000 && h.ZoneReady("NO", now)) {
+          if (byKey) QueueKey(kKeyEscape);
+          else h.PressZone("NO");
+          phase = 2;
+          at = now;
+        }
+      } else if (phase == 2) {
+        afterBox.push_back(gs.iTimeTicks);
+        if (now - at >= 100) {
+          EXPECT_FALSE(ZonePresent("NO"));
+          h.LeaveGame();
+          phase = 3;
+        }
+      }
+      return true;
+    }));
+    ASSERT_EQ(phase, 3);
+    EXPECT_EQ(movesInBox, 0);
+    EXPECT_EQ(gs.iSelectedCount, 1) << "the selection is kept";
+    ASSERT_GE(afterBox.size(), 50u);
+    EXPECT_EQ(afterBox[50], ticksAtBox) << "no tick was overdue";
+  }
+}
+
+// Escape in the pause panel closes it; the game goes on.
+TEST_F(PlayTest, EscapeInThePauseGoesOnWithTheGame) {
+  WritePattern(0, kSpread);
+  int phase = 0;
+  uint32_t at = 0;
+  ASSERT_TRUE(Play([&](uint32_t now) {
+    if (phase == 0 && h.ZoneReady("GAME_LOOP", now, 600)) {
+      QueueKey('p');
+      phase = 1;
+      at = now;
+    } else if (phase == 1 && now - at >= 1000) {
+      QueueKey(kKeyEscape);
+      phase = 2;
+      at = now;
+    } else if (phase == 2 && now - at >= 300) {
+      EXPECT_FALSE(ZonePresent("YES")) << "nothing asks";
+      EXPECT_EQ(gs.iEscapePressed.load(), 0);
+      h.PressTile(gs.aiSolution[0]);
+      phase = 3;
+      at = now;
+    } else if (phase == 3 && now - at >= 200) {
+      EXPECT_EQ(gs.iSelectedCount, 1) << "the game went on";
+      h.LeaveGame();
+      phase = 4;
+    }
+    return true;
+  }));
+  EXPECT_EQ(phase, 4);
+  EXPECT_EQ(h.CountInTrace("vPauseGame()\n"), 1);
+}
+
+// Leaving the window between two ticks pauses the game from that moment: no tick while away, and
+// the tick under way is as far off after the pause as it was when the window was left. With the
+// setting off the game goes on.
+TEST_F(PlayTest, LeavingTheWindowMidTickPausesUnlessTurnedOff) {
+  for (bool pauseAway : {true, false}) {
+    SCOPED_TRACE(pauseAway ? "pauseaway=on" : "pauseaway=off");
+    WriteWholeFile("content/levels/settings.txt", pauseAway ? "" : "pauseaway=off\n");
+    vForgetSettings();
+    WritePattern(0, kSpread);
+    const int pausesBefore = h.CountInTrace("vPauseGame()\n");
+    int phase = 0, ticksAway = 0;
+    uint32_t at = 0, tickDueIn = 0, tickDueAfter = 0;
+    ASSERT_TRUE(Play([&](uint32_t now) {
+      if (phase == 0 && h.ZoneReady("GAME_LOOP", now, 600) && gs.dwNextTick - now == 200) {
+        PlatformEvent left;
+        left.kind = kEventWindowLeft;
+        bQueueInput(left);
+        tickDueIn = gs.dwNextTick - now;
+        ticksAway = gs.iTimeTicks;
+        phase = 1;
+        at = now;
+      } else if (phase == 1 && now - at >= 3000) {
+        ticksAway -= gs.iTimeTicks;
+        h.Press(kOffX, kOffY);
+        phase = 2;
+        at = now;
+      } else if (phase == 2 && now - at == 1) {
+        tickDueAfter = gs.dwNextTick - now + 1;
+        h.LeaveGame();
+        phase = 3;
+      }
+      return true;
+    }));
+    ASSERT_EQ(phase, 3);
+    EXPECT_EQ(h.CountInTrace("vPauseGame()\n") - pausesBefore, pauseAway ? 1 : 0);
+    if (pauseAway) {
+      EXPECT_EQ(ticksAway, 0);
+      EXPECT_EQ(tickDueAfter, tickDueIn);
+    } else {
+      EXPECT_GE(ticksAway, 5);
+    }
+  }
+  vForgetSettings();  // the next test reads its own
 }
 
 TEST_F(PlayTest, HoldingTheButtonOnATileActsEvery125Ms) {
@@ -230,7 +354,7 @@ TEST_F(PlayTest, HoldingTheButtonOnATileActsEvery125Ms) {
         changes.push_back(now);
         counts.push_back(gs.iSelectedCount);
       }
-      if (now - pressAt >= 1000) h.PressEscape();
+      if (now - pressAt >= 1000) h.LeaveGame();
     }
     return true;
   }));
@@ -273,8 +397,8 @@ TEST_F(PlayTest, RightPressAnywhereDropsTheSelection) {
         EXPECT_EQ(gs.iSelectedCount, 0) << "over the hint button";
         EXPECT_EQ(gs.iHintsLeft, 3);
         EXPECT_EQ(gs.bHintShown, 0);
-        h.PressEscape();
-        break;
+        h.LeaveGame();
+        return false;  // the harness answers the box
     }
     return true;
   }));
@@ -304,7 +428,7 @@ TEST_F(PlayTest, HintButtonWithoutHintsLeftOnlyRenewsTheGuard) {
         EXPECT_EQ(gs.iSelectedCount, 1);
         EXPECT_EQ(gs.iHintsLeft, 0);
         checked = true;
-        h.PressEscape();
+        h.LeaveGame();
       }
     }
     return true;
@@ -358,13 +482,15 @@ TEST_F(PlayTest, AnUntouchedGameWakesOnlyForItsTimedSteps) {
   uint32_t lastWake = 0;
   int32_t lastTicks = -1;
   int wakes = 0;
+  bool left = false;
   VirtualClockWholeWaits(true);
   const bool played = Play([&](uint32_t now) {
     ++wakes;
     if (lastTicks >= 0 && gs.iTimeTicks < lastTicks) tickPasses.push_back(lastWake);
     lastTicks = gs.iTimeTicks;
     lastWake = now;
-    if (now - start >= 10000) gs.iEscapePressed = 1;
+    if (now - start >= 10000 && !left) h.LeaveGame();
+    left = left || now - start >= 10000;
     return true;
   });
   VirtualClockWholeWaits(false);
@@ -376,7 +502,7 @@ TEST_F(PlayTest, AnUntouchedGameWakesOnlyForItsTimedSteps) {
   EXPECT_LT(wakes, 100);
 }
 
-TEST_F(PlayTest, EscapeShortensTheLevelClearAndTheGameEndsAfterTheNextDeal) {
+TEST_F(PlayTest, EscapeShortensTheLevelClearAndAsksAfterTheNextDeal) {
   WritePattern(0, kPair);
   int step = 0;
   uint32_t at = 0, escAt = 0, promptAt = 0;
@@ -400,13 +526,16 @@ TEST_F(PlayTest, EscapeShortensTheLevelClearAndTheGameEndsAfterTheNextDeal) {
       if (h.ZoneReady("CONTINUE", now, 1000)) {
         EXPECT_EQ(gs.iEscapePressed.load(), 1) << "the prompt leaves the flag alone";
         h.PressZone("CONTINUE");
-        at = now;
         step = 5;
       }
+    } else if (step == 5 && h.ZoneReady("YES", now)) {
+      h.PressZone("YES");
+      at = now;
+      step = 6;
     }
     return true;
   }));
-  ASSERT_EQ(step, 5);
+  ASSERT_EQ(step, 6);
   EXPECT_LE(promptAt - escAt, 2u);
   EXPECT_LE(returnedAt - at, 2u);
   EXPECT_EQ(h.CountInTrace("iGameLoop() Next level loaded\n"), 1);
@@ -416,7 +545,7 @@ TEST_F(PlayTest, EscapeShortensTheLevelClearAndTheGameEndsAfterTheNextDeal) {
   EXPECT_EQ(StoredBest(), 0) << "no game-over screen";
 }
 
-TEST_F(PlayTest, EscapeShortensNoMoreMovesAndTheGameEndsAfterTheNewDeal) {
+TEST_F(PlayTest, EscapeShortensNoMoreMovesAndAsksAfterTheNewDeal) {
   WritePattern(0, kSpread);
   int step = 0;
   uint32_t at = 0;
@@ -430,12 +559,15 @@ TEST_F(PlayTest, EscapeShortensNoMoreMovesAndTheGameEndsAfterTheNewDeal) {
       step = 1;
     } else if (step == 1 && now - at == 500) {
       h.PressEscape();
-      at = now;
       step = 2;
+    } else if (step == 2 && h.ZoneReady("YES", now)) {
+      h.PressZone("YES");
+      at = now;
+      step = 3;
     }
     return true;
   }));
-  ASSERT_EQ(step, 2);
+  ASSERT_EQ(step, 3);
   EXPECT_LE(returnedAt - at, 2u);
   EXPECT_EQ(h.CountInTrace("vNoMoreMoves() END\n"), 1);
   EXPECT_EQ(h.CountInTrace("vLoadNextLevel() Loading content\\levels\\level0.dat\n"), 2);
@@ -460,7 +592,7 @@ TEST_F(PlayTest, APressActsWhereItWasMadeNotWhereThePointerWentNext) {
       PlatformSetPointerPosition(bx, by);  // moved on within the same millisecond
       QueuePointer(kEventDragged, bx, by);
     } else if (first >= 0 && gs.iSelectedCount != 0) {
-      h.PressEscape();
+      h.LeaveGame();
     }
     return true;
   }));

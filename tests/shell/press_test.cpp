@@ -111,10 +111,12 @@ class Player {
     Centre("in-game HELP", screen::kHelpZone, kBoardArea);
     Press("in-game help", 500, 400, kBoardArea);
     Centre("HINT", screen::kHintZone, kBoardArea);
-    Escape();  // the game ends: the title
-    Escape();  // the title asks whether to quit
     const Rect box{screen::iCentredX(screen::kAreYouSureWidth),
                    screen::iCentredY(screen::kAreYouSureHeight), 0, 0};
+    Escape();  // the game asks whether to leave
+    Centre("YES", {box.x + screen::kYesButton.x, box.y + screen::kYesButton.y,
+                   screen::kYesButton.w, screen::kYesButton.h}, kWholeFrame);
+    Escape();  // the title asks whether to quit
     Centre("NO", {box.x + screen::kNoButton.x, box.y + screen::kNoButton.y, screen::kNoButton.w,
                   screen::kNoButton.h}, kWholeFrame);
     Press("title after NO", 500, 700, kWholeFrame, 550);
@@ -192,7 +194,7 @@ TEST(RealClock, EveryPressIsTakenOnEveryScreen) {
 
   ASSERT_TRUE(reached) << "the title never gave way to the menu";
   EXPECT_EQ(code, 0);
-  EXPECT_EQ(player.presses(), kCycles * (kTilePressesPerGame + 10));
+  EXPECT_EQ(player.presses(), kCycles * (kTilePressesPerGame + 11));
   std::string lost;
   for (const std::string& what : player.lost()) lost += "\n  " + what;
   EXPECT_TRUE(player.lost().empty()) << "after " << player.presses()

@@ -141,7 +141,7 @@ TEST(ScreenKeys, KeysDuringNoMoreMovesDoNothingToTheNewDeal) {
         EXPECT_EQ(gs.iSelectedCount, 0);
         EXPECT_EQ(gs.iHintsLeft, hints);
         EXPECT_EQ(gs.bHintShown, 0);
-        h.PressEscape();
+        h.LeaveGame();
         step = 5;
       }
     });

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "play/game_state.h"
@@ -12,6 +13,7 @@
 #include "platform/virtual_clock.h"
 #include "screens/mouse_zones.h"
 #include "play/game_loop.h"
+#include "play/input.h"
 #include "play/menus.h"
 #include "play/score_screens.h"
 #include "save/scores.h"
@@ -134,6 +136,28 @@ TEST(HelpScreen, ClosesOnEscapeOrAfterAMinute) {
   EXPECT_LE(used, 1001u);
 }
 
+// The Right arrow shows the controls as the help's second page; a key there goes back to the
+// help, and Escape there too, which leaves the help up until Enter.
+TEST(HelpScreen, RightShowsTheControlsAndAKeyGoesBack) {
+  for (int back : {int{kKeyEnter}, int{kKeyEscape}}) {
+    SCOPED_TRACE(back == kKeyEnter ? "Enter" : "Escape");
+    GameHarness h;
+    ASSERT_TRUE(h.StartVideo());
+    const uint32_t start = timeGetTime();
+    const uint32_t used = h.Run([] { iGameHelp(); },
+                                [&](uint32_t now) {
+                                  if (now - start == 500) QueueKey(kKeyRight);
+                                  if (now - start == 1000) QueueKey(back);
+                                  if (now - start == 1500) QueueKey(kKeyEnter);
+                                  return true;
+                                },
+                                120000);
+    EXPECT_EQ(h.CountInTrace("vControlsScreen()\n"), 1);
+    EXPECT_GE(used, 1500u) << "the help stayed up after its second page";
+    EXPECT_LE(used, 1501u);
+  }
+}
+
 // A screen whose picture does not change presents its first frame and then nothing: the title
 // over its whole ten seconds.
 TEST(TitleScreen, AnUntouchedTitlePresentsNothingAfterItsFirstFrame) {
@@ -229,10 +253,10 @@ TEST(TopLevelFlow, DifficultySurvivesIntoTheNextGame) {
             difficultyInSecondChoice = gs.iDifficulty;
             gs.bShutdown = 1;
           }
-        } else if (h.ZoneReady("GAME_LOOP", now)) {
+        } else if (h.ZoneReady("GAME_LOOP", now) && !ZonePresent("YES")) {
           ++games;
           EXPECT_EQ(gs.iDifficulty, 2);
-          h.PressEscape();
+          h.LeaveGame();
         }
         return true;
       },
@@ -271,6 +295,52 @@ TEST(TopLevelFlow, UntouchedTitleAndHelpTakeTurns) {
       200000);
   EXPECT_EQ(next, checks.size());
   EXPECT_FALSE(h.timedOut);
+}
+
+// A menu lights its first button as it opens and then the button the pointer moves over; Enter
+// chooses the lit one, and a pointer at rest does not take the light back from the keys.
+TEST(MainMenu, EnterChoosesTheButtonLitByTheKeysOrThePointer) {
+  struct Case {
+    const char* pointerOver;  // nullptr: the pointer stays off the buttons
+    int key;                  // pressed after the pointer moved, or 0
+    int32_t chosen;
+  };
+  const Case cases[] = {
+      {nullptr, 0, 0},        {"HELP", 0, 1},   {"HELP", kKeyDown, 2},
+      {"SCORES", 0, 3},       {"OPTIONS", 0, 4}, {"QUIT", kKeyUp, 1}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.pointerOver ? c.pointerOver : "none") + " " + std::to_string(c.key));
+    GameHarness h;
+    ASSERT_TRUE(h.StartVideo());
+    PlatformSetPointerPosition(0, 0);
+    int32_t choice = -1;
+    int step = 0;
+    uint32_t at = 0;
+    bool motionWanted = false;
+    h.Run([&] { choice = iMainMenu(); },
+          [&](uint32_t now) {
+            if (step == 0 && h.ZoneReady("NEWGAME", now)) {
+              motionWanted = bPointerMotionWanted;
+              int x = 0, y = 0;
+              if (c.pointerOver != nullptr && ZoneCentre(c.pointerOver, x, y)) {
+                PlatformSetPointerPosition(x, y);
+              }
+              step = 1;
+              at = now;
+            } else if (step == 1 && now - at == 5) {
+              if (c.key != 0) QueueKey(c.key);
+            } else if (step == 1 && now - at == 10) {
+              QueueKey(kKeyEnter);
+              step = 2;
+            }
+            return true;
+          },
+          30000);
+    EXPECT_FALSE(h.timedOut);
+    EXPECT_EQ(choice, c.chosen);
+    EXPECT_TRUE(motionWanted) << "the pointer's moves wake a menu";
+    EXPECT_FALSE(bPointerMotionWanted) << "and no other screen";
+  }
 }
 
 // Every screen's click guard: a press made and let go within the screen's first 250 ms is never
@@ -315,7 +385,7 @@ TEST(ClickGuard, EveryScreenIgnoresAPressWithinItsGuardAndTakesOneAfterIt) {
          h.PressTile(CellOf(kPair[0]), holdMs);
          return true;
        },
-       0, [] { gs.iEscapePressed = gs.iSelectedCount > 0 ? 1 : 0; }},
+       0, [] { gs.bQuitGame = gs.iSelectedCount > 0 ? 1 : 0; }},
   };
   for (const Screen& screen : screens) {
     GameHarness h;

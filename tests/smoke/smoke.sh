@@ -69,7 +69,7 @@ wait $GAME_PID; CODE=$?
 if [ $CODE -ne 0 ]; then echo "FAIL: exit code $CODE"; cat "$WORK/stderr"; exit 1; fi
 if [ -s "$WORK/stderr" ]; then echo "FAIL: error output:"; cat "$WORK/stderr"; exit 1; fi
 SETTINGS=$(tr '\n' ' ' <"$WORK/player-data/tavimora/settings.txt")
-if [ "$SETTINGS" != "fullscreen=1 window=$BEFORE music=on effects=on volume=8 " ]; then
+if [ "$SETTINGS" != "fullscreen=1 window=$BEFORE music=on effects=on volume=8 pauseaway=on " ]; then
   echo "FAIL: the settings kept were '$SETTINGS'"; exit 1
 fi
 echo "1 passed, 0 failed"

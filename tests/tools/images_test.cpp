@@ -41,7 +41,8 @@ void ExpectSize(const std::string& name, Size size) {
 bool bOpaqueImage(const std::string& name) {
   static const std::set<std::string> opaque = {"gamescreen", "title", "clicktocontinue", "menubar", "gamehelp",
                                                "gameover", "areyousure", "choosediff", "nomoremoves", "levelclearbonus",
-                                               "scorepanel", "scoresbutton", "okbutton"};
+                                               "scorepanel", "scoresbutton", "okbutton",
+                                               "leavegame", "optionsbutton", "optionspanel", "pausedoptions"};
   return opaque.count(name) != 0;
 }
 
@@ -49,7 +50,7 @@ bool bOpaqueImage(const std::string& name) {
 
 TEST(Images, EveryImageTheGameLoadsIsThereOnceInLoadingOrder) {
   std::vector<CatalogueEntry> list = Catalogue();
-  ASSERT_EQ(list.size(), 269u);
+  ASSERT_EQ(list.size(), 273u);
   std::set<std::string> names;
   for (const CatalogueEntry& e : list) EXPECT_TRUE(names.insert(e.name).second) << e.name << " twice";
   EXPECT_EQ(list.front().name, "gamescreen");
@@ -77,6 +78,10 @@ TEST(Images, SizesFitWhereTheGameDrawsThem) {
   for (const char* tick : {"redtick", "yellowtick", "greentick", "emptytick"}) ExpectSize(tick, {17, 17});
   ExpectSize("helpbutton", {45, 45});
   ExpectSize("scorepanel", {kScorePanelWidth, kScorePanelHeight});
+  ExpectSize("leavegame", {kAreYouSureWidth, kAreYouSureHeight});
+  ExpectSize("optionsbutton", {kOptionsButton.w, kOptionsButton.h});
+  ExpectSize("optionspanel", {kOptionsPanelWidth, kOptionsPanelHeight});
+  ExpectSize("pausedoptions", {kPausedOptionsButton.w, kPausedOptionsButton.h});
   ExpectSize("scoresbutton", {kScoresButton.w, kScoresButton.h});
   for (int i = 0; i <= 10; ++i) {
     const Image& digit = Images().at("num" + std::to_string(i));
@@ -174,6 +179,8 @@ TEST(Images, ButtonsArePaintedUnderTheirZones) {
   }
   expectButton("areyousure", kYesButton);
   expectButton("areyousure", kNoButton);
+  expectButton("leavegame", kYesButton);
+  expectButton("leavegame", kNoButton);
   // The hint button fills its zone on the playing screen.
   const Rgb& hint = Images().at("gamescreen").at(kHintZone.x + 35, kHintZone.y + 12);
   EXPECT_GT(hint.r, hint.g + 50);

@@ -1,33 +1,48 @@
 // A headless chromium driven over the DevTools protocol with node's own WebSocket
 // (node --experimental-websocket): enough to load a page, press, type and read it back.
 import { spawn } from 'node:child_process';
-import { mkdtempSync, rmSync } from 'node:fs';
+import { mkdtempSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 
 const sleep = (ms) => new Promise((r) => setTimeout(r, ms));
 
-export async function launch({ width = 1280, height = 720, port = 9333 } = {}) {
+// Port 0: chromium takes a free port and names it in the profile, so that browsers of runs side
+// by side never answer each other's tests. `args`: more of chromium's switches.
+export async function launch({ width = 1280, height = 720, port = 0, args = [] } = {}) {
   const profile = mkdtempSync(join(tmpdir(), 'tavimora-chromium-'));
   const proc = spawn('chromium', [
     '--headless=new', '--no-sandbox', '--no-first-run', '--disable-gpu',
     '--mute-audio', `--remote-debugging-port=${port}`, `--user-data-dir=${profile}`,
-    `--window-size=${width},${height}`, 'about:blank'], { stdio: 'ignore' });
+    `--window-size=${width},${height}`, ...args, 'about:blank'], { stdio: 'ignore', detached: true });
+  // The browser goes with all its helper processes (its own process group), also when the run is
+  // stopped from outside (a timeout).
+  const kill = () => { try { process.kill(-proc.pid); } catch { /* already gone */ } };
+  const stop = () => { kill(); process.exit(1); };
+  process.once('SIGTERM', stop);
+  process.once('SIGINT', stop);
   let pageUrl = null;
   for (let i = 0; i < 100 && !pageUrl; ++i) {
     await sleep(100);
     try {
-      const list = await (await fetch(`http://127.0.0.1:${port}/json/list`)).json();
+      const used = port || readFileSync(join(profile, 'DevToolsActivePort'), 'utf8').split('\n')[0];
+      const list = await (await fetch(`http://127.0.0.1:${used}/json/list`)).json();
       pageUrl = list.find((t) => t.type === 'page')?.webSocketDebuggerUrl;
     } catch { /* not up yet */ }
   }
   if (!pageUrl) throw new Error('chromium did not start');
   const page = await connect(pageUrl);
   page.close = async () => {
+    process.off('SIGTERM', stop);
+    process.off('SIGINT', stop);
     page.socket.close();
-    proc.kill();
+    kill();
     await new Promise((r) => proc.once('exit', r));
-    rmSync(profile, { recursive: true, force: true });
+    try {
+      rmSync(profile, { recursive: true, force: true, maxRetries: 10 });
+    } catch (e) {
+      console.log(`(the browser's profile stays in ${profile}: ${e.code})`);  // a helper still wrote there
+    }
   };
   page.pid = proc.pid;
   await page.send('Page.enable');
@@ -54,10 +69,17 @@ async function connect(url) {
   };
   const page = {
     socket,
+    // A page whose own thread is stuck never answers: that fails after half a minute.
     send(method, params = {}) {
       const id = next++;
       socket.send(JSON.stringify({ id, method, params }));
-      return new Promise((ok, fail) => waiting.set(id, { ok, fail }));
+      return new Promise((ok, fail) => {
+        const timer = setTimeout(() => {
+          waiting.delete(id);
+          fail(new Error(`the page did not answer ${method} ${(params.expression ?? '').slice(0, 40)}`));
+        }, 30000);
+        waiting.set(id, { ok: (r) => { clearTimeout(timer); ok(r); }, fail: (e) => { clearTimeout(timer); fail(e); } });
+      });
     },
     on(listener) { listeners.push(listener); },
     async eval(expression) {
@@ -73,9 +95,11 @@ async function connect(url) {
       }
       throw new Error(`timed out waiting for ${what}`);
     },
+    // The document left behind is marked, so that only the new one counts as loaded.
     async go(url) {
+      await page.eval('window.tvLeft = true');
       await page.send('Page.navigate', { url });
-      await page.until('document.readyState === "complete"');
+      await page.until('document.readyState === "complete" && !window.tvLeft');
     },
     async click(x, y) {
       const base = { x, y, button: 'left', clickCount: 1 };
@@ -90,9 +114,11 @@ async function connect(url) {
       await sleep(30);
       await page.send('Input.dispatchKeyEvent', { type: 'keyUp', ...base });
     },
-    // The page's viewport in CSS pixels, at that many device pixels each.
+    // The page's viewport in CSS pixels, at that many device pixels each. The screen is as large
+    // as the viewport, as a page in full screen finds it (headless says 800 x 600 otherwise).
     async viewport(width, height, scale = 1, mobile = false) {
-      await page.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor: scale, mobile });
+      await page.send('Emulation.setDeviceMetricsOverride',
+                      { width, height, deviceScaleFactor: scale, mobile, screenWidth: width, screenHeight: height });
       if (mobile) await page.send('Emulation.setTouchEmulationEnabled', { enabled: true, maxTouchPoints: 5 });
     },
     async screenshot() {

@@ -1,7 +1,9 @@
 // The web game in a real browser (headless chromium): the page served without the isolation
 // headers says why it cannot run; served with them, the title appears, presses lead from the
 // title through the menu and the difficulty into a game, HINT marks a pair, and the player's
-// files survive a reload.
+// files survive a reload. No saved setting stops the page: with the music turned off by M, then
+// the effects off and the volume at its lowest, then a settings file of junk, each reloaded page
+// plays again by presses into a game.
 // The frameshot tool's staged playing screen (a fixed deal), presented by the web build, equals the
 // desktop tool's picture of it pixel for pixel.
 // Usage: node --experimental-websocket web_test.mjs ISOLATED_URL BARE_URL DESKTOP_FRAME.rgb
@@ -16,6 +18,7 @@ let failures = 0;
 function check(ok, what) {
   console.log(`${ok ? 'PASS' : 'FAIL'}: ${what}`);
   if (!ok) failures += 1;
+  return ok;
 }
 
 // In the page: the presented frame's fingerprint, and which 32 x 32 cells changed since `keep`.
@@ -95,20 +98,15 @@ async function compareStagedFrame(page) {
         `the staged playing screen presented on the web equals the desktop frame (${differing} pixels differ)`);
 }
 
-const page = await launch();
-try {
-  await compareStagedFrame(page);
-  await page.go(bareUrl);
-  await page.until('!document.getElementById("message").hidden', 10000, 'the message');
-  const said = await page.eval('document.getElementById("message-text").textContent');
-  check(/cross-origin isolated/.test(said), 'a page served without the headers says so');
-
-  await startPage(page);
-  check(await page.eval('tvPrint() !== 0'), 'the title appears');
+// From the title by presses into a game, where HINT marks two places on the board; stops at the
+// first step that fails.
+async function playToHint(page, label = '') {
   const menuButton = [152 + 178 + 182, 184 + 45 + 34];  // the menu panel's first button
-  check(await press(page, 512, 600, 'the title press'), 'a press on the title shows the menu');
-  check(await press(page, ...menuButton, 'NEW GAME'), 'NEW GAME shows the difficulties');
-  check(await press(page, ...menuButton, 'a difficulty'), 'a difficulty starts a game');
+  if (!check(await press(page, 512, 600, 'the title press'), `${label}a press on the title shows the menu`) ||
+      !check(await press(page, ...menuButton, 'NEW GAME'), `${label}NEW GAME shows the difficulties`) ||
+      !check(await press(page, ...menuButton, 'a difficulty'), `${label}a difficulty starts a game`)) {
+    return;
+  }
   await sleep(1500);
   await page.eval('tvKeep()');
   const [hx, hy] = await page.eval('tvToPage(942, 41)');
@@ -117,7 +115,57 @@ try {
   const cells = await page.eval('tvChangedCells()');
   const onBoard = cells.filter(([x, y]) => y >= 96 && x < 900);
   const apart = onBoard.some(([x, y]) => Math.abs(x - onBoard[0][0]) > 64 || Math.abs(y - onBoard[0][1]) > 64);
-  check(onBoard.length >= 2 && apart, `HINT marks two places on the board (${onBoard.length} cells changed)`);
+  check(onBoard.length >= 2 && apart, `${label}HINT marks two places on the board (${onBoard.length} cells changed)`);
+}
+
+// Each row changes the saved settings on the running page (by keys, or by writing the file), which
+// are then stored, and must be what the reloaded page reads (or, from junk, writes again). The rows
+// follow one another: the first keeps the full screen that F11 above chose, the second leaves it.
+const KEY = { m: ['m', 'KeyM', 77], s: ['s', 'KeyS', 83], minus: ['-', 'Minus', 189], f11: ['F11', 'F11', 122] };
+const SETTINGS_ROWS = [
+  { what: 'music off by M', keys: [KEY.m], kept: /music=off\neffects=on\nvolume=8\npauseaway=on\n$/ },
+  { what: 'effects off by S, volume at its lowest, full screen left by F11', kept: /music=off\neffects=off\nvolume=1\npauseaway=on\n$/,
+    keys: [KEY.s, ...Array(8).fill(KEY.minus), KEY.f11] },
+  { what: 'a settings file of junk', kept: /^fullscreen=0\n(window=\d+x\d+\n)?music=on\neffects=on\nvolume=8\npauseaway=on\n$/,
+    junk: 'Uint8Array.from({ length: 6000 }, (_, i) => i * 167 % 256)' },
+];
+
+async function settingsRow(page, row, consoleLines) {
+  for (const key of row.keys ?? []) await page.key(...key);
+  if (row.junk) await page.eval(`Module.FS.writeFile('${PLAYER}settings.txt', ${row.junk}), true`);
+  else await page.until(`${row.kept}.test(tvRead("settings.txt"))`, 5000, `${row.what} stored`);
+  check(await page.eval('new Promise((done) => Module.FS.syncfs(false, (e) => done(!e)))'),
+        `${row.what}: kept in the browser's storage`);
+  consoleLines.length = 0;
+  await startPage(page);
+  check(row.kept.test(await page.eval('tvRead("settings.txt")')), `${row.what}: the reloaded page reads it`);
+  await playToHint(page, `${row.what}, reloaded: `);
+  if (consoleLines.length > 0) console.log(`  the page said: ${consoleLines.join(' | ')}`);
+}
+
+const page = await launch();
+const consoleLines = [];
+page.on((m) => {
+  if (m.method === 'Runtime.consoleAPICalled' && /warn|error/.test(m.params.type)) {
+    consoleLines.push(m.params.args.map((a) => a.value ?? a.description).join(' '));
+  } else if (m.method === 'Runtime.exceptionThrown') {
+    consoleLines.push(m.params.exceptionDetails.exception?.description ?? m.params.exceptionDetails.text);
+  }
+});
+try {
+  await compareStagedFrame(page);
+  // Without service workers (a private window in some browsers) the page cannot isolate itself.
+  const noWorkers = await page.send('Page.addScriptToEvaluateOnNewDocument',
+                                    { source: 'delete Navigator.prototype.serviceWorker' });
+  await page.go(bareUrl);
+  await page.until('!document.getElementById("message").hidden', 10000, 'the message');
+  const said = await page.eval('document.getElementById("message-text").textContent');
+  check(/cross-origin isolated/.test(said), 'a page served without the headers or service workers says so');
+  await page.send('Page.removeScriptToEvaluateOnNewDocument', noWorkers);
+
+  await startPage(page);
+  check(await page.eval('tvPrint() !== 0'), 'the title appears');
+  await playToHint(page);
 
   await page.key('F11', 'F11', 122);
   await sleep(800);
@@ -128,6 +176,9 @@ try {
   await startPage(page);
   check(await page.eval('tvRead("settings.txt")') === settings &&
         await page.eval('tvRead("scr.dat")') === best, 'a reload keeps the settings and the best score');
+  const started = Date.now();
+  for (const row of SETTINGS_ROWS) await settingsRow(page, row, consoleLines);
+  console.log(`web: the saved settings took ${((Date.now() - started) / 1000).toFixed(1)} s`);
 } catch (e) {
   check(false, e.message);
 } finally {

@@ -38,10 +38,8 @@ void PaintSubtitle(cairo_t* cr, const Lettering& l, const Rect& b) {
   cairo_restore(cr);
 }
 
-// The part of the title picture at (left, top), for opaque pictures drawn over the title.
-void PaintTitlePart(cairo_t* cr, int left, int top, int width, int height) {
-  // The title's texts lie above every picture drawn over it: its English copy serves all.
-  static const Image title = MakeTitle(Language());
+// The part of a full-screen picture at (left, top), for opaque pictures drawn over it.
+void PaintPicturePart(cairo_t* cr, const Image& picture, int left, int top, int width, int height) {
   cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
   unsigned char* data = cairo_image_surface_get_data(s);
   const int stride = cairo_image_surface_get_stride(s);
@@ -49,7 +47,7 @@ void PaintTitlePart(cairo_t* cr, int left, int top, int width, int height) {
   for (int y = 0; y < height; ++y) {
     auto* row = reinterpret_cast<uint32_t*>(data + y * stride);
     for (int x = 0; x < width; ++x) {
-      const Rgb& p = title.at(left + x, top + y);
+      const Rgb& p = picture.at(left + x, top + y);
       row[x] = (uint32_t{p.r} << 16) | (uint32_t{p.g} << 8) | p.b;
     }
   }
@@ -57,6 +55,17 @@ void PaintTitlePart(cairo_t* cr, int left, int top, int width, int height) {
   cairo_set_source_surface(cr, s, 0, 0);
   cairo_paint(cr);
   cairo_surface_destroy(s);
+}
+
+// The title's texts lie above every picture drawn over it: its English copy serves all.
+const Image& EnglishTitle() {
+  static const Image title = MakeTitle(Language());
+  return title;
+}
+
+void PaintTitlePart(cairo_t* cr, int left, int top, int width, int height) {
+  const Image& title = EnglishTitle();
+  PaintPicturePart(cr, title, left, top, width, height);
 }
 
 // The panels are opaque and always drawn centred over the title picture: painting that part of
@@ -114,6 +123,30 @@ void PaintScoreField(cairo_t* cr) {
   cairo_stroke(cr);
 }
 
+// The YES/NO box, its corners blending into the picture it is drawn over.
+Image YesNoBox(const Language& language, const Image& behind, const std::string& question) {
+  Canvas c(kAreYouSureWidth, kAreYouSureHeight);
+  cairo_t* cr = c.cr();
+  PaintPicturePart(cr, behind, (kScreenWidth - kAreYouSureWidth) / 2,
+                   (kScreenHeight - kAreYouSureHeight) / 2, kAreYouSureWidth, kAreYouSureHeight);
+  PaintPanel(cr, kAreYouSureWidth, kAreYouSureHeight, 23, true);
+  PaintGoldText(cr, language.Fit(question, Face::Serif, true, 46, kAreYouSureWidth - 90),
+                kAreYouSureWidth / 2.0, 92, 1.8);
+  PaintButton(cr, language, kYesButton.x, kYesButton.y, kYesButton.w, kYesButton.h, "YES");
+  PaintButton(cr, language, kNoButton.x, kNoButton.y, kNoButton.w, kNoButton.h, "NO");
+  return c.Opaque();
+}
+
+// A button on the flat colour of a panel's middle.
+Image FlatButton(const Language& language, const Rect& b, const char* label) {
+  Canvas c(b.w, b.h);
+  cairo_rectangle(c.cr(), 0, 0, b.w, b.h);
+  SetColour(c.cr(), kPanelInner);
+  cairo_fill(c.cr());
+  PaintButton(c.cr(), language, 1, 1, b.w - 4, b.h - 6, label);
+  return c.Opaque();
+}
+
 }  // namespace
 
 Image MakeScorePanel() {
@@ -131,13 +164,47 @@ Image MakeScoresButton(const Language& language) {
   return c.Opaque();
 }
 
-Image MakeOkButton(const Language& language) {
-  const Rect& b = kNameOkButton;
+Image MakeOkButton(const Language& language) { return FlatButton(language, kNameOkButton, "OK"); }
+
+Image MakePausedOptionsButton(const Language& language) {
+  return FlatButton(language, kPausedOptionsButton, "OPTIONS");
+}
+
+Image MakeAreYouSure(const Language& language) {
+  return YesNoBox(language, EnglishTitle(), "Quit Tavimora?");
+}
+
+Image MakeLeaveGame(const Language& language) {
+  // The box hides the board's middle, where the playing screen has no text: one copy serves all.
+  static const Image screen = MakeGameScreen(Language());
+  return YesNoBox(language, screen, "Leave this game?");
+}
+
+Image MakeOptionsButton(const Language& language) {
+  const Rect& b = kOptionsButton;
   Canvas c(b.w, b.h);
-  cairo_rectangle(c.cr(), 0, 0, b.w, b.h);
-  SetColour(c.cr(), kPanelInner);
-  cairo_fill(c.cr());
-  PaintButton(c.cr(), language, 1, 1, b.w - 4, b.h - 6, "OK");
+  PaintTitlePart(c.cr(), b.x, b.y, b.w, b.h);
+  PaintButton(c.cr(), language, 1, 1, b.w - 4, b.h - 6, "OPTIONS");
+  return c.Opaque();
+}
+
+// The score panel's field with the heading and a thin line under each row of settings.
+Image MakeOptionsPanel(const Language& language) {
+  Canvas c(kOptionsPanelWidth, kOptionsPanelHeight);
+  cairo_t* cr = c.cr();
+  PaintPanel(cr, kOptionsPanelWidth, kOptionsPanelHeight, 67, false);
+  PaintScoreField(cr);
+  PaintGoldText(cr, language.Fit("Options", Face::Serif, true, 34, kScoreField.w - 40),
+                kOptionsPanelWidth / 2.0, kOptionsHeadingY + 12, 1.4);
+  cairo_set_line_width(cr, 1);
+  SetColour(cr, kGold, 0.35);
+  for (int i = 0; i < kOptionsRows; ++i) {
+    const double y =
+        kOptionsFirstRowY + i * kOptionsRowStep + kOptionsRowZone.y + kOptionsRowZone.h + 0.5;
+    cairo_move_to(cr, kOptionsRowZone.x, y);
+    cairo_line_to(cr, kOptionsRowZone.x + kOptionsRowZone.w, y);
+  }
+  cairo_stroke(cr);
   return c.Opaque();
 }
 
@@ -154,17 +221,6 @@ Image MakeChooseDifficulty(const Language& language) {
   return MenuPanel(language, labels, subtitles, faces, 21);
 }
 
-Image MakeAreYouSure(const Language& language) {
-  Canvas c(kAreYouSureWidth, kAreYouSureHeight);
-  cairo_t* cr = c.cr();
-  PaintTitleBehind(cr, kAreYouSureWidth, kAreYouSureHeight);
-  PaintPanel(cr, kAreYouSureWidth, kAreYouSureHeight, 23, true);
-  PaintGoldText(cr, language.Fit("Quit Tavimora?", Face::Serif, true, 46, kAreYouSureWidth - 90),
-                kAreYouSureWidth / 2.0, 92, 1.8);
-  PaintButton(cr, language, kYesButton.x, kYesButton.y, kYesButton.w, kYesButton.h, "YES");
-  PaintButton(cr, language, kNoButton.x, kNoButton.y, kNoButton.w, kNoButton.h, "NO");
-  return c.Opaque();
-}
 
 Image MakeMessageBar(bool second) {
   const Rect& m = kMessageBar;

@@ -304,6 +304,11 @@ Image MakeGameHelp(const Language& language) {
   cairo_restore(cr);
   // Its left half may reach the right label of the example beside it.
   PaintCentred(cr, language.Fit("the top tile is free", Face::Serif, true, 17, 250), 645, 668, kGoldLight);
+  // How to leave the help, and how to reach its second page.
+  PaintCentred(cr,
+               language.Fit("Enter goes back too; the Right arrow shows every key and pad button",
+                            Face::Serif, false, 16, 900),
+               512, 700, kGoldLight);
   PaintCentred(cr, language.Fit("Click anywhere to go back", Face::Serif, false, 18, 900), 512, 725, kGold);
   return c.Opaque();
 }

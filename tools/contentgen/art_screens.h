@@ -13,6 +13,7 @@ Image MakeGameHelp(const Language& language);
 Image MakeMenuBar(const Language& language);
 Image MakeChooseDifficulty(const Language& language);
 Image MakeAreYouSure(const Language& language);
+Image MakeLeaveGame(const Language& language);  // the same box over the playing screen, asking to leave the game
 Image MakeMessageBar(bool second);
 Image MakeGameOver(const Language& language);
 Image MakeNoMoreMoves(const Language& language);
@@ -25,5 +26,11 @@ Image MakeScorePanel();
 Image MakeScoresButton(const Language& language);
 Image MakeOkButton(const Language& language);
 Image MakeGlyph(int slot);
+
+// The options: the small button beside the table's, the one on the pause plaque, and the panel
+// of settings.
+Image MakeOptionsButton(const Language& language);
+Image MakePausedOptionsButton(const Language& language);
+Image MakeOptionsPanel(const Language& language);
 
 }  // namespace contentgen

@@ -48,6 +48,10 @@ std::vector<CatalogueEntry> Catalogue() {
   list.push_back({"scorepanel", V::Rgb24, MakeScorePanel});
   list.push_back(WithText("scoresbutton", MakeScoresButton));
   list.push_back(WithText("okbutton", MakeOkButton));
+  list.push_back(WithText("leavegame", MakeLeaveGame));
+  list.push_back(WithText("optionsbutton", MakeOptionsButton));
+  list.push_back(WithText("optionspanel", MakeOptionsPanel));
+  list.push_back(WithText("pausedoptions", MakePausedOptionsButton));
   for (int i = 0; i < kGlyphCount; ++i) list.push_back({"glyph" + std::to_string(i), V::Rgb24, [i] { return MakeGlyph(i); }});
   return list;
 }

@@ -7,8 +7,8 @@
 
 namespace contentgen {
 
-bool bWriteDesktopIcons(const std::string& folder) {
-  for (int size : kDesktopIconSizes) {
+bool bWriteIcons(const std::string& folder, std::span<const int> sizes) {
+  for (int size : sizes) {
     Canvas canvas(size, size);  // starts fully transparent
     PaintIcon(canvas.cr(), size);
     cairo_surface_flush(canvas.surface());

@@ -5,6 +5,7 @@
 //   tavimora_contentgen --layouts LAYOUT_DIR --write-order TABLE
 //   tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR]
 //   tavimora_contentgen --icons ICON_DIR      (the desktop icons, 16.png ... 256.png)
+//   tavimora_contentgen --web-icons ICON_DIR  (the web app's icons, 180.png, 192.png, 512.png)
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -28,6 +29,7 @@ int Usage() {
                "       tavimora_contentgen --layouts LAYOUT_DIR --write-order TABLE\n"
                "       tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR]\n"
                "       tavimora_contentgen --icons ICON_DIR\n"
+               "       tavimora_contentgen --web-icons ICON_DIR\n"
                "       tavimora_contentgen --music SOUND_DIR --music-kbps KBPS   (the music alone)\n");
   return 2;
 }
@@ -42,7 +44,7 @@ bool bMakeFolder(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  std::string out, layouts, preview, icons, order, music, catalogues;
+  std::string out, layouts, preview, icons, webIcons, order, music, catalogues;
   int musicKbps = kMusicKbps;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--out") == 0) out = argv[i + 1];
@@ -50,6 +52,7 @@ int main(int argc, char** argv) {
     else if (std::strcmp(argv[i], "--catalogues") == 0) catalogues = argv[i + 1];
     else if (std::strcmp(argv[i], "--preview") == 0) preview = argv[i + 1];
     else if (std::strcmp(argv[i], "--icons") == 0) icons = argv[i + 1];
+    else if (std::strcmp(argv[i], "--web-icons") == 0) webIcons = argv[i + 1];
     else if (std::strcmp(argv[i], "--write-order") == 0) order = argv[i + 1];
     else if (std::strcmp(argv[i], "--music") == 0) music = argv[i + 1];
     else if (std::strcmp(argv[i], "--music-kbps") == 0) musicKbps = std::atoi(argv[i + 1]);
@@ -58,7 +61,8 @@ int main(int argc, char** argv) {
   if (argc % 2 == 0) return Usage();
   // The web page's copy of the music is smaller: a browser downloads it before playing.
   if (!music.empty()) return bMakeFolder(music) && bWriteMusic(music, musicKbps) ? 0 : 1;
-  if (!icons.empty()) return bMakeFolder(icons) && bWriteDesktopIcons(icons) ? 0 : 1;
+  if (!icons.empty()) return bMakeFolder(icons) && bWriteIcons(icons, kDesktopIconSizes) ? 0 : 1;
+  if (!webIcons.empty()) return bMakeFolder(webIcons) && bWriteIcons(webIcons, kWebIconSizes) ? 0 : 1;
   if (!preview.empty()) {
     std::vector<Layout> shown;
     if (!layouts.empty() && !bLoadLayouts(layouts, shown)) return 1;

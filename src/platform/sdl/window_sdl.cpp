@@ -6,7 +6,7 @@
 
 #include "platform/display.h"
 #include "platform/frame_fit.h"
-#include "platform/sdl_internal.h"
+#include "platform/sdl/sdl_internal.h"
 #include "platform/window.h"
 
 namespace {
@@ -22,6 +22,7 @@ int gWindowedHeight = kPlatformFrameHeight;
 // The surface size the frame was last shown at; another one means everything is drawn again.
 int gShownWidth = 0;
 int gShownHeight = 0;
+bool gMotionWanted = false;  // kEventPointerMoved is asked for
 constexpr int kMinWindowWidth = 512;  // the picture stays usable down to half its size
 constexpr int kMinWindowHeight = 384;
 // In a web page the page decides the window's size (the canvas follows it), never the game.
@@ -187,9 +188,8 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
   switch (e.type) {
     case SDL_MOUSEMOTION:
       SetPointerFromWindow(e.motion.x, e.motion.y, out);
-      if (e.motion.state == 0) return false;
-      out.kind = kEventDragged;
-      return true;
+      out.kind = e.motion.state != 0 ? kEventDragged : kEventPointerMoved;
+      return e.motion.state != 0 || gMotionWanted;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
       SetPointerFromWindow(e.button.x, e.button.y, out);
@@ -236,6 +236,11 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
         }
         PlatformShowLatestFrame(true);
         out.kind = kEventWindowChanged;
+        return true;
+      }
+      if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
+          e.window.event == SDL_WINDOWEVENT_MINIMIZED || e.window.event == SDL_WINDOWEVENT_HIDDEN) {
+        out.kind = kEventWindowLeft;
         return true;
       }
       if (e.window.event == SDL_WINDOWEVENT_EXPOSED || e.window.event == SDL_WINDOWEVENT_RESTORED ||
@@ -374,6 +379,8 @@ void PlatformSetTextInput(bool on) {
   if (on) SDL_StartTextInput();
   else SDL_StopTextInput();
 }
+
+void PlatformSetPointerMotion(bool on) { gMotionWanted = on; }
 
 void PlatformShowLatestFrame(bool force) {
   if (gWindow == nullptr) return;

@@ -1,7 +1,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "platform/files_internal.h"
+#include "platform/posix/files_internal.h"
 
 bool PlatformMakeRenameDurable(const std::string& path) {
   // The rename itself lasts once the folder that holds the file is synced.

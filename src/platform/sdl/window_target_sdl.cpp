@@ -1,4 +1,4 @@
-#include "platform/sdl_internal.h"
+#include "platform/sdl/sdl_internal.h"
 
 SDL_Surface* PlatformWindowTarget(SDL_Window* window) {
   return SDL_GetWindowSurface(window);  // renewed by SDL after a size change

@@ -4,15 +4,13 @@
 // pages: redrawing a narrow column of a frame then touches a couple of pages instead of hundreds,
 // which matters most when the memory has gone cold while the game waited. Packing them keeps the
 // waste of huge pages to the unused end of the last region instead of rounding every picture up to
-// 2 MB. Smaller pieces come from the ordinary heap.
+// 2 MB. Smaller pieces come from the ordinary heap (picture_memory.cpp).
 #include <sys/mman.h>
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <mutex>
-#include <new>
 #include <vector>
 
 namespace picture_memory {
@@ -111,50 +109,4 @@ constexpr bool kPackLarge = true;
 #else
 constexpr bool kPackLarge = true;
 #endif
-
-// Once the pictures of start-up are made: see Arena::Trim.
-inline void TrimLargePictures() {
-  if (kPackLarge) LargePictures().Trim();
-}
-
-inline void* Allocate(size_t bytes) {
-  if (bytes < kLargeFrom || !kPackLarge) return ::operator new(bytes, std::nothrow);
-  return LargePictures().Take(bytes);
-}
-
-inline void Free(void* p, size_t bytes) {
-  if (p == nullptr) return;
-  if (bytes < kLargeFrom || !kPackLarge) ::operator delete(p);
-  else LargePictures().Give(p, bytes);
-}
 }  // namespace picture_memory
-
-// For std::vector of picture bytes or pixels.
-template <class T>
-struct PictureAllocator {
-  using value_type = T;
-  PictureAllocator() = default;
-  template <class U>
-  PictureAllocator(const PictureAllocator<U>&) {}
-  T* allocate(size_t n) {
-    void* p = picture_memory::Allocate(n * sizeof(T));
-    if (p == nullptr) throw std::bad_alloc();
-    return static_cast<T*>(p);
-  }
-  void deallocate(T* p, size_t n) { picture_memory::Free(p, n * sizeof(T)); }
-  template <class U>
-  bool operator==(const PictureAllocator<U>&) const { return true; }
-};
-
-// A zeroed block of picture bytes that frees itself; null when the memory is not there.
-struct PictureBytesFree {
-  size_t bytes = 0;
-  void operator()(uint8_t* p) const { picture_memory::Free(p, bytes); }
-};
-using PictureBytes = std::unique_ptr<uint8_t[], PictureBytesFree>;
-
-inline PictureBytes MakePictureBytes(size_t bytes) {
-  auto* p = static_cast<uint8_t*>(picture_memory::Allocate(bytes));
-  if (p != nullptr) std::fill(p, p + bytes, uint8_t{0});
-  return PictureBytes(p, PictureBytesFree{bytes});
-}

@@ -7,12 +7,14 @@
 #include <mutex>
 #include <string>
 
-#include "platform/files_internal.h"
+#include "platform/posix/files_internal.h"
 #include "platform/web_page.h"
 
-// The page's JavaScript written in here names its arguments $0, $1...
-#pragma clang diagnostic ignored "-Wdollar-in-identifier-extension"
-#pragma clang diagnostic ignored "-Wgnu-zero-variadic-macro-arguments"
+// The page's side, in library_tavimora.js.
+extern "C" {
+void tv_web_sync_folder(double upTo);
+void tv_web_load_kept_folder(const char* folder);
+}
 
 namespace {
 void (*gAfterLoad)() = nullptr;
@@ -36,17 +38,16 @@ void StartSync() {
     std::lock_guard<std::mutex> lock(gSyncLock);
     if (gSyncRunning || gSyncFinished >= gSyncAsked) return;
     if (!gKeptFolder) {
+      // Nothing written lasts past the page: every save counts as failed.
       gSyncFinished = gSyncAsked;
+      gSyncOk = false;
       gSyncDone.notify_all();
       return;
     }
     gSyncRunning = true;
     upTo = gSyncAsked;
   }
-  MAIN_THREAD_EM_ASM({
-    var upTo = $0;
-    FS.syncfs(false, function(err) { Module['_tv_web_sync_finished'](upTo, err ? 0 : 1); });
-  }, static_cast<double>(upTo));
+  tv_web_sync_folder(static_cast<double>(upTo));
 }
 }  // namespace
 
@@ -91,21 +92,6 @@ void PlatformLoadKeptFolder(const std::string& folder, void (*then)()) {
   gAfterLoad = then;
   std::string mountPoint = folder;
   while (mountPoint.size() > 1 && mountPoint.back() == '/') mountPoint.pop_back();
-  EM_ASM({
-    var folder = UTF8ToString($0);
-    var done = function(kept) { Module['_tv_web_folder_loaded'](kept); };
-    try {
-      FS.mkdirTree(folder);
-      FS.mount(IDBFS, {}, folder);
-    } catch (e) {
-      console.warn('The saved games cannot be kept: ' + e);
-      done(0);
-      return;
-    }
-    FS.syncfs(true, function(err) {
-      if (err) console.warn('The saved games could not be loaded: ' + err);
-      done(err ? 0 : 1);
-    });
-  }, mountPoint.c_str());
+  tv_web_load_kept_folder(mountPoint.c_str());
 }
 

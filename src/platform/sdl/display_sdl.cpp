@@ -7,9 +7,9 @@
 
 #include "platform/display.h"
 #include "platform/frame_fit.h"
-#include "platform/sdl_internal.h"
+#include "platform/picture_memory.h"
+#include "platform/sdl/sdl_internal.h"
 #include "platform/window.h"
-#include "util/picture_memory.h"
 
 namespace {
 // The window frame as the game last presented it, 0x00RRGGBB, top row first.

@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "platform/files_internal.h"
+#include "platform/posix/files_internal.h"
 #include "platform/user_paths.h"
 
 std::string PlatformPath(const char* gamePath) {

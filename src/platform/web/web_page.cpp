@@ -9,9 +9,8 @@
 
 #include "platform/display.h"
 
-// The page's JavaScript written in here names its arguments $0, $1...
-#pragma clang diagnostic ignored "-Wdollar-in-identifier-extension"
-#pragma clang diagnostic ignored "-Wgnu-zero-variadic-macro-arguments"
+// The page's side, in library_tavimora.js.
+extern "C" void tv_web_tell_page_ended(int code);
 
 namespace {
 bool (*gPass)() = nullptr;
@@ -77,8 +76,4 @@ void PlatformStopEveryFrame() {
   emscripten_cancel_main_loop();
 }
 
-void PlatformTellPageEnded(int code) {
-  MAIN_THREAD_EM_ASM({
-    if (Module['onGameEnded']) Module['onGameEnded']($0);
-  }, code);
-}
+void PlatformTellPageEnded(int code) { tv_web_tell_page_ended(code); }

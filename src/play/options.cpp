@@ -1,0 +1,234 @@
+#include "play/options.h"
+
+#include <string>
+
+#include "diag/debug_log.h"
+#include "gfx/frame_stack.h"
+#include "gfx/game_resources.h"
+#include "play/game_state.h"
+#include "play/input.h"
+#include "play/main_thread_asks.h"
+#include "play/pointer.h"
+#include "play/screen_loop.h"
+#include "platform/window.h"
+#include "save/settings.h"
+#include "screens/mouse_zones.h"
+#include "screens/screen_layout.h"
+#include "screens/text.h"
+
+namespace {
+constexpr uint32_t kGuardMs = 250;
+
+enum Row { kMusic, kEffects, kVolume, kFullScreen, kPauseAway, kLanguage, kControls, kOk, kRows };
+constexpr const char* kRowZones[kRows] = {"OPT_MUSIC",     "OPT_EFFECTS",  "OPT_VOLUME",
+                                          "OPT_FULLSCREEN", "OPT_PAUSEAWAY", "OPT_LANGUAGE",
+                                          "OPT_CONTROLS",  "OPT_OK"};
+constexpr const char* kRowLabels[kOk] = {"Music",      "Effects",  "Volume",  "Full screen",
+                                         "Pause when the game is left", "Language", "Controls"};
+static_assert(kOk == screen::kOptionsRows, "one row of the panel a setting");
+constexpr char kVolumeDown[] = "OPT_VOLUME_DOWN";  // the minus sign before the volume
+
+// Every key and pad button and what it does.
+constexpr const char* kControlLines[][2] = {
+    {"Click, Enter, Space, pad A", "take a tile, choose"},
+    {"Arrows, d-pad, left stick", "move ring or light"},
+    {"H, pad X", "hint"},
+    {"P, Pause, pad Start", "pause"},
+    {"F1, pad Y", "help"},
+    {"Escape, pad B", "back; leave a game"},
+    {"M", "music on or off"},
+    {"S", "effects on or off"},
+    {"- and +, pad shoulders", "volume"},
+    {"F11, Alt+Enter", "full screen"},
+    {"O, pad Back", "options (in pause)"},
+};
+
+constexpr int kPanelX = screen::iCentredX(screen::kOptionsPanelWidth);
+constexpr int kPanelY = screen::iCentredY(screen::kOptionsPanelHeight);
+
+int iRowTop(int row) { return kPanelY + screen::kOptionsFirstRowY + row * screen::kOptionsRowStep; }
+
+void vAddZone(const char* name, int x, int y, int w, int h) {
+  gMouseZones.Add(name, static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(w),
+                  static_cast<int16_t>(h), kZoneLeft);
+}
+
+// The rows' zones, the minus sign's over the volume row, and the OK button's.
+void vAddOptionZones() {
+  const screen::Rect& z = screen::kOptionsRowZone;
+  for (int row = 0; row < kOk; ++row) {
+    vAddZone(kRowZones[row], kPanelX + z.x, iRowTop(row) + z.y, z.w, z.h);
+  }
+  const screen::Rect& minus = screen::kOptionsMinusZone;
+  vAddZone(kVolumeDown, kPanelX + minus.x, iRowTop(kVolume) + minus.y, minus.w, minus.h);
+  const screen::Rect& ok = screen::kOptionsOkButton;
+  vAddZone(kRowZones[kOk], kPanelX + ok.x, kPanelY + ok.y, ok.w, ok.h);
+}
+
+void vRemoveOptionZones() {
+  for (const char* name : kRowZones) gMouseZones.Remove(name);
+  gMouseZones.Remove(kVolumeDown);
+}
+
+std::string Switch(bool on) { return on ? "on" : "off"; }
+
+std::string RowValue(int row, const Settings& s) {
+  switch (row) {
+    case kMusic: return Switch(s.music);
+    case kEffects: return Switch(s.effects);
+    case kFullScreen: return Switch(s.fullScreen);
+    case kPauseAway: return Switch(s.pauseAway);
+    case kLanguage: return "English";
+    case kControls: return "show";
+    default: return "";
+  }
+}
+
+// The volume as "-  5 of 8  +", the signs where their zones lie.
+void vDrawVolume(int volume) {
+  const int y = iRowTop(kVolume);
+  const int minusX = kPanelX + screen::kOptionsMinusX, right = kPanelX + screen::kOptionsValueRight;
+  iDrawText("-", minusX, y);
+  vDrawTextRight("+", right, y);
+  vDrawTextCentred(std::to_string(volume) + " of " + std::to_string(kVolumeSteps),
+                   (minusX + right) / 2, y);
+}
+
+void vDrawOptions(const Settings& s, int lit) {
+  gResources.optionsPanel.Draw(kPanelX, kPanelY);
+  for (int row = 0; row < kOk; ++row) {
+    iDrawText(kRowLabels[row], kPanelX + screen::kOptionsLabelX, iRowTop(row));
+    if (row == kVolume) vDrawVolume(s.volume);
+    else vDrawTextRight(RowValue(row, s), kPanelX + screen::kOptionsValueRight, iRowTop(row));
+  }
+  const screen::Rect& ok = screen::kOptionsOkButton;
+  gResources.okButton.Draw(kPanelX + ok.x, kPanelY + ok.y);
+  if (const MouseZone* z = gMouseZones.Find(kRowZones[lit])) {
+    FadeFrame(z->x, z->y, z->width, z->height, 60, 60, 30);
+  }
+  ShowFrame(kActiveSlot);
+}
+
+// A row's setting changed one step up (Right, Choose, a press) or down (Left, the minus sign).
+// The main thread carries out what only it may do and keeps it in the settings.
+void vChangeRow(int row, int step) {
+  switch (row) {
+    case kMusic: vAskMainThread('m'); break;
+    case kEffects: vAskMainThread('s'); break;
+    case kVolume: vAskMainThread(step > 0 ? kKeyPlus : kKeyMinus); break;
+    case kFullScreen: vAskMainThread(kAskFullScreen); break;
+    case kPauseAway: {
+      Settings s = CurrentSettings();
+      s.pauseAway = !s.pauseAway;
+      StoreSettings(s);
+      break;
+    }
+    default: break;
+  }
+}
+
+// What choosing a row does: OK ends the screen, Controls shows its page, the others change.
+PassResult ChooseRow(int row, int step, bool& redraw) {
+  if (row == kOk) return PassResult::kEnd;
+  if (row == kControls) {
+    vControlsScreen();
+    vIgnoreHeldButtons();  // the press that closed the page is not the options'
+    redraw = true;
+  } else {
+    vChangeRow(row, step);
+  }
+  return PassResult::kGoOn;
+}
+
+// The keys' and the pad's commands: Up and Down move the light, Left and Right change the lit
+// row's setting, Choose chooses it.
+PassResult ActOnCommands(MenuLight& light, bool& redraw) {
+  for (Command c = TakeCommand(); c != Command::kNone; c = TakeCommand()) {
+    if (c == Command::kUp || c == Command::kDown) {
+      light.lit = (light.lit + (c == Command::kDown ? 1 : kRows - 1)) % kRows;
+      redraw = true;
+    } else if ((c == Command::kLeft || c == Command::kRight) && light.lit < kControls) {
+      vChangeRow(light.lit, c == Command::kRight ? 1 : -1);
+    } else if (c == Command::kChoose && ChooseRow(light.lit, 1, redraw) == PassResult::kEnd) {
+      return PassResult::kEnd;
+    }
+  }
+  return PassResult::kGoOn;
+}
+
+// A press on a row, the minus sign or OK.
+PassResult ActOnZone(const char* name, MenuLight& light, bool& redraw) {
+  if (bZoneIs(name, kVolumeDown)) {
+    vChangeRow(kVolume, -1);
+    return PassResult::kGoOn;
+  }
+  for (int row = 0; row < kRows; ++row) {
+    if (!bZoneIs(name, kRowZones[row])) continue;
+    light.lit = row;
+    redraw = true;
+    return ChooseRow(row, 1, redraw);
+  }
+  return PassResult::kGoOn;
+}
+
+void vDrawControls() {
+  const int x = screen::iCentredX(screen::kScorePanelWidth);
+  const int y = screen::iCentredY(screen::kScorePanelHeight);
+  gResources.scorePanel.Draw(x, y);
+  vDrawTextCentred("Controls", x + screen::kScorePanelWidth / 2, y + screen::kScoreHeadingY);
+  int top = y + screen::kControlsFirstRowY;
+  for (const auto& line : kControlLines) {
+    iDrawText(line[0], x + screen::kControlsKeysX, top);
+    iDrawText(line[1], x + screen::kControlsActionX, top);
+    top += screen::kControlsRowStep;
+  }
+  vDrawTextCentred("A click or a key goes back", x + screen::kScorePanelWidth / 2,
+                   y + screen::kControlsFooterY);
+  ShowFrame(kActiveSlot);
+}
+}  // namespace
+
+void vOptionsScreen() {
+  ScreenLoop loop(kGuardMs);
+  loop.EndsOnEscape();
+  PointerMotionWanted motion;
+  vDebugLog("vOptionsScreen()\n");
+  gs.iEscapePressed = 0;
+  gFrameStack.Select(gResources.iFrameVB);
+  vAddOptionZones();
+  MenuLight light;
+  Settings shown;
+  bool redraw = true;
+  char name[kZoneNameSize];
+  loop.Run(
+      [&](PassWait&) {
+        const Settings now = CurrentSettings();
+        if (bFollowPointer(light, kRowZones, kRows) || redraw || !(now == shown)) {
+          vDrawOptions(now, light.lit);
+          shown = now;
+          redraw = false;
+        }
+      },
+      [&] {
+        if (ActOnCommands(light, redraw) == PassResult::kEnd) return PassResult::kEnd;
+        if (!loop.bZone(name)) return PassResult::kGoOn;
+        loop.Renew(kGuardMs);
+        return ActOnZone(name, light, redraw);
+      });
+  vRemoveOptionZones();
+  gs.iEscapePressed = 0;  // Escape closed the options, nothing beneath them
+}
+
+void vControlsScreen() {
+  ScreenLoop loop(kGuardMs);
+  loop.EndsOnEscape();
+  vDebugLog("vControlsScreen()\n");
+  gFrameStack.Select(gResources.iFrameVB);
+  vDrawControls();
+  loop.Run([](PassWait&) {},
+           [&] {
+             PointerPress press;
+             return bTakeAnyKey() || loop.bPress(press) ? PassResult::kEnd : PassResult::kGoOn;
+           });
+  gs.iEscapePressed = 0;
+}
