@@ -11,7 +11,7 @@ SECONDS_PER_TARGET=${1:-${FUZZ_SECONDS:-35}}
 bash scripts/deps.sh
 
 # target:largest input
-TARGETS=(pcx:65536 pattern:10000 scores:8192 best_score:80 content:32768 settings:4096 last_name:1024)
+TARGETS=(pcx:65536 pattern:10000 scores:8192 best_score:80 content:32768 settings:4096 last_name:1024 texts:4096)
 
 BUILD=build/fuzz
 if ! { CC=clang CXX=clang++ cmake -S . -B "$BUILD" -G Ninja -DTAVIMORA_FUZZ=ON \

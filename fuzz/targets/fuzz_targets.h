@@ -19,3 +19,5 @@ int FuzzSettingsFile(const uint8_t* data, size_t size);
 int FuzzLastNameFile(const uint8_t* data, size_t size);
 // The content index and pack through vLoadBitmaps, which loads every image of the game.
 int FuzzContentArchive(const uint8_t* data, size_t size);
+// A language's table of run-time texts through ParseTextTable and Translated.
+int FuzzTextTable(const uint8_t* data, size_t size);

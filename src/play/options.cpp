@@ -7,9 +7,11 @@
 #include "gfx/game_resources.h"
 #include "play/game_state.h"
 #include "play/input.h"
+#include "play/language_switch.h"
 #include "play/main_thread_asks.h"
 #include "play/pointer.h"
 #include "play/screen_loop.h"
+#include "play/translations.h"
 #include "platform/window.h"
 #include "save/settings.h"
 #include "screens/mouse_zones.h"
@@ -70,7 +72,7 @@ void vRemoveOptionZones() {
   gMouseZones.Remove(kVolumeDown);
 }
 
-std::string Switch(bool on) { return on ? "on" : "off"; }
+std::string Switch(bool on) { return Tr(on ? "on" : "off"); }
 
 std::string RowValue(int row, const Settings& s) {
   switch (row) {
@@ -78,8 +80,8 @@ std::string RowValue(int row, const Settings& s) {
     case kEffects: return Switch(s.effects);
     case kFullScreen: return Switch(s.fullScreen);
     case kPauseAway: return Switch(s.pauseAway);
-    case kLanguage: return "English";
-    case kControls: return "show";
+    case kLanguage: return szLanguageName(LanguageInUse());
+    case kControls: return Tr("show");
     default: return "";
   }
 }
@@ -90,14 +92,13 @@ void vDrawVolume(int volume) {
   const int minusX = kPanelX + screen::kOptionsMinusX, right = kPanelX + screen::kOptionsValueRight;
   iDrawText("-", minusX, y);
   vDrawTextRight("+", right, y);
-  vDrawTextCentred(std::to_string(volume) + " of " + std::to_string(kVolumeSteps),
-                   (minusX + right) / 2, y);
+  vDrawTextCentred(Tr("%d of %d", {volume, kVolumeSteps}), (minusX + right) / 2, y);
 }
 
 void vDrawOptions(const Settings& s, int lit) {
   gResources.optionsPanel.Draw(kPanelX, kPanelY);
   for (int row = 0; row < kOk; ++row) {
-    iDrawText(kRowLabels[row], kPanelX + screen::kOptionsLabelX, iRowTop(row));
+    iDrawText(Tr(kRowLabels[row]), kPanelX + screen::kOptionsLabelX, iRowTop(row));
     if (row == kVolume) vDrawVolume(s.volume);
     else vDrawTextRight(RowValue(row, s), kPanelX + screen::kOptionsValueRight, iRowTop(row));
   }
@@ -107,6 +108,21 @@ void vDrawOptions(const Settings& s, int lit) {
     FadeFrame(z->x, z->y, z->width, z->height, 60, 60, 30);
   }
   ShowFrame(kActiveSlot);
+}
+
+// The Language row: the next language of the list (`step` 1) or the one before (-1), shown at
+// once and kept in the settings.
+void vNextLanguage(int step) {
+  int at = 0;
+  while (at < kLanguageCount && LanguageInUse() != kLanguageCodes[at]) ++at;
+  for (int tried = 1; tried < kLanguageCount; ++tried) {
+    const char* code = kLanguageCodes[((at + step * tried) % kLanguageCount + kLanguageCount) % kLanguageCount];
+    if (!bSwitchLanguage(code)) continue;
+    Settings s = CurrentSettings();
+    s.language = code;
+    StoreSettings(s);
+    return;
+  }
 }
 
 // A row's setting changed one step up (Right, Choose, a press) or down (Left, the minus sign).
@@ -123,6 +139,7 @@ void vChangeRow(int row, int step) {
       StoreSettings(s);
       break;
     }
+    case kLanguage: vNextLanguage(step); break;
     default: break;
   }
 }
@@ -171,18 +188,21 @@ PassResult ActOnZone(const char* name, MenuLight& light, bool& redraw) {
   return PassResult::kGoOn;
 }
 
+// A line's keys: the single keys' letters stay as they are printed on the keyboard.
+std::string ControlText(const char* keys) { return keys[1] == '\0' ? keys : Tr(keys); }
+
 void vDrawControls() {
   const int x = screen::iCentredX(screen::kScorePanelWidth);
   const int y = screen::iCentredY(screen::kScorePanelHeight);
   gResources.scorePanel.Draw(x, y);
-  vDrawTextCentred("Controls", x + screen::kScorePanelWidth / 2, y + screen::kScoreHeadingY);
+  vDrawTextCentred(Tr("Controls"), x + screen::kScorePanelWidth / 2, y + screen::kScoreHeadingY);
   int top = y + screen::kControlsFirstRowY;
   for (const auto& line : kControlLines) {
-    iDrawText(line[0], x + screen::kControlsKeysX, top);
-    iDrawText(line[1], x + screen::kControlsActionX, top);
+    iDrawText(ControlText(line[0]), x + screen::kControlsKeysX, top);
+    iDrawText(Tr(line[1]), x + screen::kControlsActionX, top);
     top += screen::kControlsRowStep;
   }
-  vDrawTextCentred("A click or a key goes back", x + screen::kScorePanelWidth / 2,
+  vDrawTextCentred(Tr("A click or a key goes back"), x + screen::kScorePanelWidth / 2,
                    y + screen::kControlsFooterY);
   ShowFrame(kActiveSlot);
 }

@@ -15,6 +15,7 @@
 #include "play/menus.h"
 #include "play/options.h"
 #include "play/screen_loop.h"
+#include "play/translations.h"
 #include "rules/pause.h"
 #include "screens/render.h"
 #include "screens/screen_layout.h"
@@ -40,8 +41,8 @@ void vDrawPaused(const std::string& note) {
   vDrawHiddenBoard();
   gResources.messageBar.Draw(screen::kMessageBar.x, screen::kMessageBar.y);
   const int centre = screen::kMessageBar.x + screen::kMessageBar.w / 2;
-  vDrawTextCentred("PAUSED", centre, screen::kPausedTextY);
-  vDrawTextCentred("P or a click goes on", centre, screen::kPausedTextY + screen::kPausedLineStep);
+  vDrawTextCentred(Tr("PAUSED"), centre, screen::kPausedTextY);
+  vDrawTextCentred(Tr("P or a click goes on"), centre, screen::kPausedTextY + screen::kPausedLineStep);
   gResources.pausedOptions.Draw(screen::kPausedOptionsButton.x, screen::kPausedOptionsButton.y);
   DrawShortNote(note);
   ShowFrame(kActiveSlot);

@@ -13,6 +13,7 @@
 #include "play/pointer.h"
 #include "play/input.h"
 #include "play/screen_loop.h"
+#include "play/translations.h"
 #include "rules/score_table.h"
 #include "save/scores.h"
 #include "screens/mouse_zones.h"
@@ -50,13 +51,13 @@ void vStartScoreScreen(const char* backgroundZone) {
 
 void vDrawNameEntry(int rank, int32_t score, const std::string& name) {
   gResources.scorePanel.Draw(kPanelX, kPanelY);
-  vDrawTextCentred("NEW HIGH SCORE!", kPanelCentreX, kPanelY + screen::kScoreHeadingY);
-  std::string place = "Rank " + std::to_string(rank + 1) + "  \xC2\xB7  " + FormatScore(score);
+  vDrawTextCentred(Tr("NEW HIGH SCORE!"), kPanelCentreX, kPanelY + screen::kScoreHeadingY);
+  std::string place = Tr("Rank %d", {rank + 1}) + "  \xC2\xB7  " + FormatScore(score);
   vDrawTextCentred(place, kPanelCentreX, kPanelY + screen::kEntryRankY);
-  vDrawTextCentred("Type your name:", kPanelCentreX, kPanelY + screen::kEntryPromptY);
+  vDrawTextCentred(Tr("Type your name:"), kPanelCentreX, kPanelY + screen::kEntryPromptY);
   iDrawText(name + "_", kPanelX + screen::kEntryNameX, kPanelY + screen::kEntryNameY,
             screen::kEntryNameWidth);
-  vDrawTextCentred("Enter or OK to confirm", kPanelCentreX, kPanelY + screen::kEntryHintY);
+  vDrawTextCentred(Tr("Enter or OK to confirm"), kPanelCentreX, kPanelY + screen::kEntryHintY);
   gResources.okButton.Draw(kPanelX + screen::kNameOkButton.x, kPanelY + screen::kNameOkButton.y);
 }
 
@@ -82,7 +83,7 @@ std::string NameEntry(int rank, int32_t score) {
   ScreenLoop loop(kClickGuardMs);
   loop.EndsOnEscape();
   std::string offered = CleanName(LastEnteredName());
-  if (offered.empty()) offered = kDefaultName;
+  if (offered.empty()) offered = Tr(kDefaultName);
   vStartScoreScreen("NAME_ENTRY");
   NoteOverPicture note;
   const screen::Rect& ok = screen::kNameOkButton;
@@ -124,7 +125,7 @@ std::string NameEntry(int rank, int32_t score) {
 
 void vDrawTable(int highlight) {
   gResources.scorePanel.Draw(kPanelX, kPanelY);
-  vDrawTextCentred("HIGH SCORES", kPanelCentreX, kPanelY + screen::kScoreHeadingY);
+  vDrawTextCentred(Tr("HIGH SCORES"), kPanelCentreX, kPanelY + screen::kScoreHeadingY);
   for (int i = 0; i < kHighScoreEntries; ++i) {
     int y = kPanelY + screen::kTableFirstRowY + i * screen::kTableRowStep;
     if (i == highlight) {

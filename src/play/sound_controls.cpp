@@ -9,6 +9,7 @@
 #include "platform/clock.h"
 #include "platform/window.h"
 #include "play/notes.h"
+#include "play/translations.h"
 #include "save/settings.h"
 
 namespace {
@@ -25,9 +26,9 @@ void vApplyVolumes(const Settings& s) {
 
 // What the note says after the key.
 std::string NoteAfter(int key, const Settings& s) {
-  if (key == 'm') return s.music ? "Music on" : "Music off";
-  if (key == 's') return s.effects ? "Effects on" : "Effects off";
-  return "Volume " + std::to_string(s.volume) + " of " + std::to_string(kVolumeSteps);
+  if (key == 'm') return Tr(s.music ? "Music on" : "Music off");
+  if (key == 's') return Tr(s.effects ? "Effects on" : "Effects off");
+  return Tr("Volume %d of %d", {s.volume, kVolumeSteps});
 }
 }  // namespace
 

@@ -5,6 +5,7 @@
 
 #include "content/catalogue.h"
 #include "diag/debug_log.h"
+#include "play/translations.h"
 #include "rules/language.h"
 #include "save/settings.h"
 
@@ -18,8 +19,12 @@ std::string Variable(const char* name) {
 void vChooseLanguage() {
   const LocaleEnvironment env{Variable("LANGUAGE"), Variable("LC_ALL"), Variable("LC_MESSAGES"), Variable("LANG")};
   for (const std::string& language : LanguageCandidates(CurrentSettings().language, env)) {
-    if (bUseLanguage(language.c_str())) return;
+    if (bUseLanguage(language.c_str())) {
+      bLoadTexts(language);
+      return;
+    }
   }
   bUseLanguage("");
+  bLoadTexts("");
   vDebugLog("vChooseLanguage() English\n");
 }

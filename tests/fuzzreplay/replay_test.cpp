@@ -50,7 +50,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Target{"scores", FuzzScoreTable, 6}, Target{"best_score", FuzzBestScore, 6},
                       Target{"content", FuzzContentArchive, 5},
                       Target{"settings", FuzzSettingsFile, 4},
-                      Target{"last_name", FuzzLastNameFile, 4}),
+                      Target{"last_name", FuzzLastNameFile, 4},
+                      Target{"texts", FuzzTextTable, 3}),
     [](const ::testing::TestParamInfo<Target>& param) { return std::string(param.param.name); });
 }  // namespace
 }  // namespace fuzzreplay

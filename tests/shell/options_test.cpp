@@ -11,9 +11,11 @@
 #include "play/game_loop.h"
 #include "play/game_state.h"
 #include "play/input.h"
+#include "play/language_switch.h"
 #include "play/main_thread_asks.h"
 #include "play/options.h"
 #include "save/settings.h"
+#include "shell/language_setup.h"
 
 namespace {
 // One thing the player does: a press on a zone, or a key or pad button.
@@ -28,6 +30,7 @@ struct Case {
   std::vector<int> asks;  // what the main thread is asked to do, in order
   bool pauseAway;         // as kept in settings.txt afterwards
   int controlsShown;      // times the controls page was shown
+  const char* language;   // as kept in settings.txt afterwards
 };
 
 TEST(Options, EveryRowAnswersTheMouseTheKeysAndThePad) {
@@ -35,16 +38,16 @@ TEST(Options, EveryRowAnswersTheMouseTheKeysAndThePad) {
       {"mouse", {{"OPT_MUSIC", 0}, {"OPT_EFFECTS", 0}, {"OPT_VOLUME_DOWN", 0}, {"OPT_VOLUME", 0},
                  {"OPT_FULLSCREEN", 0}, {"OPT_PAUSEAWAY", 0}, {"OPT_LANGUAGE", 0},
                  {"OPT_CONTROLS", 0}, {nullptr, kKeyEnter}, {"OPT_OK", 0}},
-       {'m', 's', kKeyMinus, kKeyPlus, kAskFullScreen}, false, 1},
+       {'m', 's', kKeyMinus, kKeyPlus, kAskFullScreen}, false, 1, "de"},
       {"keys", {{nullptr, kKeyEnter}, {nullptr, kKeyDown}, {nullptr, kKeySpace},
                 {nullptr, kKeyDown}, {nullptr, kKeyLeft}, {nullptr, kKeyRight},
                 {nullptr, kKeyDown}, {nullptr, kKeyRight}, {nullptr, kKeyDown},
                 {nullptr, kKeyEnter}, {nullptr, kKeyEscape}},
-       {'m', 's', kKeyMinus, kKeyPlus, kAskFullScreen}, false, 0},
+       {'m', 's', kKeyMinus, kKeyPlus, kAskFullScreen}, false, 0, ""},
       {"pad", {{nullptr, kPadDown}, {nullptr, kPadDown}, {nullptr, kPadLeft}, {nullptr, kPadDown},
                {nullptr, kPadDown}, {nullptr, kPadA}, {nullptr, kPadA}, {nullptr, kPadUp},
                {nullptr, kPadUp}, {nullptr, kPadB}},
-       {kKeyMinus}, true, 0},
+       {kKeyMinus}, true, 0, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -80,6 +83,24 @@ TEST(Options, EveryRowAnswersTheMouseTheKeysAndThePad) {
     EXPECT_EQ(h.CountInTrace("vControlsScreen()\n"), c.controlsShown) << "a key closes them";
     vForgetSettings();
     EXPECT_EQ(CurrentSettings().pauseAway, c.pauseAway);
+    EXPECT_EQ(CurrentSettings().language, c.language);
+    EXPECT_EQ(LanguageInUse(), *c.language ? c.language : "en") << "the switch is at once";
+    bSwitchLanguage("en");
+  }
+  vForgetSettings();
+}
+
+// settings.txt's language comes before the environment's (English in the tests), and one the
+// content does not have gives English.
+TEST(Options, TheKeptLanguageStartsTheGameAndAnUnknownOneGivesEnglish) {
+  GameHarness h;
+  ASSERT_TRUE(h.StartVideo());
+  for (const char* kept : {"ru", "xx"}) {
+    Settings s = CurrentSettings();
+    s.language = kept;
+    StoreSettings(s);
+    vChooseLanguage();
+    EXPECT_EQ(LanguageInUse(), kept == std::string("ru") ? "ru" : "en") << kept;
   }
   vForgetSettings();
 }

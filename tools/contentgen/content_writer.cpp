@@ -51,6 +51,19 @@ void RemoveStaleLevels(const std::string& folder, size_t count) {
 
 using PictureBytes = std::map<std::string, std::vector<uint8_t>>;
 
+// The texts the game draws itself, as it reads them: the English and its translation, each
+// ended by a NUL byte.
+std::vector<uint8_t> TextTableBytes(const Translations& translations) {
+  std::vector<uint8_t> bytes;
+  for (const auto& [english, translated] : translations.translated) {
+    for (const std::string* text : {&english, &translated}) {
+      bytes.insert(bytes.end(), text->begin(), text->end());
+      bytes.push_back(0);
+    }
+  }
+  return bytes;
+}
+
 // One language's archive in artFolder/<language>.
 bool bWriteLanguage(const std::string& artFolder, const Translations& translations, const PictureBytes& english) {
   const Language language(translations.language, translations.translated);
@@ -67,7 +80,9 @@ bool bWriteLanguage(const std::string& artFolder, const Translations& translatio
   const std::string folder = artFolder + "/" + translations.language;
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
-  return archive.Write(folder + "/content.idx", folder + "/content.pak") || bFail("cannot write the archive in " + folder);
+  return (archive.Write(folder + "/content.idx", folder + "/content.pak") ||
+          bFail("cannot write the archive in " + folder)) &&
+         bSave(folder + "/texts", TextTableBytes(translations));
 }
 
 bool bWriteLanguages(const std::string& artFolder, const std::string& catalogueFolder, const PictureBytes& english) {
