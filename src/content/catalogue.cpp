@@ -6,6 +6,7 @@
 #include <string>
 #include <strings.h>
 
+#include "content/glyph_sheets.h"
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
@@ -149,6 +150,7 @@ void vLoadScoreImages() {
   for (int i = 0; i < kGlyphSprites; ++i) {
     if (!bLoadNumbered(r.glyphs[i], "glyph%d", i, true)) return;
   }
+  vLoadGlyphSheets();
 }
 }  // namespace
 

@@ -1,6 +1,7 @@
 #pragma once
 // Every image of the game, loaded once at start-up, and the slot of the frame buffer.
 #include <cstdint>
+#include <map>
 
 #include "gfx/sprite.h"
 
@@ -26,6 +27,9 @@ struct GameResources {
   Sprite digits[kDigits];
   Sprite hintAngels[kHintAngels];
   Sprite glyphs[kGlyphSprites];
+  // The glyphs beyond Latin-1 (other alphabets, the catalogues' characters), from the glyph
+  // sheets; loaded once, at start-up, and only read after.
+  std::map<char32_t, Sprite> moreGlyphs;
   Sprite scorePanel, scoresButton, okButton;
   Sprite leaveGame, optionsButton, optionsPanel, pausedOptions;
 };

@@ -6,7 +6,7 @@
 #include "diag/debug_log.h"
 #include "platform/files.h"
 #include "rules/score_table.h"
-#include "screens/screen_layout.h"
+#include "screens/text.h"
 
 namespace {
 constexpr size_t kLargestTable = 1 << 20;
@@ -23,7 +23,7 @@ size_t iNumberMarks(const std::string& text) {
 
 bool bEveryCharacterHasAGlyph(const std::string& text) {
   for (size_t pos = 0; pos < text.size();) {
-    if (screen::iGlyphSlot(NextCharacter(text, pos)) == screen::kReplacementGlyph) return false;
+    if (!bHasGlyph(NextCharacter(text, pos))) return false;
   }
   return true;
 }

@@ -7,10 +7,17 @@
 static_assert(kGlyphSprites == screen::kGlyphCount, "one sprite per glyph");
 
 namespace {
-const Sprite& GlyphAt(std::string_view utf8, size_t& pos) {
-  return gResources.glyphs[screen::iGlyphSlot(NextCharacter(utf8, pos))];
+const Sprite& GlyphOf(char32_t c) {
+  const int slot = screen::iGlyphSlot(c);
+  if (slot != screen::kReplacementGlyph) return gResources.glyphs[slot];
+  const auto more = gResources.moreGlyphs.find(c);
+  return more != gResources.moreGlyphs.end() ? more->second : gResources.glyphs[slot];
 }
+
+const Sprite& GlyphAt(std::string_view utf8, size_t& pos) { return GlyphOf(NextCharacter(utf8, pos)); }
 }  // namespace
+
+bool bHasGlyph(char32_t c) { return &GlyphOf(c) != &gResources.glyphs[screen::kReplacementGlyph]; }
 
 int iTextWidth(std::string_view utf8) {
   int width = 0;

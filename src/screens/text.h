@@ -3,6 +3,9 @@
 // mark for a character without a glyph (or a broken byte).
 #include <string_view>
 
+// True when the character is drawn with a glyph of its own, not the replacement mark.
+bool bHasGlyph(char32_t c);
+
 // The width in pixels the text takes.
 int iTextWidth(std::string_view utf8);
 

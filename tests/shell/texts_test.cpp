@@ -1,10 +1,16 @@
 // The run-time texts' table: a broken or missing entry gives the English text and says so.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "game_harness.h"
 #include "play/translations.h"
+#include "rules/score_table.h"
+#include "screens/text.h"
 
 namespace {
 using namespace std::string_literals;
@@ -35,5 +41,38 @@ TEST(Texts, ABrokenOrMissingEntryShowsTheEnglishAndSaysSo) {
     EXPECT_EQ(Translated(table, c.english, c.numbers, problems), c.shown) << c.what;
     EXPECT_EQ(problems.size(), c.problems) << c.what;
   }
+}
+
+// The names players type in Latin, Greek and Cyrillic letters, and every text of every language,
+// are drawn with glyphs of their own, as the generated content holds them.
+TEST(Texts, EveryAlphabetsLettersAndEveryTranslatedCharacterHaveAGlyph) {
+  GameHarness h;
+  ASSERT_TRUE(h.StartVideo());
+  std::vector<char32_t> missing;
+  const auto check = [&](char32_t c) {
+    if (!bHasGlyph(c)) missing.push_back(c);
+  };
+  for (char32_t c = 0x20; c <= 0x24F; ++c) {
+    if (c < 0x7F || c >= 0xA0) check(c);
+  }
+  for (char32_t c = 0x370; c <= 0x4FF; ++c) {
+    const bool unassigned = c == 0x378 || c == 0x379 || (c >= 0x380 && c <= 0x383) || c == 0x38B ||
+                            c == 0x38D || c == 0x3A2;
+    if (!unassigned) check(c);
+  }
+  size_t tables = 0;
+  for (const auto& folder : std::filesystem::directory_iterator(std::string(TAVIMORA_CONTENT_DIR) + "/art")) {
+    std::ifstream in(folder.path() / "texts", std::ios::binary);
+    if (!in) continue;
+    ++tables;
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    for (size_t pos = 0; pos < bytes.size();) {
+      const char32_t c = NextCharacter(bytes, pos);
+      if (c != 0) check(c);
+    }
+  }
+  EXPECT_EQ(tables, 10u);
+  EXPECT_TRUE(missing.empty()) << missing.size() << " characters, the first U+" << std::hex
+                               << unsigned(missing.empty() ? 0 : missing[0]);
 }
 }  // namespace

@@ -26,6 +26,8 @@ Image MakeScorePanel();
 Image MakeScoresButton(const Language& language);
 Image MakeOkButton(const Language& language);
 Image MakeGlyph(int slot);
+// The glyph of any character, for the glyph sheets.
+Image MakeCharacterGlyph(char32_t character);
 
 // The options: the small button beside the table's, the one on the pause plaque, and the panel
 // of settings.

@@ -6,6 +6,7 @@
 
 #include "art_screens.h"
 #include "layout_constants.h"
+#include "lettering.h"
 #include "theme.h"
 
 namespace contentgen {
@@ -15,7 +16,22 @@ using namespace palette;
 namespace {
 std::string Utf8Of(char32_t c) {
   if (c < 0x80) return std::string(1, char(c));
-  return {char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))};  // Latin-1 needs two bytes at most
+  if (c < 0x800) return {char(0xC0 | (c >> 6)), char(0x80 | (c & 0x3F))};
+  if (c < 0x10000) return {char(0xE0 | (c >> 12)), char(0x80 | ((c >> 6) & 0x3F)), char(0x80 | (c & 0x3F))};
+  return {char(0xF0 | (c >> 18)), char(0x80 | ((c >> 12) & 0x3F)), char(0x80 | ((c >> 6) & 0x3F)),
+          char(0x80 | (c & 0x3F))};
+}
+
+bool bHangul(char32_t c) {
+  return (c >= 0x1100 && c <= 0x11FF) || (c >= 0x3130 && c <= 0x318F) || (c >= 0xAC00 && c <= 0xD7AF);
+}
+
+// The serif of the rest of the art, and for Chinese, Japanese and Korean characters the Noto
+// CJK serif that has them (Korean's for Hangul, Japanese's for kana and Han).
+std::string GlyphFamily(char32_t c) {
+  if (bHangul(c)) return "Noto Serif CJK KR";
+  if (c >= 0x2E80) return "Noto Serif CJK JP";
+  return FamilyName(Face::Serif);
 }
 
 // A gold-edged box with a question mark: the character has no glyph.
@@ -36,16 +52,21 @@ Image MakeReplacementMark() {
 
 Image MakeGlyph(int slot) {
   if (slot == kReplacementGlyph) return MakeReplacementMark();
-  std::string text = Utf8Of(GlyphCharacter(slot));
+  return MakeCharacterGlyph(GlyphCharacter(slot));
+}
+
+Image MakeCharacterGlyph(char32_t character) {
+  const std::string text = Utf8Of(character);
+  const Lettering font{text, GlyphFamily(character), true, kGlyphFontSize};
   int width = 0;
   {
     Canvas probe(1, 1);
-    SelectFont(probe.cr(), Face::Serif, true, kGlyphFontSize);
+    SelectFont(probe.cr(), font);
     width = std::max(1, int(std::lround(MeasureText(probe.cr(), text).x_advance)) + 1);
   }
   Canvas c(width, kGlyphHeight);
   cairo_t* cr = c.cr();
-  SelectFont(cr, Face::Serif, true, kGlyphFontSize);
+  SelectFont(cr, font);
   cairo_move_to(cr, 0.5, kGlyphBaseline);
   cairo_text_path(cr, text.c_str());
   FillGoldPath(cr, kGlyphBaseline - kGlyphFontSize * 0.74, kGlyphBaseline, 0.9);

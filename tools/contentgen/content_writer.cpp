@@ -12,6 +12,7 @@
 #include "bmp_writer.h"
 #include "catalogue.h"
 #include "deal_check.h"
+#include "glyph_sheets.h"
 #include "layouts.h"
 #include "level_order.h"
 #include "music.h"
@@ -85,14 +86,28 @@ bool bWriteLanguage(const std::string& artFolder, const Translations& translatio
          bSave(folder + "/texts", TextTableBytes(translations));
 }
 
-bool bWriteLanguages(const std::string& artFolder, const std::string& catalogueFolder, const PictureBytes& english) {
-  std::vector<std::string> warnings;
-  std::vector<Translations> all = ReadAllTranslations(catalogueFolder, warnings);
-  for (const std::string& warning : warnings) std::fprintf(stderr, "tavimora_contentgen: warning: %s\n", warning.c_str());
+bool bWriteLanguages(const std::string& artFolder, const std::vector<Translations>& all, const PictureBytes& english) {
   for (const Translations& translations : all) {
     if (!bWriteLanguage(artFolder, translations, english)) return false;
   }
   return true;
+}
+
+std::vector<Translations> ReadCatalogues(const std::string& catalogueFolder) {
+  if (catalogueFolder.empty()) return {};
+  std::vector<std::string> warnings;
+  std::vector<Translations> all = ReadAllTranslations(catalogueFolder, warnings);
+  for (const std::string& warning : warnings) std::fprintf(stderr, "tavimora_contentgen: warning: %s\n", warning.c_str());
+  return all;
+}
+
+// The glyph sheets into the archive, and the list of where each glyph lies beside it.
+bool bAddGlyphSheets(ArchiveWriter& archive, const std::string& artFolder, const std::vector<Translations>& all) {
+  const GlyphSheets glyphs = MakeGlyphSheets(SheetCharacters(all));
+  for (size_t i = 0; i < glyphs.sheets.size(); ++i) {
+    archive.Add("glyphsheet" + std::to_string(i) + ".pcx", EncodePcx(glyphs.sheets[i], PcxVariant::Indexed256));
+  }
+  return bSave(artFolder + "/glyphs.txt", std::vector<uint8_t>(glyphs.list.begin(), glyphs.list.end()));
 }
 
 }  // namespace
@@ -107,10 +122,12 @@ bool bWriteArt(const std::string& artFolder, const std::string& catalogueFolder)
     if (entry.paint) english[entry.name] = bytes;
     archive.Add(entry.name + ".pcx", std::move(bytes));
   }
+  const std::vector<Translations> catalogues = ReadCatalogues(catalogueFolder);
+  if (!bAddGlyphSheets(archive, artFolder, catalogues)) return false;
   if (!archive.Write(artFolder + "/content.idx", artFolder + "/content.pak")) return bFail("cannot write the archive in " + artFolder);
   return bSave(artFolder + "/icon32.bmp", EncodeBmp24(MakeIcon(32))) &&
          bSave(artFolder + "/icon48.bmp", EncodeBmp24(MakeIcon(48))) &&
-         (catalogueFolder.empty() || bWriteLanguages(artFolder, catalogueFolder, english));
+         bWriteLanguages(artFolder, catalogues, english);
 }
 
 bool bWriteSoundEffects(const std::string& soundFolder) {

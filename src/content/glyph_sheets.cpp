@@ -1,0 +1,65 @@
+#include "content/glyph_sheets.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "content/catalogue.h"
+#include "diag/debug_log.h"
+#include "gfx/frame_stack.h"
+#include "gfx/game_resources.h"
+#include "platform/files.h"
+#include "raster/raster.h"
+
+namespace {
+struct GlyphPlace {
+  unsigned character;
+  int sheet, x, y, width, height;
+};
+
+std::vector<GlyphPlace> ReadGlyphList() {
+  std::vector<GlyphPlace> places;
+  FILE* list = PlatformOpen("content\\art\\glyphs.txt", "rb");
+  if (list == nullptr) return places;
+  GlyphPlace p{};
+  while (std::fscanf(list, "%x %d %d %d %d %d", &p.character, &p.sheet, &p.x, &p.y, &p.width, &p.height) == 6) {
+    const bool inside = p.sheet >= 0 && p.x >= 0 && p.y >= 0 && p.width > 0 && p.height > 0 &&
+                        p.x + p.width <= kFrameWidth && p.y + p.height <= kFrameHeight;
+    if (inside && p.character <= 0x10FFFF) places.push_back(p);
+  }
+  std::fclose(list);
+  return places;
+}
+
+// Loads one sheet into the screen buffer and cuts its glyphs out of it.
+void vCutSheet(int sheet, const std::vector<GlyphPlace>& places) {
+  char name[32];
+  std::snprintf(name, sizeof name, "glyphsheet%d", sheet);
+  Sprite picture;
+  picture.Init(0, 0, static_cast<int16_t>(iColorDepth), &gFrameStack, false, true, &gCatalogue);
+  picture.Load(name);
+  if (picture.width <= 0) return;
+  const int previous = GetActiveBuffer();
+  DeactivateBuffers();
+  gFrameStack.SelectScreen();
+  picture.Draw(0, 0);
+  for (const GlyphPlace& p : places) {
+    if (p.sheet != sheet) continue;
+    Sprite& glyph = gResources.moreGlyphs[char32_t(p.character)];
+    glyph.Init(static_cast<int16_t>(p.width), static_cast<int16_t>(p.height), static_cast<int16_t>(iColorDepth),
+               &gFrameStack, true, false, nullptr);
+    glyph.Grab(p.x, p.y);
+  }
+  DeactivateBuffers();
+  if (previous != -1) ActivateBuffer(previous);
+}
+}  // namespace
+
+void vLoadGlyphSheets() {
+  if (!gResources.moreGlyphs.empty()) return;
+  const std::vector<GlyphPlace> places = ReadGlyphList();
+  int sheets = 0;
+  for (const GlyphPlace& p : places) sheets = std::max(sheets, p.sheet + 1);
+  for (int sheet = 0; sheet < sheets && sheet < 16; ++sheet) vCutSheet(sheet, places);
+  vDebugLog("vLoadGlyphSheets() %zu glyphs beyond Latin-1\n", gResources.moreGlyphs.size());
+}
