@@ -8,9 +8,6 @@ inline constexpr const char* kLanguageCodes[] = {"en", "de", "es", "fr", "it", "
                                                  "ko", "pl", "pt_BR", "ru", "zh_CN"};
 inline constexpr int kLanguageCount = sizeof kLanguageCodes / sizeof kLanguageCodes[0];
 
-// The language's name in itself ("Deutsch"); English for a code not in the list.
-const char* szLanguageName(const std::string& code);
-
 // The code of the language in use ("en" for English).
 std::string LanguageInUse();
 

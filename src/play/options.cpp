@@ -80,7 +80,7 @@ std::string RowValue(int row, const Settings& s) {
     case kEffects: return Switch(s.effects);
     case kFullScreen: return Switch(s.fullScreen);
     case kPauseAway: return Switch(s.pauseAway);
-    case kLanguage: return szLanguageName(LanguageInUse());
+    case kLanguage: return Tr("English");  // each catalogue names its own language
     case kControls: return Tr("show");
     default: return "";
   }
