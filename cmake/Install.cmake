@@ -23,8 +23,29 @@ target_compile_definitions(tavimora PRIVATE
 set(TAVIMORA_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
 set(TAVIMORA_DESKTOP_FILE ${TAVIMORA_DIST_DIR}/${TAVIMORA_APP_ID}.desktop)
 set(TAVIMORA_METAINFO_FILE ${TAVIMORA_DIST_DIR}/${TAVIMORA_APP_ID}.metainfo.xml)
-configure_file(dist/tavimora.desktop.in ${TAVIMORA_DESKTOP_FILE} @ONLY)
-configure_file(dist/tavimora.metainfo.xml.in ${TAVIMORA_METAINFO_FILE} @ONLY)
+# The menu entry and the metainfo carry the catalogues' translations of their texts; msgfmt
+# finds the metainfo's rules by the file's name, so the English copies keep the final names.
+set(TAVIMORA_ENGLISH_DIST_DIR ${TAVIMORA_DIST_DIR}/english)
+configure_file(dist/tavimora.desktop.in ${TAVIMORA_ENGLISH_DIST_DIR}/${TAVIMORA_APP_ID}.desktop @ONLY)
+configure_file(dist/tavimora.metainfo.xml.in ${TAVIMORA_ENGLISH_DIST_DIR}/${TAVIMORA_APP_ID}.metainfo.xml @ONLY)
+find_program(MSGFMT_PROGRAM msgfmt REQUIRED)
+file(GLOB TAVIMORA_DIST_CATALOGUES CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/po/*.po)
+foreach(kind desktop xml)
+  if(kind STREQUAL "desktop")
+    set(translated ${TAVIMORA_DESKTOP_FILE})
+  else()
+    set(translated ${TAVIMORA_METAINFO_FILE})
+  endif()
+  cmake_path(GET translated FILENAME english)
+  add_custom_command(
+    OUTPUT ${translated}
+    COMMAND ${MSGFMT_PROGRAM} --${kind} --template=${TAVIMORA_ENGLISH_DIST_DIR}/${english}
+            -d ${PROJECT_SOURCE_DIR}/data/po -o ${translated}
+    DEPENDS ${TAVIMORA_ENGLISH_DIST_DIR}/${english} ${TAVIMORA_DIST_CATALOGUES}
+            ${PROJECT_SOURCE_DIR}/data/po/LINGUAS
+    COMMENT "Translating ${english}"
+    VERBATIM)
+endforeach()
 
 # The desktop icons come from the content generator, the metainfo's screenshot from the frame
 # picture tool (one staged moment of play with the generated content), and the man page is
@@ -56,7 +77,7 @@ add_custom_command(
   DEPENDS ${PROJECT_SOURCE_DIR}/dist/tavimora.6
   VERBATIM)
 add_custom_target(tavimora_dist ALL DEPENDS ${TAVIMORA_DIST_DIR}/icons/256.png
-                  ${TAVIMORA_DIST_DIR}/tavimora.6.gz)
+                  ${TAVIMORA_DIST_DIR}/tavimora.6.gz ${TAVIMORA_DESKTOP_FILE} ${TAVIMORA_METAINFO_FILE})
 # The screenshot is for publishing, so sanitizer builds leave it out (target tavimora_screenshot).
 if(TAVIMORA_SANITIZE)
   add_custom_target(tavimora_screenshot DEPENDS ${TAVIMORA_SCREENSHOT})
