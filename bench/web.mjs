@@ -31,14 +31,35 @@ function processTicks(root) {
   return found;
 }
 
+// The renderers' threads by name, with their processor ticks so far (where the time goes).
+function threadTicks(pids) {
+  const ticks = new Map();
+  for (const [pid, id] of pids.flatMap((p) => readdirSync(`/proc/${p}/task`).map((t) => [p, t]))) {
+    try {
+      const stat = readFileSync(`/proc/${pid}/task/${id}/stat`, 'utf8');
+      const name = stat.slice(stat.indexOf('(') + 1, stat.lastIndexOf(')'));
+      const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
+      ticks.set(name, (ticks.get(name) || 0) + Number(fields[11]) + Number(fields[12]));
+    } catch { /* gone meanwhile */ }
+  }
+  return ticks;
+}
+
 async function cpuOver(page, label) {
-  const sum = (list, type) => list.filter((p) => p.type === type).reduce((a, p) => a + p.ticks, 0);
+  const sum = (list, type) => list.filter((p) => !type || p.type === type).reduce((a, p) => a + p.ticks, 0);
   const before = processTicks(page.pid);
+  const renderers = before.filter((p) => p.type === 'renderer').map((p) => p.pid);
+  const threadsBefore = threadTicks(renderers);
   await sleep(seconds * 1000);
   const after = processTicks(page.pid);
-  const pct = (type) => (100 * (sum(after, type) - sum(before, type)) / HZ / seconds).toFixed(1);
-  console.log(`${label}: renderer ${pct('renderer')} %, GPU process ${pct('gpu-process')} %, ` +
-              `browser ${pct('browser')} % of one core over ${seconds} s`);
+  const pct = (ticks) => (100 * ticks / HZ / seconds).toFixed(1);
+  const delta = (type) => pct(sum(after, type) - sum(before, type));
+  console.log(`${label}: renderer ${delta('renderer')} %, GPU process ${delta('gpu-process')} %, ` +
+              `browser ${delta('browser')} %, all of chromium ${delta(null)} % of one core over ${seconds} s`);
+  const threads = [...threadTicks(renderers)]
+    .map(([name, t]) => [name, t - (threadsBefore.get(name) || 0)]).filter(([, t]) => t > 0)
+    .sort((a, b) => b[1] - a[1]).slice(0, 5);
+  console.log(`  renderer threads: ${threads.map(([n, t]) => `${n} ${pct(t)} %`).join(', ')}`);
 }
 
 // Sound allowed from the start, so the music plays as a player hears it after the first press.
