@@ -1,7 +1,7 @@
 // Figures of the web game in headless chromium: the time from navigation to the first title
 // frame (median of 5 loads), and the processor time of the browser's renderer and GPU processes
-// over a stretch at the untouched title and in a game left alone, as % of one core, with sound
-// allowed from the start.
+// over a stretch at the untouched title, in a game left alone and in the same with the music off,
+// as % of one core, with sound allowed from the start; and the renderers' busiest threads.
 // Usage: node --experimental-websocket bench/web.mjs URL [SECONDS]
 import { readFileSync, readdirSync } from 'node:fs';
 import { launch, sleep } from '../tests/web/browser.mjs';
@@ -86,6 +86,9 @@ try {
     await sleep(1500);
   }
   await cpuOver(page, 'playing, untouched');
+  await page.key('m', 'KeyM', 77);  // the music off, as the player turns it off
+  await sleep(3000);
+  await cpuOver(page, 'playing, music off');
 } finally {
   await page.close();
 }
