@@ -18,7 +18,7 @@ function check(ok, what) {
   return ok;
 }
 
-// In the page: keeps the presented frame, and the boxes of the two places on the board that
+// In the page (beside game_page.mjs's tvToPage): keeps the presented frame, and the boxes of the two places on the board that
 // changed since (the hinted pair), split where the changed pixels are farthest apart.
 const HELPERS = `
 window.tvFrame = () => {
@@ -44,11 +44,6 @@ window.tvPair = () => {
   const box = (ps) => ({ left: Math.min(...ps.map((p) => p[0])), right: Math.max(...ps.map((p) => p[0])),
                          top: Math.min(...ps.map((p) => p[1])), bottom: Math.max(...ps.map((p) => p[1])) });
   return xs.length ? [box(xs.filter(first)), box(xs.filter((p) => !first(p)))] : [];
-};
-window.tvToPage = (x, y) => {
-  const r = Module.canvas.getBoundingClientRect();
-  const s = Math.min(r.width / 1024, r.height / 768);
-  return [r.left + (r.width - 1024 * s) / 2 + x * s, r.top + (r.height - 768 * s) / 2 + y * s];
 };
 true`;
 
