@@ -5,21 +5,15 @@
 // a tap resumes it.
 // Usage: node --experimental-websocket phone_test.mjs URL
 import { launch, sleep } from './browser.mjs';
-import { open, waitForTitle } from './game_page.mjs';
+import { check, finish, open, waitForTitle } from './game_page.mjs';
 
 const [url] = process.argv.slice(2);
 const WIDE = [915, 412], UPRIGHT = [412, 915], DENSITY = 2.625;
 const THIRD = 21;  // a third of a tile's width, in frame pixels
-let failures = 0;
 
-function check(ok, what) {
-  console.log(`${ok ? 'PASS' : 'FAIL'}: ${what}`);
-  if (!ok) failures += 1;
-  return ok;
-}
-
-// In the page (beside game_page.mjs's tvToPage): keeps the presented frame, and the boxes of the two places on the board that
-// changed since (the hinted pair), split where the changed pixels are farthest apart.
+// In the page (beside game_page.mjs's tvToPage): keeps the presented frame, and the boxes of the
+// two places on the board that changed since (the hinted pair), split where the changed pixels
+// are farthest apart.
 const HELPERS = `
 window.tvFrame = () => {
   const p = Module._tv_web_presented_frame();
@@ -126,5 +120,4 @@ try {
 } finally {
   await page.close();
 }
-console.log(failures === 0 ? 'phone: all passed' : `phone: ${failures} failed`);
-process.exit(failures === 0 ? 0 : 1);
+finish('phone');
