@@ -53,7 +53,10 @@ mergeInto(LibraryManager.library, {
     } catch (e) {
       return 0;
     }
-    var element = new Audio(URL.createObjectURL(new Blob([bytes])));
+    // Some browsers play a blob only when told its type: it is read from the file's first bytes.
+    var head = String.fromCharCode.apply(null, bytes.subarray(0, 4));
+    var type = head === 'OggS' ? 'audio/ogg' : head === 'RIFF' ? 'audio/wav' : 'audio/mpeg';
+    var element = new Audio(URL.createObjectURL(new Blob([bytes], { type: type })));
     element.preload = 'auto';
     tvMusic.tracks[tvMusic.next] = element;
     return tvMusic.next++;
