@@ -1,7 +1,7 @@
 // Figures of the web game in headless chromium: the time from navigation to the first title
 // frame (median of 5 loads), and the processor time of the browser's renderer and GPU processes
-// over a stretch at the untouched title and in a game left alone, as % of one core, with sound
-// allowed from the start.
+// over a stretch at the untouched title, in a game left alone and in the same with the music off,
+// as % of one core, with sound allowed from the start; and the renderers' busiest threads.
 // Usage: node --experimental-websocket bench/web.mjs URL [SECONDS]
 import { readFileSync, readdirSync } from 'node:fs';
 import { launch, sleep } from '../tests/web/browser.mjs';
@@ -31,14 +31,35 @@ function processTicks(root) {
   return found;
 }
 
+// The renderers' threads by name, with their processor ticks so far (where the time goes).
+function threadTicks(pids) {
+  const ticks = new Map();
+  for (const [pid, id] of pids.flatMap((p) => readdirSync(`/proc/${p}/task`).map((t) => [p, t]))) {
+    try {
+      const stat = readFileSync(`/proc/${pid}/task/${id}/stat`, 'utf8');
+      const name = stat.slice(stat.indexOf('(') + 1, stat.lastIndexOf(')'));
+      const fields = stat.slice(stat.lastIndexOf(')') + 2).split(' ');
+      ticks.set(name, (ticks.get(name) || 0) + Number(fields[11]) + Number(fields[12]));
+    } catch { /* gone meanwhile */ }
+  }
+  return ticks;
+}
+
 async function cpuOver(page, label) {
-  const sum = (list, type) => list.filter((p) => p.type === type).reduce((a, p) => a + p.ticks, 0);
+  const sum = (list, type) => list.filter((p) => !type || p.type === type).reduce((a, p) => a + p.ticks, 0);
   const before = processTicks(page.pid);
+  const renderers = before.filter((p) => p.type === 'renderer').map((p) => p.pid);
+  const threadsBefore = threadTicks(renderers);
   await sleep(seconds * 1000);
   const after = processTicks(page.pid);
-  const pct = (type) => (100 * (sum(after, type) - sum(before, type)) / HZ / seconds).toFixed(1);
-  console.log(`${label}: renderer ${pct('renderer')} %, GPU process ${pct('gpu-process')} %, ` +
-              `browser ${pct('browser')} % of one core over ${seconds} s`);
+  const pct = (ticks) => (100 * ticks / HZ / seconds).toFixed(1);
+  const delta = (type) => pct(sum(after, type) - sum(before, type));
+  console.log(`${label}: renderer ${delta('renderer')} %, GPU process ${delta('gpu-process')} %, ` +
+              `browser ${delta('browser')} %, all of chromium ${delta(null)} % of one core over ${seconds} s`);
+  const threads = [...threadTicks(renderers)]
+    .map(([name, t]) => [name, t - (threadsBefore.get(name) || 0)]).filter(([, t]) => t > 0)
+    .sort((a, b) => b[1] - a[1]).slice(0, 5);
+  console.log(`  renderer threads: ${threads.map(([n, t]) => `${n} ${pct(t)} %`).join(', ')}`);
 }
 
 // Sound allowed from the start, so the music plays as a player hears it after the first press.
@@ -65,6 +86,9 @@ try {
     await sleep(1500);
   }
   await cpuOver(page, 'playing, untouched');
+  await page.key('m', 'KeyM', 77);  // the music off, as the player turns it off
+  await sleep(3000);
+  await cpuOver(page, 'playing, music off');
 } finally {
   await page.close();
 }

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Figures of the web game: the bytes a browser downloads (raw and gzip), the time from navigation
 # to the first title frame (median of 5, headless chromium, local server), and the processor time
-# of chromium's renderer and GPU processes at the untouched title and in an untouched game.
-# Builds the page first when it is missing (scripts/run-web.sh --build-only). The desktop's own
-# figures come from bench/window_cpu.sh. Not part of the test command.
+# of chromium's processes at the untouched title and in an untouched game, music on and off;
+# then the desktop game's figures beside them (bench/window_cpu.sh, where the desktop build and
+# its probe are built). Builds the page first when it is missing (scripts/run-web.sh
+# --build-only). Not part of the test command.
 # Usage: bash bench/web.sh [SECONDS]   (default 20)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -30,3 +31,11 @@ trap 'kill $SERVER 2>/dev/null; wait $SERVER 2>/dev/null' EXIT
 sleep 0.5
 echo "=== in headless chromium"
 node --experimental-websocket bench/web.mjs "http://127.0.0.1:$PORT/" "$SECS"
+kill $SERVER 2>/dev/null
+
+echo "=== the desktop game beside it (bench/window_cpu.sh)"
+if [ -x build/release/game/tavimora ] && [ -x build/release/tests/smoke/x11_probe ]; then
+  bash bench/window_cpu.sh build/release "$SECS" | grep -E '^(start|tavimora:|a tile)' || true
+else
+  echo "  (build/release's tavimora and x11_probe are not built)"
+fi

@@ -92,6 +92,13 @@
     }
   });
 
+  // Held upright, the turn-the-phone picture covers the game (page.css): a running game pauses.
+  var gameRuns = false;
+  var upright = window.matchMedia('(orientation: portrait) and (pointer: coarse)');
+  upright.addEventListener('change', function () {
+    if (upright.matches && gameRuns) Module._tv_web_turned_upright();
+  });
+
   // Browsers start sound only after a gesture; a tab shown again may need it resumed too.
   function resumeSound() {
     var sdl = window.Module && Module.SDL2;
@@ -140,6 +147,7 @@
     },
     onRuntimeInitialized: function () {
       showPanel(null);
+      gameRuns = true;
       canvas.focus();
       watchFirstFrame();
     },

@@ -2,7 +2,8 @@
 // The one game window, showing the latest 1024 x 768 frame the game presented at whatever size
 // the window has: a resizable window centred on the desktop, or full screen over the desktop. The
 // frame is scaled to the largest size that fits, aspect kept, with black bars; the game keeps
-// seeing 1024 x 768 pixels, and pointer positions come back in frame pixels. Alt+Enter and F11
+// seeing 1024 x 768 pixels, and pointer positions come back in frame pixels. A finger comes as
+// touches, never also as the mouse SDL would make of it. Alt+Enter and F11
 // switch between window and full screen. Events are taken on the main thread, which created the
 // window; every call here belongs on that thread.
 
@@ -25,6 +26,9 @@ enum PlatformEventKind {
   kEventPadButton,  // a game controller's button went down (a PlatformPadButton in `key`)
   kEventWindowLeft, // the window lost the focus, was minimised or hidden (a page not shown)
   kEventPointerMoved,  // the pointer moved with no button held, while asked for (x, y as above)
+  kEventTouchDown,  // a finger touched the window (only the first finger down counts)
+  kEventTouchMoved, // that finger moved
+  kEventTouchUp,    // that finger lifted (or the browser took the touch away)
 };
 
 // The key of a key event: letters as their lower-case ASCII code, the space, minus and plus (the
@@ -68,7 +72,9 @@ struct PlatformEvent {
   // For kEventEscape, kEventKey, kEventEnter and kEventBackspace a PlatformKey; for
   // kEventPadButton a PlatformPadButton.
   int key = kKeyOther;
-  int x = 0, y = 0;   // for the buttons and kEventDragged: where the pointer was, in frame pixels
+  // For the buttons, kEventDragged and the touches: where the pointer or finger was, in frame
+  // pixels.
+  int x = 0, y = 0;
   bool repeat = false;  // the key is held and repeats
   char text[32] = {};  // for kEventText, ended by a zero byte
 };

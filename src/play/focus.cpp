@@ -1,6 +1,7 @@
 #include "play/focus.h"
 
 #include "play/game_state.h"
+#include "rules/tap.h"
 #include "play/selection.h"
 #include "screens/screen_layout.h"
 
@@ -8,6 +9,7 @@ namespace {
 constexpr TileGeometry kGeometry{
     screen::iTileLeft(1, 0) - screen::iTileLeft(0, 0), screen::iTileTop(1, 0) - screen::iTileTop(0, 0),
     screen::iTileLeft(0, 1) - screen::iTileLeft(0, 0), screen::iTileTop(0, 1) - screen::iTileTop(0, 0)};
+constexpr TileArea kTileArea{screen::kTileZoneWidth, screen::kTileZoneHeight};
 }  // namespace
 
 void vMoveFocus(FocusMove move) {
@@ -33,3 +35,8 @@ void vKeepFocusOnFreeTile() {
 }
 
 void vHideFocus() { gs.bFocusShown = 0; }
+
+CellIndex TappedCell(int x, int y) {
+  return TappedTile(Board, x - screen::iTileLeft(0, 0), y - screen::iTileTop(0, 0), kGeometry, kTileArea,
+                    kTileArea.width / 2);
+}

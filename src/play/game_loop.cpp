@@ -1,5 +1,6 @@
 #include "play/game_loop.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "diag/debug_log.h"
@@ -51,6 +52,19 @@ bool bActOnZone(const char* name) {
   } else {
     vSelectTile(std::atoi(name));
   }
+  return true;
+}
+
+// A tap on the board takes the tile the tap rule gives; the hint and help buttons keep their areas.
+bool bChooseTapped(int x, int y, char name[kZoneNameSize]) {
+  const auto at = [](int v) { return static_cast<int16_t>(v); };
+  if (gMouseZones.HitTest(at(x), at(y), name, true, false) &&
+      (bZoneIs(name, "HINT") || bZoneIs(name, "HELP"))) {
+    return true;
+  }
+  const CellIndex cell = TappedCell(x, y);
+  if (cell < 0) return false;
+  std::snprintf(name, kZoneNameSize, "%d", cell);
   return true;
 }
 
@@ -127,7 +141,7 @@ PassResult ActOnPass(ScreenLoop& loop, PlayingScreenFrames& frames) {
   if (asked && bAskToLeave()) return PassResult::kEnd;
   const bool shown = asked || bPausedAway();
   char name[kZoneNameSize];
-  const bool pressed = !shown && loop.bZone(name);
+  const bool pressed = !shown && loop.bZone(name, bChooseTapped);
   if (shown || (pressed && !bActOnZone(name)) || !bActOnCommand(TakeCommand())) {
     frames.Invalidate();  // the help, the pause or the leave box was shown in between
     vIgnoreHeldButtons();  // the press that closed it is not the board's

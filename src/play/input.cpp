@@ -9,6 +9,7 @@
 #include "play/game_state.h"
 #include "play/sound_controls.h"
 #include "rules/score_table.h"
+#include "rules/tap.h"
 
 std::atomic<bool> bTextInputWanted{false};
 std::atomic<bool> bPointerMotionWanted{false};
@@ -33,12 +34,25 @@ uint32_t gInputAfter = 0;
 constexpr size_t kMaxQueuedKeys = 64;
 constexpr size_t kMaxQueued = 4096;
 
+// A finger that moved farther than this (frame pixels) before it lifted swipes and presses
+// nothing: about 6 CSS pixels on a phone held sideways.
+constexpr int kTouchSlop = 12;
+// Main thread only: the finger down now, where it went down, and whether it went too far.
+struct Touch {
+  bool down = false;
+  bool swiped = false;
+  int x = 0, y = 0;
+};
+Touch gTouch;
+
 // Game thread only: the pointer as the events taken so far tell it.
 int gPointerX = 0, gPointerY = 0;
 bool gHeldIgnored = false;
 
 bool bIsArrow(int key) { return key >= kKeyUp && key <= kKeyRight; }
-bool bIsPress(PlatformEventKind kind) { return kind == kEventLeftDown || kind == kEventRightDown; }
+bool bIsPress(PlatformEventKind kind) {
+  return kind == kEventLeftDown || kind == kEventRightDown || kind == kEventTouchUp;
+}
 
 std::string TypedBy(const PlatformEvent& e) {
   std::string typed;
@@ -85,6 +99,20 @@ bool bQueuePointer(const PlatformEvent& e) {
   std::lock_guard<std::mutex> hold(gLock);
   vPushLocked(std::move(input));
   return true;
+}
+
+// A touch becomes a press where it went down, queued as it lifts, unless it swiped.
+bool bFollowTouch(const PlatformEvent& e) {
+  if (e.kind == kEventTouchDown) gTouch = Touch{true, false, e.x, e.y};
+  if (!gTouch.down) return true;
+  if (!TouchIsPress(gTouch.x, gTouch.y, e.x, e.y, kTouchSlop)) gTouch.swiped = true;
+  if (e.kind != kEventTouchUp) return true;
+  gTouch.down = false;
+  if (gTouch.swiped) return true;
+  PlatformEvent tap = e;
+  tap.x = gTouch.x;
+  tap.y = gTouch.y;
+  return bQueuePointer(tap);
 }
 
 bool bQueueKey(const PlatformEvent& e) {
@@ -145,6 +173,14 @@ PointerPress PressHere(bool held) {
                       held};
 }
 
+// A tap acts as a left button's click, and leaves no button held.
+PointerPress PressOf(const QueuedInput& e) {
+  if (e.kind != kEventTouchUp) return PressHere(false);
+  PointerPress tap{e.x, e.y, true, false, false};
+  tap.touch = true;
+  return tap;
+}
+
 void vInputAfter(uint32_t moment) {
   std::lock_guard<std::mutex> hold(gLock);
   gInputAfter = moment;
@@ -192,6 +228,9 @@ bool bQueueInput(const PlatformEvent& e) {
     case kEventBackspace:
     case kEventText:
     case kEventPadButton: return bQueueKey(e);
+    case kEventTouchDown:
+    case kEventTouchMoved:
+    case kEventTouchUp: return bFollowTouch(e);
     case kEventWindowLeft: return bQueueLeft();
     case kEventPointerMoved: return true;  // the pointer's place is kept by the platform
     default: return false;
@@ -249,7 +288,7 @@ bool bTakePress(uint32_t guard, PointerPress& press) {
     it = gQueue.erase(it);
     vApplyPointer(event);
     if (bIsPress(event.kind) && bTimeAfter(event.at, after)) {
-      press = PressHere(false);
+      press = PressOf(event);
       return true;
     }
   }

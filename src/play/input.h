@@ -25,8 +25,9 @@ constexpr char kTypedBackspace = '\b';
 // control (M, S, minus, plus, a pad's shoulders) acts at once and goes no further. Back (Escape, a
 // pad's B) raises gs.iEscapePressed at once. Everything else is queued: a command unless text is
 // being typed (a held key repeats only for the arrows), typed text where it types (text, Enter,
-// Backspace, and a pad's A as Enter), pointer events with their position, and the window being
-// left.
+// Backspace, and a pad's A as Enter), pointer events with their position, a finger's tap (queued
+// as it lifts, where it went down; a finger that moved too far first presses nothing), and the
+// window being left.
 bool bQueueInput(const PlatformEvent& e);
 
 // Game thread, each taking what it wants of this screen's input (keys that came before the
@@ -46,6 +47,7 @@ struct PointerPress {
   int x = 0, y = 0;
   bool left = false, right = false;
   bool held = false;  // a button held past the guard, not a press that came
+  bool touch = false;  // a finger's tap (as a left click, with no button left held)
 };
 // Game thread: takes the pointer events that came until now, in order, keeping gs.bLeftButtonDown
 // and gs.bRightButtonDown as they tell. True with the first press that came after `guard` (and

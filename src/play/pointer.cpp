@@ -33,11 +33,12 @@ void vPollMouse() {
   iMouseY = y;
 }
 
-bool bPollZone(char name[kZoneNameSize], uint32_t guard) {
+bool bPollZone(char name[kZoneNameSize], uint32_t guard, TapChooser chooseTapped) {
   // Presses that hit nothing make way for the next one queued; a held button is one look.
   for (PointerPress press; bTakePress(guard, press);) {
     iMouseX = press.x;
     iMouseY = press.y;
+    if (press.touch && chooseTapped != nullptr && chooseTapped(press.x, press.y, name)) return true;
     if (gMouseZones.HitTest(iToZoneCoordinate(iMouseX), iToZoneCoordinate(iMouseY), name,
                             press.left, press.right)) {
       return true;

@@ -15,8 +15,10 @@ void vPollMouse();
 
 // The click cycle's look at the mouse: the next press to act on after `guard` (bTakePress), hit
 // tested at its position with the buttons down then; true with the zone's name when one was hit.
-// iMouseX and iMouseY become the press's position.
-bool bPollZone(char name[kZoneNameSize], uint32_t guard);
+// iMouseX and iMouseY become the press's position. A screen that widens its targets for a finger
+// passes `chooseTapped`: for a tap it names the zone taken, or gives false to hit-test as a click.
+using TapChooser = bool (*)(int x, int y, char name[kZoneNameSize]);
+bool bPollZone(char name[kZoneNameSize], uint32_t guard, TapChooser chooseTapped = nullptr);
 
 // Case-insensitive comparison of a zone name with a name the screen knows.
 bool bZoneIs(const char* name, const char* known);

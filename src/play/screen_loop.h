@@ -39,7 +39,9 @@ class ScreenLoop {
   }
 
   // The pass's look at the mouse: the zone hit by the next press after the guard (bPollZone).
-  bool bZone(char name[kZoneNameSize]) { return bPollZone(name, guard_); }
+  bool bZone(char name[kZoneNameSize], TapChooser chooseTapped = nullptr) {
+    return bPollZone(name, guard_, chooseTapped);
+  }
   // The next press after the guard, or a button held past it, wherever it is.
   bool bPress(PointerPress& press) { return bTakePress(guard_, press); }
   // After a hit that does not end the screen: the guard runs `ms` from now.

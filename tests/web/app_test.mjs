@@ -51,7 +51,7 @@ function recordRequests(page, origin) {
   page.on((msg) => {
     if (msg.method !== 'Network.requestWillBeSent') return;
     const url = new URL(msg.params.request.url);
-    if (url.origin !== origin) return;
+    if (url.origin !== origin || url.protocol === 'blob:') return;  // the music, made in the page
     const name = url.pathname.slice(1);
     seen.add(name === '' || name === 'index.html' ? './' : name);
   });

@@ -1,5 +1,6 @@
 // The game's page seen from a test: waiting across the page's own reloads, a fingerprint of the
-// presented frame, and presses at frame positions that lead from the title into a game.
+// presented frame, presses at frame positions that lead from the title into a game, and the
+// tally of a test's checks.
 import { sleep } from './browser.mjs';
 
 const FRAME_W = 1024, FRAME_H = 768;
@@ -61,4 +62,19 @@ export async function pressIntoGame(page) {
     await sleep(600);  // past the next screen's click guard
   }
   return true;
+}
+
+let failures = 0;
+
+// One check of the test, told as PASS or FAIL; gives `ok` back.
+export function check(ok, what) {
+  console.log(`${ok ? 'PASS' : 'FAIL'}: ${what}`);
+  if (!ok) failures += 1;
+  return ok;
+}
+
+// Ends the test with the count of failed checks under its name.
+export function finish(name) {
+  console.log(failures === 0 ? `${name}: all passed` : `${name}: ${failures} failed`);
+  process.exit(failures === 0 ? 0 : 1);
 }

@@ -3,7 +3,9 @@
 
 #include <atomic>
 #include <cstdio>
-#ifndef __EMSCRIPTEN__
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#else
 #include <fcntl.h>
 #include <unistd.h>
 #endif
@@ -12,6 +14,16 @@
 #include <type_traits>
 
 #include "platform/audio.h"
+
+#ifdef __EMSCRIPTEN__
+// In a page the browser plays the music (platform/web/music_web.cpp) and the effects' device
+// rests while silent (library_tavimora.js).
+extern "C" {
+void tv_web_music_volume(int volume);
+void tv_web_music_forget();
+void tv_web_effects_started();
+}
+#endif
 
 // Loaded sounds and music are kept in lists while they hold mixer memory, so that closing the
 // device frees them first: whatever still holds them afterwards holds an empty handle, and
@@ -170,6 +182,9 @@ int iOpenLocked() {
   Mix_VolumeMusic(gMusicVolume.load(std::memory_order_relaxed));
   gAudioOpen.store(true, std::memory_order_relaxed);
   gLastSoundAt = SDL_GetTicks();
+#ifdef __EMSCRIPTEN__
+  tv_web_effects_started();  // the device may sound: its rests begin
+#endif
   if (gResting) vWakeSamplesLocked();
   else gSampleFormat = CurrentFormat();
   return 0;
@@ -213,6 +228,9 @@ void PlatformMusicVolume(int volume) {
   std::lock_guard<std::mutex> lock(OpenLock());
   gMusicVolume.store(volume, std::memory_order_relaxed);
   if (PlatformAudioIsOpen()) Mix_VolumeMusic(volume);
+#ifdef __EMSCRIPTEN__
+  tv_web_music_volume(volume);
+#endif
 }
 
 void PlatformAudioClose() {
@@ -220,6 +238,9 @@ void PlatformAudioClose() {
   gOpenFailed = 0;  // a later open tries again
   gResting = false;
   vReleaseLoadedLocked();  // their handles stay empty from now on
+#ifdef __EMSCRIPTEN__
+  tv_web_music_forget();
+#endif
   if (!gAudioOpen.exchange(false, std::memory_order_relaxed)) return;
   Mix_CloseAudio();
   SDL_QuitSubSystem(SDL_INIT_AUDIO);
@@ -261,6 +282,9 @@ int PlatformSamplePlay(PlatformSample* sample) {
   if (gResting) iOpenLocked();
   if (sample->chunk == nullptr || !PlatformAudioIsOpen()) return -1;
   gLastSoundAt = SDL_GetTicks();
+#ifdef __EMSCRIPTEN__
+  tv_web_effects_started();
+#endif
   return Mix_PlayChannel(-1, sample->chunk, 0) < 0 ? -1 : 0;
 }
 
@@ -282,6 +306,14 @@ int PlatformSampleInstances(PlatformSample* sample) {
   return count;
 }
 
+#ifdef __EMSCRIPTEN__
+// The page's timer asks whether the effects' device may rest: open and sounding nothing. A lock
+// held elsewhere (the game thread waits for this thread while it loads a file) answers no.
+extern "C" EMSCRIPTEN_KEEPALIVE int tv_web_effects_quiet() {
+  std::unique_lock<std::mutex> lock(OpenLock(), std::try_to_lock);
+  return lock.owns_lock() && PlatformAudioIsOpen() && Mix_Playing(-1) == 0 ? 1 : 0;
+}
+#else
 PlatformMusic* PlatformMusicLoad(const char* path) {
   std::lock_guard<std::mutex> lock(OpenLock());
   if (!PlatformAudioIsOpen()) return nullptr;
@@ -329,3 +361,4 @@ double PlatformMusicPosition(PlatformMusic* music) {
   if (music == nullptr || music->music == nullptr || !PlatformAudioIsOpen()) return 0.0;
   return Mix_GetMusicPosition(music->music);
 }
+#endif

@@ -184,8 +184,34 @@ bool TranslatePadEvent(const SDL_Event& e, PlatformEvent& out) {
   return out.key != kKeyOther;
 }
 
+// The finger that touched first while none was down; the others are ignored until it lifts.
+constexpr SDL_FingerID kNoFinger = -1;
+SDL_FingerID gFinger = kNoFinger;
+
+bool TranslateTouch(const SDL_TouchFingerEvent& f, PlatformEvent& out) {
+  if (f.type == SDL_FINGERDOWN && gFinger == kNoFinger) gFinger = f.fingerId;
+  if (f.fingerId != gFinger) return false;
+  int winW = 0, winH = 0;
+  SDL_GetWindowSize(gWindow, &winW, &winH);
+  SetPointerFromWindow(static_cast<int>(f.x * static_cast<float>(winW)),
+                       static_cast<int>(f.y * static_cast<float>(winH)), out);
+  if (f.type == SDL_FINGERDOWN) {
+    out.kind = kEventTouchDown;
+  } else if (f.type == SDL_FINGERMOTION) {
+    out.kind = kEventTouchMoved;
+  } else {
+    out.kind = kEventTouchUp;
+    gFinger = kNoFinger;
+  }
+  return true;
+}
+
 bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
   switch (e.type) {
+    case SDL_FINGERDOWN:
+    case SDL_FINGERMOTION:
+    case SDL_FINGERUP:
+      return TranslateTouch(e.tfinger, out);
     case SDL_MOUSEMOTION:
       SetPointerFromWindow(e.motion.x, e.motion.y, out);
       out.kind = e.motion.state != 0 ? kEventDragged : kEventPointerMoved;
@@ -275,6 +301,9 @@ bool PlatformCreateWindow(const char* title, int clientWidth, int clientHeight, 
   // X11), not through an OpenGL texture: on the desktops measured that costs less processor time
   // and spares the GL driver's 50 MB and more. The environment may still ask for the other.
   SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  // A finger's tap is decided on its lift by the game (kEventTouchUp); the mouse buttons SDL
+  // would also make of it would press twice.
+  SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "0");
   if (SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) {
     std::fprintf(stderr, "Cannot start the video system: %s\n", SDL_GetError());
     return false;

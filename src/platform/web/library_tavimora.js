@@ -38,6 +38,136 @@ mergeInto(LibraryManager.library, {
     });
   },
 
+  // The music, played by the browser's own decoder in an audio element rather than decoded and
+  // mixed on the page's thread: while only the music sounds, the page's thread mixes nothing.
+  // Tracks are numbered from 1; a number forgotten (the device closed) plays nothing.
+  $tvMusic: { tracks: {}, next: 1, current: null, paused: false, volume: 1 },
+
+  tv_web_music_load__proxy: 'sync',
+  tv_web_music_load__sig: 'ii',
+  tv_web_music_load__deps: ['$FS', '$tvMusic'],
+  tv_web_music_load: function(path) {
+    var bytes;
+    try {
+      bytes = FS.readFile(UTF8ToString(path));
+    } catch (e) {
+      return 0;
+    }
+    // Some browsers play a blob only when told its type: it is read from the file's first bytes.
+    var head = String.fromCharCode.apply(null, bytes.subarray(0, 4));
+    var type = head === 'OggS' ? 'audio/ogg' : head === 'RIFF' ? 'audio/wav' : 'audio/mpeg';
+    var element = new Audio(URL.createObjectURL(new Blob([bytes], { type: type })));
+    element.preload = 'auto';
+    tvMusic.tracks[tvMusic.next] = element;
+    return tvMusic.next++;
+  },
+
+  tv_web_music_free__proxy: 'sync',
+  tv_web_music_free__sig: 'vi',
+  tv_web_music_free__deps: ['$tvMusic'],
+  tv_web_music_free: function(id) {
+    var element = tvMusic.tracks[id];
+    if (!element) return;
+    element.pause();
+    if (tvMusic.current === element) tvMusic.current = null;
+    URL.revokeObjectURL(element.src);
+    delete tvMusic.tracks[id];
+  },
+
+  // Forgets every track (the device closed).
+  tv_web_music_forget__proxy: 'sync',
+  tv_web_music_forget__sig: 'v',
+  tv_web_music_forget__deps: ['$tvMusic', 'tv_web_music_free'],
+  tv_web_music_forget: function() {
+    Object.keys(tvMusic.tracks).forEach(function(id) { _tv_web_music_free(Number(id)); });
+  },
+
+  // Starts the track from its beginning; where the browser wants a gesture first, it starts at
+  // the player's first press or key.
+  tv_web_music_start__proxy: 'sync',
+  tv_web_music_start__sig: 'ii',
+  tv_web_music_start__deps: ['$tvMusic'],
+  tv_web_music_start: function(id) {
+    var element = tvMusic.tracks[id];
+    if (!element) return -1;
+    if (tvMusic.current && tvMusic.current !== element) tvMusic.current.pause();
+    tvMusic.current = element;
+    tvMusic.paused = false;
+    element.currentTime = 0;
+    element.volume = tvMusic.volume;
+    var play = function() {
+      if (tvMusic.current === element && !tvMusic.paused) element.play().catch(later);
+    };
+    var later = function() {
+      ['pointerdown', 'keydown', 'touchend'].forEach(function(type) {
+        document.addEventListener(type, play, { once: true, capture: true });
+      });
+    };
+    play();
+    return 0;
+  },
+
+  // 0 when no music plays, 1 while it plays, 2 while it is paused.
+  tv_web_music_state__proxy: 'sync',
+  tv_web_music_state__sig: 'i',
+  tv_web_music_state__deps: ['$tvMusic'],
+  tv_web_music_state: function() {
+    if (!tvMusic.current || tvMusic.current.ended) return 0;
+    return tvMusic.paused ? 2 : 1;
+  },
+
+  // Pauses (1), resumes (0) or halts (-1) the music playing.
+  tv_web_music_hold__proxy: 'sync',
+  tv_web_music_hold__sig: 'vi',
+  tv_web_music_hold__deps: ['$tvMusic'],
+  tv_web_music_hold: function(how) {
+    var element = tvMusic.current;
+    if (!element) return;
+    tvMusic.paused = how === 1;
+    if (how === 0) element.play().catch(function() {});
+    else element.pause();
+    if (how === -1) tvMusic.current = null;
+  },
+
+  tv_web_music_position__proxy: 'sync',
+  tv_web_music_position__sig: 'di',
+  tv_web_music_position__deps: ['$tvMusic'],
+  tv_web_music_position: function(id) {
+    var element = tvMusic.tracks[id];
+    return element ? element.currentTime : 0;
+  },
+
+  // Loudness 0 to 128, as the mixer's.
+  tv_web_music_volume__proxy: 'sync',
+  tv_web_music_volume__sig: 'vi',
+  tv_web_music_volume__deps: ['$tvMusic'],
+  tv_web_music_volume: function(volume) {
+    tvMusic.volume = Math.max(0, Math.min(1, volume / 128));
+    if (tvMusic.current) tvMusic.current.volume = tvMusic.volume;
+  },
+
+  // The effects' device rests while it is silent: every two seconds a running one that sounds
+  // nothing is suspended, and an effect started wakes it. A suspended device's mixer stands
+  // still, so the effect sounds whole once it wakes.
+  $tvEffectsRest: { timer: 0, resting: false },
+  tv_web_effects_started__proxy: 'async',
+  tv_web_effects_started__sig: 'v',
+  tv_web_effects_started__deps: ['$tvEffectsRest'],
+  tv_web_effects_started: function() {
+    var context = Module['SDL2'] && Module['SDL2'].audioContext;
+    if (!context) return;
+    if (tvEffectsRest.resting) {
+      tvEffectsRest.resting = false;
+      context.resume().catch(function() {});
+    }
+    if (tvEffectsRest.timer) return;
+    tvEffectsRest.timer = setInterval(function() {
+      if (context.state !== 'running' || !Module['_tv_web_effects_quiet']()) return;
+      tvEffectsRest.resting = true;
+      context.suspend().catch(function() {});
+    }, 2000);
+  },
+
   // Puts the drawn rectangles (x, y, w, h each) of the w x h R, G, B, A surface at `pixels` on
   // the canvas, copying only them out of the program's memory.
   tv_web_push_rects__proxy: 'sync',

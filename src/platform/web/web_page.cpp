@@ -61,6 +61,15 @@ EMSCRIPTEN_KEEPALIVE const uint32_t* tv_web_presented_frame() {
   int width = 0, height = 0;
   return PlatformLastPresented(copy, width, height) ? copy.data() : nullptr;
 }
+
+// The page: the phone was turned upright, where the turn-the-phone picture covers the game. The
+// game hears it as the window being left (kEventWindowLeft), so a running game pauses.
+EMSCRIPTEN_KEEPALIVE void tv_web_turned_upright() {
+  SDL_Event e{};
+  e.type = SDL_WINDOWEVENT;
+  e.window.event = SDL_WINDOWEVENT_HIDDEN;
+  SDL_PushEvent(&e);
+}
 }
 
 void PlatformRunEveryFrame(bool (*pass)()) {
