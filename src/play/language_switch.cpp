@@ -1,8 +1,21 @@
 #include "play/language_switch.h"
 
+#include <cstdio>
+
 #include "content/catalogue.h"
 #include "diag/debug_log.h"
+#include "platform/files.h"
 #include "play/translations.h"
+
+std::vector<std::string> GameLanguages() {
+  std::vector<std::string> codes{"en"};
+  FILE* list = PlatformOpen("content\\art\\languages.txt", "rb");
+  if (list == nullptr) return codes;
+  char code[16];
+  while (std::fscanf(list, "%15s", code) == 1) codes.emplace_back(code);
+  std::fclose(list);
+  return codes;
+}
 
 std::string LanguageInUse() {
   const std::string code = szLanguageInUse();

@@ -2,11 +2,11 @@
 // The game's languages as the options' Language row offers them, and the switch between them
 // while the game runs.
 #include <string>
+#include <vector>
 
-// The languages in the order the row cycles through them: English, then the translations.
-inline constexpr const char* kLanguageCodes[] = {"en", "de", "es", "fr", "it", "ja",
-                                                 "ko", "pl", "pt_BR", "ru", "zh_CN"};
-inline constexpr int kLanguageCount = sizeof kLanguageCodes / sizeof kLanguageCodes[0];
+// The languages in the order the row cycles through them: English, then those the content
+// generator made ("content\art\languages.txt", a code a line).
+std::vector<std::string> GameLanguages();
 
 // The code of the language in use ("en" for English).
 std::string LanguageInUse();

@@ -113,10 +113,12 @@ void vDrawOptions(const Settings& s, int lit) {
 // The Language row: the next language of the list (`step` 1) or the one before (-1), shown at
 // once and kept in the settings.
 void vNextLanguage(int step) {
+  const std::vector<std::string> codes = GameLanguages();
+  const int count = static_cast<int>(codes.size());
   int at = 0;
-  while (at < kLanguageCount && LanguageInUse() != kLanguageCodes[at]) ++at;
-  for (int tried = 1; tried < kLanguageCount; ++tried) {
-    const char* code = kLanguageCodes[((at + step * tried) % kLanguageCount + kLanguageCount) % kLanguageCount];
+  while (at < count && LanguageInUse() != codes[at]) ++at;
+  for (int tried = 1; tried < count; ++tried) {
+    const std::string& code = codes[((at + step * tried) % count + count) % count];
     if (!bSwitchLanguage(code)) continue;
     Settings s = CurrentSettings();
     s.language = code;

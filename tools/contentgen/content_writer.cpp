@@ -86,11 +86,14 @@ bool bWriteLanguage(const std::string& artFolder, const Translations& translatio
          bSave(folder + "/texts", TextTableBytes(translations));
 }
 
+// Each language's archive, and the list of them the game offers (languages.txt).
 bool bWriteLanguages(const std::string& artFolder, const std::vector<Translations>& all, const PictureBytes& english) {
+  std::string list;
   for (const Translations& translations : all) {
     if (!bWriteLanguage(artFolder, translations, english)) return false;
+    list += translations.language + "\n";
   }
-  return true;
+  return bSave(artFolder + "/languages.txt", std::vector<uint8_t>(list.begin(), list.end()));
 }
 
 std::vector<Translations> ReadCatalogues(const std::string& catalogueFolder) {
