@@ -131,4 +131,9 @@ constexpr int kFocusRing = 3;
 constexpr int iCentredX(int width) { return (kScreenWidth - width) / 2; }
 constexpr int iCentredY(int height) { return (kScreenHeight - height) / 2; }
 
+// The title's line saying how the game starts, its middle at this height: within the band the
+// menu panels cover when they are drawn over the title, so it shows on the title alone.
+constexpr int kTitleHintY = 214;
+static_assert(kTitleHintY - 16 > iCentredY(kMenuHeight) && kTitleHintY - 16 > iCentredY(kAreYouSureHeight));
+
 }  // namespace screen

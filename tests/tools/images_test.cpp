@@ -195,3 +195,13 @@ TEST(Images, DigitsShareOneWidthSoNumbersDoNotJump) {
   EXPECT_EQ(frames.size(), 4u);
   EXPECT_NE(Images().at("hintangel0").at(16, 16), kTransparent);
 }
+
+// The title itself says how the game starts, so the first frame shown already tells it.
+TEST(Images, TitleCarriesItsStartLine) {
+  const Image& title = Images().at("title");
+  int light = 0;
+  for (int y = kTitleHintY - 8; y <= kTitleHintY + 8; ++y) {
+    for (int x = 360; x < 664; ++x) light += title.at(x, y).r > 200 ? 1 : 0;
+  }
+  EXPECT_GT(light, 200);
+}

@@ -93,15 +93,6 @@ void FillFlat(Canvas& c) {
   cairo_fill(c.cr());
 }
 
-void PaintInkText(cairo_t* cr, const std::string& text, double size, double cx, double cy, Colour colour) {
-  cairo_save(cr);
-  SelectFont(cr, Face::Serif, false, size);
-  TextPathCentred(cr, text, cx, cy);
-  SetColour(cr, colour);
-  cairo_fill(cr);
-  cairo_restore(cr);
-}
-
 // The flat field where glyphs are drawn: the colour they are matted against.
 void PaintScoreField(cairo_t* cr) {
   const Rect& f = kScoreField;
