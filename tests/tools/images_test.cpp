@@ -50,7 +50,7 @@ bool bOpaqueImage(const std::string& name) {
 
 TEST(Images, EveryImageTheGameLoadsIsThereOnceInLoadingOrder) {
   std::vector<CatalogueEntry> list = Catalogue();
-  ASSERT_EQ(list.size(), 273u);
+  ASSERT_EQ(list.size(), 274u);
   std::set<std::string> names;
   for (const CatalogueEntry& e : list) EXPECT_TRUE(names.insert(e.name).second) << e.name << " twice";
   EXPECT_EQ(list.front().name, "gamescreen");
@@ -82,6 +82,7 @@ TEST(Images, SizesFitWhereTheGameDrawsThem) {
   ExpectSize("optionsbutton", {kOptionsButton.w, kOptionsButton.h});
   ExpectSize("optionspanel", {kOptionsPanelWidth, kOptionsPanelHeight});
   ExpectSize("pausedoptions", {kPausedOptionsButton.w, kPausedOptionsButton.h});
+  ExpectSize("notepanel", {kNotePanelWidth, kNoteStrip.h});
   ExpectSize("scoresbutton", {kScoresButton.w, kScoresButton.h});
   for (int i = 0; i <= 10; ++i) {
     const Image& digit = Images().at("num" + std::to_string(i));
