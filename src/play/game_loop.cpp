@@ -155,6 +155,15 @@ PassResult ActOnPass(ScreenLoop& loop, PlayingScreenFrames& frames) {
   }
   return PassResult::kGoOn;
 }
+
+// From the deal to the game's end (its score entered): closing the page asks first.
+class LeaveGuard {
+ public:
+  LeaveGuard() { PlatformSetLeaveGuard(true); }
+  ~LeaveGuard() { PlatformSetLeaveGuard(false); }
+  LeaveGuard(const LeaveGuard&) = delete;
+  LeaveGuard& operator=(const LeaveGuard&) = delete;
+};
 }  // namespace
 
 void vAddPlayingZones() {
@@ -167,6 +176,7 @@ void vAddPlayingZones() {
 int32_t iGameLoop() {
   ScreenLoop loop(kGameStartGuardMs);
   loop.EndsOnQuit();  // Escape asks first (bAskToLeave)
+  LeaveGuard guard;
   gs.iEscapePressed = 0;
   vAddPlayingZones();
   gFrameStack.Select(gResources.iFrameVB);

@@ -4,16 +4,20 @@
 #include <emscripten.h>
 #include <emscripten/threading.h>
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
 #include "platform/display.h"
+#include "platform/window.h"
 
 // The page's side, in library_tavimora.js.
 extern "C" void tv_web_tell_page_ended(int code);
+extern "C" void tv_web_set_leave_guard(int on);
 
 namespace {
 bool (*gPass)() = nullptr;
+std::atomic<bool> gLeaveGuard{false};
 
 // The frame callback pauses while nothing happens: an untouched screen then costs a pass every
 // kIdlePassMs from a timer (the music is pumped that often), and the browser draws no frames for
@@ -77,3 +81,10 @@ void PlatformStopEveryFrame() {
 }
 
 void PlatformTellPageEnded(int code) { tv_web_tell_page_ended(code); }
+
+void PlatformSetLeaveGuard(bool on) {
+  gLeaveGuard.store(on, std::memory_order_relaxed);
+  tv_web_set_leave_guard(on ? 1 : 0);
+}
+
+bool PlatformLeaveGuard() { return gLeaveGuard.load(std::memory_order_relaxed); }
