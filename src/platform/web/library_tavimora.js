@@ -10,7 +10,7 @@ mergeInto(LibraryManager.library, {
   },
 
   // While a game is on, closing or reloading the page asks first (the browser's own prompt).
-  tv_web_set_leave_guard__proxy: 'async',
+  tv_web_set_leave_guard__proxy: 'sync',
   tv_web_set_leave_guard__sig: 'vi',
   tv_web_set_leave_guard: function(on) {
     var ask = Module['tvLeaveGuard'] || (Module['tvLeaveGuard'] = function(event) {

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 #include <emscripten.h>
+#include <emscripten/html5.h>
 #include <emscripten/threading.h>
 
 #include <atomic>
@@ -48,6 +49,13 @@ int WakeOnEvent(void*, SDL_Event* event) {
   return 0;
 }
 
+// A hidden page gets no frame callbacks and its timers slow down to one a second or less: the pass
+// that hands the game the page's leaving (SDL's hidden window) runs at once.
+EM_BOOL PassWhenHidden(int, const EmscriptenVisibilityChangeEvent* change, void*) {
+  if (change->hidden && gLoopRunning) gPass();
+  return EM_FALSE;
+}
+
 void CallPass() {
   if (gPass()) gQuietFrames = 0;
   if (!gLoopRunning || ++gQuietFrames < kFramesBeforePause) return;
@@ -71,6 +79,7 @@ void PlatformRunEveryFrame(bool (*pass)()) {
   gPass = pass;
   gLoopRunning = true;
   SDL_AddEventWatch(WakeOnEvent, nullptr);
+  emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, PassWhenHidden);
   emscripten_set_main_loop(CallPass, 0, 0);
 }
 
