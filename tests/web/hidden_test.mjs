@@ -52,6 +52,7 @@ try {
   const resumed = await barAfter(page, 1500);
   check(resumed < back, `P resumes it and the bar drains again (${back} -> ${resumed})`);
 
+  page.keepLeavePrompts = true;
   const asked = new Promise((done) => page.on((m) => {
     if (m.method === 'Page.javascriptDialogOpening') done(m.params.type);
   }));
