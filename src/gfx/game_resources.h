@@ -28,6 +28,7 @@ struct GameResources {
   Sprite glyphs[kGlyphSprites];
   Sprite scorePanel, scoresButton, okButton;
   Sprite leaveGame, optionsButton, optionsPanel, pausedOptions;
+  Sprite notePanel;
 };
 
 extern GameResources gResources;

@@ -129,5 +129,10 @@ void PlatformShowLatestFrame(bool force);
 void PlatformPointerPosition(int& x, int& y);
 void PlatformSetPointerPosition(int x, int y);
 
+// While on, a page asks the player before it is closed or reloaded (the browser's own prompt); a
+// desktop window closes as before. PlatformLeaveGuard tells the last one set. Any thread.
+void PlatformSetLeaveGuard(bool on);
+bool PlatformLeaveGuard();
+
 // A modal error message owned by the window; also written to the standard error stream.
 void PlatformErrorBox(const char* caption, const char* text);

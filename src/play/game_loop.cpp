@@ -169,6 +169,15 @@ PassResult ActOnPass(ScreenLoop& loop, PlayingScreenFrames& frames) {
   }
   return PassResult::kGoOn;
 }
+
+// From the deal to the game's end (its score entered): closing the page asks first.
+class LeaveGuard {
+ public:
+  LeaveGuard() { PlatformSetLeaveGuard(true); }
+  ~LeaveGuard() { PlatformSetLeaveGuard(false); }
+  LeaveGuard(const LeaveGuard&) = delete;
+  LeaveGuard& operator=(const LeaveGuard&) = delete;
+};
 }  // namespace
 
 void vAddPlayingZones() {
@@ -181,6 +190,7 @@ void vAddPlayingZones() {
 int32_t iGameLoop() {
   ScreenLoop loop(kGameStartGuardMs);
   loop.EndsOnQuit();  // Escape asks first (bAskToLeave)
+  LeaveGuard guard;
   gs.iEscapePressed = 0;
   vAddPlayingZones();
   gFrameStack.Select(gResources.iFrameVB);

@@ -137,6 +137,7 @@ void vDrawTable(int highlight) {
               kPanelX + screen::kTableNameX, y, screen::kTableNameWidth);
     vDrawTextRight(FormatScore(e.score), kPanelX + screen::kTableScoreRight, y);
   }
+  vDrawTextCentred("Click or press any key to close", kPanelCentreX, kPanelY + screen::kTableFooterY);
 }
 }  // namespace
 

@@ -64,6 +64,7 @@ TEST_F(PlayTest, EscapeLeavesWithoutGameOverAndWithoutSavingTheBest) {
     } else if (step == 1 && now - at >= 200) {
       h.PressTile(gs.aiSolution[1]);
       step = 2;
+      EXPECT_TRUE(PlatformLeaveGuard()) << "closing the page during a game asks first";
     } else if (step == 2 && gs.iShownScore == 1000 && gs.iBestScore == 1000) {
       h.PressEscape();
       step = 3;
@@ -79,6 +80,7 @@ TEST_F(PlayTest, EscapeLeavesWithoutGameOverAndWithoutSavingTheBest) {
   EXPECT_EQ(gs.iScore, 1000);
   EXPECT_GT(gs.iTimeTicks, 0);
   EXPECT_EQ(StoredBest(), 500);
+  EXPECT_FALSE(PlatformLeaveGuard());
 }
 
 // The playing screen presents only when its picture changes, and then only what changed: a tile

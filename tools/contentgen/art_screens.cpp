@@ -237,6 +237,7 @@ Image MakeTitle() {
   }
   SetColour(cr, kGold);
   cairo_stroke(cr);
+  PaintInkText(cr, "Click or press Enter to start", 21, 512, kTitleHintY, kGoldLight);
   return c.Opaque();
 }
 

@@ -31,4 +31,7 @@ Image MakeOptionsButton();
 Image MakePausedOptionsButton();
 Image MakeOptionsPanel();
 
+// The short notes' panel: gold-edged, its flat middle the colour the glyphs are matted against.
+Image MakeNotePanel();
+
 }  // namespace contentgen

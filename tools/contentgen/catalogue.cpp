@@ -46,6 +46,7 @@ std::vector<CatalogueEntry> Catalogue() {
   list.push_back({"optionsbutton", V::Rgb24, MakeOptionsButton});
   list.push_back({"optionspanel", V::Rgb24, MakeOptionsPanel});
   list.push_back({"pausedoptions", V::Rgb24, MakePausedOptionsButton});
+  list.push_back({"notepanel", V::Rgb24, MakeNotePanel});
   for (int i = 0; i < kGlyphCount; ++i) list.push_back({"glyph" + std::to_string(i), V::Rgb24, [i] { return MakeGlyph(i); }});
   return list;
 }

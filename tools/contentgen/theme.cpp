@@ -189,4 +189,13 @@ void PaintGoldText(cairo_t* cr, const std::string& text, Face face, double size,
   cairo_restore(cr);
 }
 
+void PaintInkText(cairo_t* cr, const std::string& text, double size, double cx, double cy, Colour colour) {
+  cairo_save(cr);
+  SelectFont(cr, Face::Serif, false, size);
+  TextPathCentred(cr, text, cx, cy);
+  SetColour(cr, colour);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
 }  // namespace contentgen

@@ -2,18 +2,23 @@
 
 #include <SDL.h>
 #include <emscripten.h>
+#include <emscripten/html5.h>
 #include <emscripten/threading.h>
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
 #include "platform/display.h"
+#include "platform/window.h"
 
 // The page's side, in library_tavimora.js.
 extern "C" void tv_web_tell_page_ended(int code);
+extern "C" void tv_web_set_leave_guard(int on);
 
 namespace {
 bool (*gPass)() = nullptr;
+std::atomic<bool> gLeaveGuard{false};
 
 // The frame callback pauses while nothing happens: an untouched screen then costs a pass every
 // kIdlePassMs from a timer (the music is pumped that often), and the browser draws no frames for
@@ -42,6 +47,13 @@ int WakeOnEvent(void*, SDL_Event* event) {
   if (emscripten_is_main_runtime_thread()) ResumeNow();
   else emscripten_async_run_in_main_runtime_thread(EM_FUNC_SIG_V, ResumeNow);
   return 0;
+}
+
+// A hidden page gets no frame callbacks and its timers slow down to one a second or less: the pass
+// that hands the game the page's leaving (SDL's hidden window) runs at once.
+EM_BOOL PassWhenHidden(int, const EmscriptenVisibilityChangeEvent* change, void*) {
+  if (change->hidden && gLoopRunning) gPass();
+  return EM_FALSE;
 }
 
 void CallPass() {
@@ -76,6 +88,7 @@ void PlatformRunEveryFrame(bool (*pass)()) {
   gPass = pass;
   gLoopRunning = true;
   SDL_AddEventWatch(WakeOnEvent, nullptr);
+  emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, PassWhenHidden);
   emscripten_set_main_loop(CallPass, 0, 0);
 }
 
@@ -86,3 +99,10 @@ void PlatformStopEveryFrame() {
 }
 
 void PlatformTellPageEnded(int code) { tv_web_tell_page_ended(code); }
+
+void PlatformSetLeaveGuard(bool on) {
+  gLeaveGuard.store(on, std::memory_order_relaxed);
+  tv_web_set_leave_guard(on ? 1 : 0);
+}
+
+bool PlatformLeaveGuard() { return gLeaveGuard.load(std::memory_order_relaxed); }
