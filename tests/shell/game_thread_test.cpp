@@ -1,0 +1,81 @@
+// The game thread's flow of screens on the virtual clock: what carries from one game to the next,
+// and the untouched title and help taking turns.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "game_harness.h"
+#include "platform/clock.h"
+#include "play/game_state.h"
+#include "screens/mouse_zones.h"
+
+namespace {
+const std::vector<TileAt> kPair = {{4, 4, 0}, {10, 4, 0}};
+
+// The difficulty chosen before one game still holds in the next, and a window closed during the
+// choice leaves it as it was while the game still starts and ends at once.
+TEST(TopLevelFlow, DifficultySurvivesIntoTheNextGame) {
+  GameHarness h;
+  WritePattern(0, kPair);
+  ASSERT_TRUE(h.StartVideo());
+  int games = 0, choices = 0;
+  int32_t difficultyInSecondChoice = -1;
+  h.RunGameThread(
+      [&](uint32_t now) {
+        if (h.Busy()) return true;
+        if (h.ZoneReady("TITLE_SCREEN", now) && !ZonePresent("NEWGAME")) {
+          h.Press(500, 700);
+        } else if (h.ZoneReady("NEWGAME", now)) {
+          h.PressZone("NEWGAME");
+        } else if (h.ZoneReady("HARD", now)) {
+          if (++choices == 1) {
+            h.PressZone("HARD");
+          } else {
+            difficultyInSecondChoice = gs.iDifficulty;
+            gs.bShutdown = 1;
+          }
+        } else if (h.ZoneReady("GAME_LOOP", now) && !ZonePresent("YES")) {
+          ++games;
+          EXPECT_EQ(gs.iDifficulty, 2);
+          h.LeaveGame();
+        }
+        return true;
+      },
+      120000);
+  EXPECT_FALSE(h.timedOut);
+  EXPECT_EQ(games, 1);
+  EXPECT_EQ(choices, 2);
+  EXPECT_EQ(difficultyInSecondChoice, 2);
+  EXPECT_EQ(gs.iDifficulty, 2);
+  EXPECT_EQ(h.CountInTrace("iGameLoop() ------------>> ENTERING GAME LOOP\n"), 2);
+  EXPECT_EQ(h.CountInTrace("GAME OVER\n"), 1);
+}
+
+TEST(TopLevelFlow, UntouchedTitleAndHelpTakeTurns) {
+  GameHarness h;
+  ASSERT_TRUE(h.StartVideo());
+  const uint32_t start = timeGetTime();
+  const std::string timedOut = "thrMainGameLoop() Title timed out, going to game help\n";
+  struct Check {
+    uint32_t at;
+    int timeouts, helps;
+  };
+  const std::vector<Check> checks = {{9990, 0, 0},   {10010, 1, 1}, {69990, 1, 1},
+                                     {70010, 1, 1},  {79990, 1, 1}, {80010, 2, 2}};
+  size_t next = 0;
+  h.RunGameThread(
+      [&](uint32_t now) {
+        if (next < checks.size() && now - start >= checks[next].at) {
+          EXPECT_EQ(h.CountInTrace(timedOut), checks[next].timeouts) << checks[next].at;
+          EXPECT_EQ(h.CountInTrace("iGameHelp()\n"), checks[next].helps) << checks[next].at;
+          ++next;
+        }
+        if (next == checks.size()) gs.bShutdown = 1;
+        return true;
+      },
+      200000);
+  EXPECT_EQ(next, checks.size());
+  EXPECT_FALSE(h.timedOut);
+}
+}  // namespace
