@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game_harness.h"
+#include "player_script.h"
 #include "platform/clock.h"
 #include "platform/virtual_clock.h"
 #include "platform/window.h"
@@ -25,10 +26,23 @@ constexpr uint32_t kTitleMs = 10000;  // an untouched title's time
 
 std::string KeyName(int key) { return key == 'm' ? "M" : key == kKeySpace ? "Space" : "Enter"; }
 
-// Runs `screens` on the game thread with `body` as the player; fails the test if it had to stop.
-void RunScreens(GameHarness& h, std::function<void()> screens, std::function<void(uint32_t)> body) {
-  h.Run(std::move(screens), [&](uint32_t now) { body(now); return true; }, 60000);
-  EXPECT_FALSE(h.timedOut);
+// Plays `before` and then the title with `script` as the player; the title must end untouched.
+// Returns how long the title was up, and when `before` ended in `beforeEnd`.
+uint32_t TitleTimeAfter(GameHarness& h, std::function<void()> before, const Script& script,
+                        uint32_t* beforeEnd = nullptr) {
+  uint32_t titleStart = 0, titleEnd = 0;
+  int32_t title = 99;
+  PlayScript(h,
+             [&] {
+               if (before) before();
+               titleStart = timeGetTime();
+               if (beforeEnd != nullptr) *beforeEnd = titleStart;
+               title = iTitleScreen();
+               titleEnd = timeGetTime();
+             },
+             script);
+  EXPECT_EQ(title, 0);
+  return titleEnd - titleStart;
 }
 
 TEST(ScreenKeys, TheTableClosedByAKeyLeavesTheTitleItsTime) {
@@ -37,23 +51,11 @@ TEST(ScreenKeys, TheTableClosedByAKeyLeavesTheTitleItsTime) {
     GameHarness h;
     ASSERT_TRUE(h.StartVideo());
     const uint32_t start = timeGetTime();
-    uint32_t tableEnd = 0, titleEnd = 0;
-    int32_t title = 99;
-    RunScreens(
-        h,
-        [&] {
-          vHighScoreTable(-1);
-          tableEnd = timeGetTime();
-          title = iTitleScreen();
-          titleEnd = timeGetTime();
-        },
-        [&](uint32_t now) {
-          if (now - start == 400) QueueKey(key);
-          if (now - start == 800 && tableEnd == 0) h.Press(10, 10);  // a sound key closed nothing
-        });
+    uint32_t tableEnd = 0;
+    const Script script = {Key(key).After(400),
+                           Do([&] { if (tableEnd == 0) h.Press(10, 10); }).After(400)};
+    EXPECT_GE(TitleTimeAfter(h, [] { vHighScoreTable(-1); }, script, &tableEnd), kTitleMs);
     EXPECT_EQ(tableEnd - start >= 800, key == 'm') << "only Enter and Space close the table";
-    EXPECT_EQ(title, 0);
-    EXPECT_GE(titleEnd - tableEnd, kTitleMs);
   }
 }
 
@@ -62,22 +64,17 @@ TEST(ScreenKeys, AKeyDuringTheGameOverMessageLeavesTheTitleItsTime) {
     SCOPED_TRACE(KeyName(key));
     GameHarness h;
     ASSERT_TRUE(h.StartVideo());
-    const uint32_t start = timeGetTime();
-    uint32_t messageEnd = 0, titleEnd = 0;
-    int32_t title = 99;
-    RunScreens(
-        h,
-        [&] {
-          vGameOverScreen();
-          messageEnd = timeGetTime();
-          title = iTitleScreen();
-          titleEnd = timeGetTime();
-        },
-        [&](uint32_t now) {
-          if (now - start == 1000) QueueKey(key);
-        });
-    EXPECT_EQ(title, 0);
-    EXPECT_GE(titleEnd - messageEnd, kTitleMs);
+    EXPECT_GE(TitleTimeAfter(h, vGameOverScreen, {Key(key).After(1000)}), kTitleMs);
+  }
+}
+
+TEST(ScreenKeys, AKeyRightAfterNoInTheQuitBoxLeavesTheTitleItsTime) {
+  for (int key : kKeys) {
+    SCOPED_TRACE(KeyName(key));
+    GameHarness h;
+    ASSERT_TRUE(h.StartVideo());
+    const Script script = {Escape().After(1000).Shows("NO"), PressZone("NO"), Key(key).After(100)};
+    EXPECT_GE(TitleTimeAfter(h, {}, script), kTitleMs);
   }
 }
 
@@ -86,23 +83,15 @@ TEST(ScreenKeys, AKeyDuringTheLevelClearDoesNotPassThePrompt) {
     SCOPED_TRACE(KeyName(key));
     GameHarness h;
     ASSERT_TRUE(h.StartVideo());
-    const uint32_t start = timeGetTime();
-    uint32_t end = 0, pressedAt = 0;
-    RunScreens(
+    uint32_t end = 0;
+    const auto at = PlayScript(
         h,
         [&] {
           vLevelClear();
           end = timeGetTime();
         },
-        [&](uint32_t now) {
-          if (now - start == 4900) QueueKey(key);
-          if (pressedAt == 0 && h.ZoneReady("CONTINUE", now, 1000)) {
-            h.PressZone("CONTINUE");
-            pressedAt = now;
-          }
-        });
-    ASSERT_NE(pressedAt, 0u) << "the prompt went before the player pressed";
-    EXPECT_GE(end, pressedAt);
+        {Key(key).After(4900).Shows("CONTINUE", 1000), PressZone("CONTINUE")});
+    EXPECT_GE(end, at[1]) << "the prompt went before the player pressed";
   }
 }
 
@@ -113,69 +102,26 @@ TEST(ScreenKeys, KeysDuringNoMoreMovesDoNothingToTheNewDeal) {
     GameHarness h;
     ASSERT_TRUE(h.StartVideo());
     WritePattern(0, spread);
-    int step = 0;
-    uint32_t at = 0;
     int32_t hints = -1;
-    RunScreens(h, [] { iGameLoop(); }, [&](uint32_t now) {
-      if (step == 0 && h.ZoneReady("GAME_LOOP", now)) {
-        QueueKey(kKeyRight);  // the ring shows on a free tile
-        at = now;
-        step = 1;
-      } else if (step == 1 && now - at == 300) {
-        // A dead end: two tiles of one face, one on top of the other.
-        std::fill(std::begin(Board), std::end(Board), 0);
-        Board[iGetCellIndex(4, 4, 0)] = 5;
-        Board[iGetCellIndex(4, 4, 1)] = 5;
-        hints = gs.iHintsLeft;
-        at = now;
-        step = 2;
-      } else if (step == 2 && now - at == 2000) {
-        QueueKey(key);
-        QueueKey(kKeyRight);
-        QueueKey(key);
-        step = 3;
-      } else if (step == 3 && h.CountInTrace("vNoMoreMoves() END\n") == 1) {
-        at = now;
-        step = 4;
-      } else if (step == 4 && now - at == 500) {
-        EXPECT_EQ(gs.iSelectedCount, 0);
-        EXPECT_EQ(gs.iHintsLeft, hints);
-        EXPECT_EQ(gs.bHintShown, 0);
-        h.LeaveGame();
-        step = 5;
-      }
-    });
-    EXPECT_EQ(step, 5);
+    auto deadEnd = [&] {  // two tiles of one face, one on top of the other
+      std::fill(std::begin(Board), std::end(Board), 0);
+      Board[iGetCellIndex(4, 4, 0)] = 5;
+      Board[iGetCellIndex(4, 4, 1)] = 5;
+      hints = gs.iHintsLeft;
+    };
+    PlayScript(h, [] { iGameLoop(); },
+               {Wait(0).Shows("GAME_LOOP"), Key(kKeyRight),  // the ring shows on a free tile
+                Do(deadEnd).After(300), Key(key).After(2000), Key(kKeyRight), Key(key),
+                WaitUntil([&] { return h.CountInTrace("vNoMoreMoves() END\n") == 1; }),
+                Do([&] {
+                  EXPECT_EQ(gs.iSelectedCount, 0);
+                  EXPECT_EQ(gs.iHintsLeft, hints);
+                  EXPECT_EQ(gs.bHintShown, 0);
+                }).After(500),
+                LeaveGame()});
   }
 }
 
-TEST(ScreenKeys, AKeyRightAfterNoInTheQuitBoxLeavesTheTitleItsTime) {
-  for (int key : kKeys) {
-    SCOPED_TRACE(KeyName(key));
-    GameHarness h;
-    ASSERT_TRUE(h.StartVideo());
-    const uint32_t start = timeGetTime();
-    uint32_t noAt = 0, end = 0;
-    int32_t title = 99;
-    RunScreens(
-        h,
-        [&] {
-          title = iTitleScreen();
-          end = timeGetTime();
-        },
-        [&](uint32_t now) {
-          if (now - start == 1000) h.PressEscape();
-          if (noAt == 0 && !h.Busy() && h.ZoneReady("NO", now)) {
-            h.PressZone("NO");
-            noAt = now;
-          }
-          if (noAt != 0 && now - noAt == 100) QueueKey(key);
-        });
-    ASSERT_NE(noAt, 0u);
-    EXPECT_EQ(title, 0);
-    EXPECT_GE(end - start, kTitleMs);
-  }
-}
 // What a screen shown over another leaves is not the one beneath's; what comes after it ended is.
 TEST(ScreenKeys, WhatAScreenLeavesIsNotTheOneBeneathsToTake) {
   GameHarness h;
