@@ -10,6 +10,7 @@
 
 #include "play/game_state.h"
 #include "game_harness.h"
+#include "player_script.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/virtual_clock.h"
@@ -44,6 +45,21 @@ class PlayTest : public ::testing::Test {
         std::move(body), limitMs);
     return !h.timedOut;
   }
+  // Plays one game with `script` as the player; returns each step's moment.
+  std::vector<uint32_t> Play(const Script& script) {
+    start = timeGetTime();
+    return PlayScript(
+        h,
+        [this] {
+          iGameLoop();
+          returnedAt = timeGetTime();
+        },
+        script, 120000);
+  }
+  // Presses the i-th tile of the deal's solution, known once the game has dealt.
+  Step PressSolution(int i, uint32_t holdMs = 30) {
+    return Do([this, i, holdMs] { h.PressTile(gs.aiSolution[i], holdMs); });
+  }
   // Right presses a tile (tiles answer to the left button only).
   void RightPressTile(int cell) { EXPECT_TRUE(h.PressZone(std::to_string(cell).c_str(), true)); }
 
@@ -54,28 +70,10 @@ class PlayTest : public ::testing::Test {
 TEST_F(PlayTest, EscapeLeavesWithoutGameOverAndWithoutSavingTheBest) {
   WritePattern(0, kSpread);
   WriteStoredBest(500);
-  int step = 0;
-  uint32_t at = 0;
-  ASSERT_TRUE(Play([&](uint32_t now) {
-    if (step == 0 && h.ZoneReady("GAME_LOOP", now)) {
-      h.PressTile(gs.aiSolution[0]);
-      at = now;
-      step = 1;
-    } else if (step == 1 && now - at >= 200) {
-      h.PressTile(gs.aiSolution[1]);
-      step = 2;
-    } else if (step == 2 && gs.iShownScore == 1000 && gs.iBestScore == 1000) {
-      h.PressEscape();
-      step = 3;
-    } else if (step == 3 && h.ZoneReady("YES", now)) {
-      h.PressZone("YES");
-      at = now;
-      step = 4;
-    }
-    return true;
-  }));
-  ASSERT_EQ(step, 4);
-  EXPECT_LE(returnedAt - at, 2u);
+  const auto at = Play({Wait(0).Shows("GAME_LOOP"), PressSolution(0), PressSolution(1).After(200),
+                        WaitUntil([] { return gs.iShownScore == 1000 && gs.iBestScore == 1000; }),
+                        Escape().Shows("YES"), PressZone("YES")});
+  EXPECT_LE(returnedAt - at[5], 2u);
   EXPECT_EQ(gs.iScore, 1000);
   EXPECT_GT(gs.iTimeTicks, 0);
   EXPECT_EQ(StoredBest(), 500);
@@ -85,26 +83,19 @@ TEST_F(PlayTest, EscapeLeavesWithoutGameOverAndWithoutSavingTheBest) {
 // click sends a small rectangle, not the frame.
 TEST_F(PlayTest, ATileClickPresentsOnlyTheTileNotTheFrame) {
   WritePattern(0, kSpread);
-  int step = 0;
   uint64_t pixelsBefore = 0, presentsBefore = 0, pixelsAfter = 0, presentsAfter = 0;
-  uint32_t at = 0;
-  ASSERT_TRUE(Play([&](uint32_t now) {
-    if (step == 0 && h.ZoneReady("GAME_LOOP", now) && (now - gs.dwNextTick) > 300) {
-      // Just after a tick: the next one is 500 ms away.
-      pixelsBefore = PlatformPresentedPixels();
-      presentsBefore = PlatformPresentCount();
-      h.PressTile(gs.aiSolution[0]);
-      at = now;
-      step = 1;
-    } else if (step == 1 && now - at >= 100) {
-      pixelsAfter = PlatformPresentedPixels();
-      presentsAfter = PlatformPresentCount();
-      h.LeaveGame();
-      step = 2;
-    }
-    return true;
-  }));
-  ASSERT_EQ(step, 2);
+  Play({Wait(0).Shows("GAME_LOOP"),
+        WaitUntil([] { return timeGetTime() - gs.dwNextTick > 300; }),  // the next tick is far
+        Do([&] {
+          pixelsBefore = PlatformPresentedPixels();
+          presentsBefore = PlatformPresentCount();
+        }),
+        PressSolution(0),
+        Do([&] {
+          pixelsAfter = PlatformPresentedPixels();
+          presentsAfter = PlatformPresentCount();
+        }).After(100),
+        LeaveGame()});
   EXPECT_EQ(gs.iSelectedCount, 1);
   EXPECT_GE(presentsAfter - presentsBefore, 1u);
   EXPECT_LT(pixelsAfter - pixelsBefore, 120u * 120u) << "more than the tile was presented";
@@ -152,31 +143,10 @@ TEST_F(PlayTest, TheTimeBarStandsStillDuringTheHelp) {
 // not take that press; the next one selects as usual.
 TEST_F(PlayTest, APressOverAHiddenTileClosesTheHelpAndSelectsNothing) {
   WritePattern(0, kSpread);
-  int phase = 0;
-  uint32_t at = 0;
   int32_t selectedAfterClose = -1;
-  ASSERT_TRUE(Play([&](uint32_t now) {
-    if (phase == 0 && h.ZoneReady("GAME_LOOP", now, 600)) {
-      h.PressZone("HELP");
-      phase = 1;
-      at = now;
-    } else if (phase == 1 && now - at >= 1000) {
-      h.PressTile(gs.aiSolution[0], 300);
-      phase = 2;
-      at = now;
-    } else if (phase == 2 && now - at >= 700) {
-      selectedAfterClose = gs.iSelectedCount;
-      h.PressTile(gs.aiSolution[0]);
-      phase = 3;
-      at = now;
-    } else if (phase == 3 && now - at >= 300) {
-      EXPECT_EQ(gs.iSelectedCount, 1);
-      h.LeaveGame();
-      phase = 4;
-    }
-    return true;
-  }));
-  EXPECT_EQ(phase, 4);
+  Play({Wait(0).Shows("GAME_LOOP", 600), PressZone("HELP"), PressSolution(0, 300).After(1000),
+        Do([&] { selectedAfterClose = gs.iSelectedCount; }).After(700), PressSolution(0),
+        Do([] { EXPECT_EQ(gs.iSelectedCount, 1); }).After(300), LeaveGame()});
   EXPECT_EQ(selectedAfterClose, 0);
 }
 
@@ -265,31 +235,13 @@ TEST_F(PlayTest, EscapesBoxTakesNoTickAndNoGivesTheGameBack) {
 // Escape in the pause panel closes it; the game goes on.
 TEST_F(PlayTest, EscapeInThePauseGoesOnWithTheGame) {
   WritePattern(0, kSpread);
-  int phase = 0;
-  uint32_t at = 0;
-  ASSERT_TRUE(Play([&](uint32_t now) {
-    if (phase == 0 && h.ZoneReady("GAME_LOOP", now, 600)) {
-      QueueKey('p');
-      phase = 1;
-      at = now;
-    } else if (phase == 1 && now - at >= 1000) {
-      QueueKey(kKeyEscape);
-      phase = 2;
-      at = now;
-    } else if (phase == 2 && now - at >= 300) {
-      EXPECT_FALSE(ZonePresent("YES")) << "nothing asks";
-      EXPECT_EQ(gs.iEscapePressed.load(), 0);
-      h.PressTile(gs.aiSolution[0]);
-      phase = 3;
-      at = now;
-    } else if (phase == 3 && now - at >= 200) {
-      EXPECT_EQ(gs.iSelectedCount, 1) << "the game went on";
-      h.LeaveGame();
-      phase = 4;
-    }
-    return true;
-  }));
-  EXPECT_EQ(phase, 4);
+  Play({Wait(0).Shows("GAME_LOOP", 600), Key('p'), Key(kKeyEscape).After(1000),
+        Do([] {
+          EXPECT_FALSE(ZonePresent("YES")) << "nothing asks";
+          EXPECT_EQ(gs.iEscapePressed.load(), 0);
+        }).After(300),
+        PressSolution(0), Do([] { EXPECT_EQ(gs.iSelectedCount, 1) << "the game went on"; }).After(200),
+        LeaveGame()});
   EXPECT_EQ(h.CountInTrace("vPauseGame()\n"), 1);
 }
 
@@ -303,30 +255,19 @@ TEST_F(PlayTest, LeavingTheWindowMidTickPausesUnlessTurnedOff) {
     vForgetSettings();
     WritePattern(0, kSpread);
     const int pausesBefore = h.CountInTrace("vPauseGame()\n");
-    int phase = 0, ticksAway = 0;
-    uint32_t at = 0, tickDueIn = 0, tickDueAfter = 0;
-    ASSERT_TRUE(Play([&](uint32_t now) {
-      if (phase == 0 && h.ZoneReady("GAME_LOOP", now, 600) && gs.dwNextTick - now == 200) {
-        PlatformEvent left;
-        left.kind = kEventWindowLeft;
-        bQueueInput(left);
-        tickDueIn = gs.dwNextTick - now;
-        ticksAway = gs.iTimeTicks;
-        phase = 1;
-        at = now;
-      } else if (phase == 1 && now - at >= 3000) {
-        ticksAway -= gs.iTimeTicks;
-        h.Press(kOffX, kOffY);
-        phase = 2;
-        at = now;
-      } else if (phase == 2 && now - at == 1) {
-        tickDueAfter = gs.dwNextTick - now + 1;
-        h.LeaveGame();
-        phase = 3;
-      }
-      return true;
-    }));
-    ASSERT_EQ(phase, 3);
+    int ticksAway = 0;
+    uint32_t tickDueIn = 0, tickDueAfter = 0;
+    Play({Wait(0).Shows("GAME_LOOP", 600),
+          WaitUntil([] { return gs.dwNextTick - timeGetTime() == 200; }),
+          Do([&] {
+            PlatformEvent left;
+            left.kind = kEventWindowLeft;
+            bQueueInput(left);
+            tickDueIn = gs.dwNextTick - timeGetTime();
+            ticksAway = gs.iTimeTicks;
+          }),
+          Do([&] { ticksAway -= gs.iTimeTicks; }).After(3000), Press(kOffX, kOffY),
+          Do([&] { tickDueAfter = gs.dwNextTick - timeGetTime() + 1; }).After(1), LeaveGame()});
     EXPECT_EQ(h.CountInTrace("vPauseGame()\n") - pausesBefore, pauseAway ? 1 : 0);
     if (pauseAway) {
       EXPECT_EQ(ticksAway, 0);
@@ -370,70 +311,40 @@ TEST_F(PlayTest, HoldingTheButtonOnATileActsEvery125Ms) {
 
 TEST_F(PlayTest, RightPressAnywhereDropsTheSelection) {
   WritePattern(0, kSpread);
-  int step = 0, cell = -1;
-  uint32_t at = 0;
-  ASSERT_TRUE(Play([&](uint32_t now) {
-    if (h.Busy() || (step > 0 && now - at < 200)) return true;
-    at = now;
-    switch (step++) {
-      case 0:
-        if (!h.ZoneReady("GAME_LOOP", now)) --step;
-        else h.PressTile(cell = gs.aiSolution[0]);
-        break;
-      case 1:
-        EXPECT_EQ(gs.iSelectedCount, 1);
-        RightPressTile(cell);
-        break;
-      case 2:
-        EXPECT_EQ(gs.iSelectedCount, 0) << "over the tile itself";
-        EXPECT_NE(Board[cell], 0);
-        h.PressTile(cell);
-        break;
-      case 3:
-        EXPECT_EQ(gs.iSelectedCount, 1);
-        h.PressZone("HINT", true);
-        break;
-      case 4:
-        EXPECT_EQ(gs.iSelectedCount, 0) << "over the hint button";
-        EXPECT_EQ(gs.iHintsLeft, 3);
-        EXPECT_EQ(gs.bHintShown, 0);
-        h.LeaveGame();
-        return false;  // the harness answers the box
-    }
-    return true;
-  }));
-  EXPECT_EQ(step, 5);
+  int cell = -1;
+  Play({Wait(0).Shows("GAME_LOOP"), Do([&] { h.PressTile(cell = gs.aiSolution[0]); }),
+        Do([&] {
+          EXPECT_EQ(gs.iSelectedCount, 1);
+          RightPressTile(cell);
+        }).After(200),
+        Do([&] {
+          EXPECT_EQ(gs.iSelectedCount, 0) << "over the tile itself";
+          EXPECT_NE(Board[cell], 0);
+          h.PressTile(cell);
+        }).After(200),
+        Do([] { EXPECT_EQ(gs.iSelectedCount, 1); }).After(200), PressZone("HINT", true),
+        Do([] {
+          EXPECT_EQ(gs.iSelectedCount, 0) << "over the hint button";
+          EXPECT_EQ(gs.iHintsLeft, 3);
+          EXPECT_EQ(gs.bHintShown, 0);
+        }).After(200),
+        LeaveGame()});
 }
 
 TEST_F(PlayTest, HintButtonWithoutHintsLeftOnlyRenewsTheGuard) {
   WritePattern(0, kSpread);
-  uint32_t hintAt = 0;
-  int cell = -1;
-  bool checked = false;
-  ASSERT_TRUE(Play([&](uint32_t now) {
-    if (hintAt == 0 && h.ZoneReady("GAME_LOOP", now)) {
-      gs.iHintsLeft = 0;
-      h.PressZone("HINT");
-      hintAt = now;
-      cell = gs.aiSolution[0];
-    } else if (hintAt != 0) {
-      uint32_t since = now - hintAt;
-      if (since == 60) h.PressTile(cell);  // released before the renewed guard has passed
-      if (since == 200) {
-        EXPECT_EQ(gs.iSelectedCount, 0);
-        EXPECT_EQ(gs.bHintShown, 0);
-        h.PressTile(cell);
-      }
-      if (since == 400) {
-        EXPECT_EQ(gs.iSelectedCount, 1);
-        EXPECT_EQ(gs.iHintsLeft, 0);
-        checked = true;
-        h.LeaveGame();
-      }
-    }
-    return true;
-  }));
-  EXPECT_TRUE(checked);
+  Play({Wait(0).Shows("GAME_LOOP"), Do([] { gs.iHintsLeft = 0; }), PressZone("HINT"),
+        PressSolution(0).After(60),  // released before the renewed guard has passed
+        Do([] {
+          EXPECT_EQ(gs.iSelectedCount, 0);
+          EXPECT_EQ(gs.bHintShown, 0);
+        }).After(140),
+        PressSolution(0),
+        Do([] {
+          EXPECT_EQ(gs.iSelectedCount, 1);
+          EXPECT_EQ(gs.iHintsLeft, 0);
+        }).After(200),
+        LeaveGame()});
 }
 
 TEST_F(PlayTest, TheLastTickEndsTheGameInItsPass) {
@@ -504,40 +415,14 @@ TEST_F(PlayTest, AnUntouchedGameWakesOnlyForItsTimedSteps) {
 
 TEST_F(PlayTest, EscapeShortensTheLevelClearAndAsksAfterTheNextDeal) {
   WritePattern(0, kPair);
-  int step = 0;
-  uint32_t at = 0, escAt = 0, promptAt = 0;
-  ASSERT_TRUE(Play([&](uint32_t now) {
-    if (step == 0 && h.ZoneReady("GAME_LOOP", now)) {
-      h.PressTile(CellOf(kPair[0]));
-      at = now;
-      step = 1;
-    } else if (step == 1 && now - at >= 200) {
-      h.PressTile(CellOf(kPair[1]));
-      step = 2;
-    } else if (step == 2 && TilesOnBoard() == 0) {
-      at = now;
-      step = 3;
-    } else if (step == 3 && now - at == 1000) {
-      h.PressEscape();
-      escAt = now;
-      step = 4;
-    } else if (step == 4 && ZonePresent("CONTINUE")) {
-      if (promptAt == 0) promptAt = now;
-      if (h.ZoneReady("CONTINUE", now, 1000)) {
-        EXPECT_EQ(gs.iEscapePressed.load(), 1) << "the prompt leaves the flag alone";
-        h.PressZone("CONTINUE");
-        step = 5;
-      }
-    } else if (step == 5 && h.ZoneReady("YES", now)) {
-      h.PressZone("YES");
-      at = now;
-      step = 6;
-    }
-    return true;
-  }));
-  ASSERT_EQ(step, 6);
-  EXPECT_LE(promptAt - escAt, 2u);
-  EXPECT_LE(returnedAt - at, 2u);
+  const auto at = Play(
+      {Wait(0).Shows("GAME_LOOP"), PressTile(CellOf(kPair[0])), PressTile(CellOf(kPair[1])).After(200),
+       WaitUntil([] { return TilesOnBoard() == 0; }), Escape().After(1000),
+       WaitUntil([] { return ZonePresent("CONTINUE"); }), Wait(0).Shows("CONTINUE", 1000),
+       Do([] { EXPECT_EQ(gs.iEscapePressed.load(), 1) << "the prompt leaves the flag alone"; }),
+       PressZone("CONTINUE").Shows("YES"), PressZone("YES")});
+  EXPECT_LE(at[6] - at[4], 2u) << "the prompt came at once";
+  EXPECT_LE(returnedAt - at[9], 2u);
   EXPECT_EQ(h.CountInTrace("iGameLoop() Next level loaded\n"), 1);
   EXPECT_EQ(TilesOnBoard(), 2);
   EXPECT_EQ(gs.iLevel, 2);
@@ -547,28 +432,9 @@ TEST_F(PlayTest, EscapeShortensTheLevelClearAndAsksAfterTheNextDeal) {
 
 TEST_F(PlayTest, EscapeShortensNoMoreMovesAndAsksAfterTheNewDeal) {
   WritePattern(0, kSpread);
-  int step = 0;
-  uint32_t at = 0;
-  ASSERT_TRUE(Play([&](uint32_t now) {
-    if (step == 0 && h.ZoneReady("GAME_LOOP", now)) {
-      // A dead end: two tiles of one face, one on top of the other.
-      std::fill(std::begin(Board), std::end(Board), 0);
-      Board[iGetCellIndex(4, 4, 0)] = 5;
-      Board[iGetCellIndex(4, 4, 1)] = 5;
-      at = now;
-      step = 1;
-    } else if (step == 1 && now - at == 500) {
-      h.PressEscape();
-      step = 2;
-    } else if (step == 2 && h.ZoneReady("YES", now)) {
-      h.PressZone("YES");
-      at = now;
-      step = 3;
-    }
-    return true;
-  }));
-  ASSERT_EQ(step, 3);
-  EXPECT_LE(returnedAt - at, 2u);
+  const auto at = Play({Wait(0).Shows("GAME_LOOP"), Do(LeaveADeadEnd),
+                        Escape().After(500).Shows("YES"), PressZone("YES")});
+  EXPECT_LE(returnedAt - at[3], 2u);
   EXPECT_EQ(h.CountInTrace("vNoMoreMoves() END\n"), 1);
   EXPECT_EQ(h.CountInTrace("vLoadNextLevel() Loading content\\levels\\level0.dat\n"), 2);
   EXPECT_EQ(TilesOnBoard(), static_cast<int>(kSpread.size()));
@@ -579,23 +445,17 @@ TEST_F(PlayTest, EscapeShortensNoMoreMovesAndAsksAfterTheNewDeal) {
 // changes nothing.
 TEST_F(PlayTest, APressActsWhereItWasMadeNotWhereThePointerWentNext) {
   WritePattern(0, kSpread);
-  int first = -1, other = -1;
-  ASSERT_TRUE(Play([&](uint32_t now) {
-    if (first < 0 && h.ZoneReady("GAME_LOOP", now)) {
-      first = CellOf(kSpread[0]);
-      other = CellOf(kSpread[5]);
-      int ax = 0, ay = 0, bx = 0, by = 0;
-      ZoneCentre(std::to_string(first).c_str(), ax, ay);
-      ZoneCentre(std::to_string(other).c_str(), bx, by);
-      QueuePointer(kEventLeftDown, ax, ay);
-      QueuePointer(kEventLeftUp, ax, ay);
-      PlatformSetPointerPosition(bx, by);  // moved on within the same millisecond
-      QueuePointer(kEventDragged, bx, by);
-    } else if (first >= 0 && gs.iSelectedCount != 0) {
-      h.LeaveGame();
-    }
-    return true;
-  }));
+  const int first = CellOf(kSpread[0]), other = CellOf(kSpread[5]);
+  Play({Wait(0).Shows("GAME_LOOP"), Do([&] {
+          int ax = 0, ay = 0, bx = 0, by = 0;
+          ZoneCentre(std::to_string(first).c_str(), ax, ay);
+          ZoneCentre(std::to_string(other).c_str(), bx, by);
+          QueuePointer(kEventLeftDown, ax, ay);
+          QueuePointer(kEventLeftUp, ax, ay);
+          PlatformSetPointerPosition(bx, by);  // moved on within the same millisecond
+          QueuePointer(kEventDragged, bx, by);
+        }),
+        WaitUntil([] { return gs.iSelectedCount != 0; }), LeaveGame()});
   EXPECT_EQ(gs.iSelectedCount, 1);
   EXPECT_EQ(gs.aiSelectedCell[0], first);
 }

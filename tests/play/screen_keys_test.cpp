@@ -3,7 +3,6 @@
 // end with each of those keys, on the virtual clock.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,7 +11,6 @@
 #include "platform/clock.h"
 #include "platform/virtual_clock.h"
 #include "platform/window.h"
-#include "play/board.h"
 #include "play/game_loop.h"
 #include "play/game_state.h"
 #include "play/input.h"
@@ -103,10 +101,8 @@ TEST(ScreenKeys, KeysDuringNoMoreMovesDoNothingToTheNewDeal) {
     ASSERT_TRUE(h.StartVideo());
     WritePattern(0, spread);
     int32_t hints = -1;
-    auto deadEnd = [&] {  // two tiles of one face, one on top of the other
-      std::fill(std::begin(Board), std::end(Board), 0);
-      Board[iGetCellIndex(4, 4, 0)] = 5;
-      Board[iGetCellIndex(4, 4, 1)] = 5;
+    auto deadEnd = [&] {
+      LeaveADeadEnd();
       hints = gs.iHintsLeft;
     };
     PlayScript(h, [] { iGameLoop(); },
