@@ -101,42 +101,20 @@ TEST_F(PlayTest, ATileClickPresentsOnlyTheTileNotTheFrame) {
   EXPECT_LT(pixelsAfter - pixelsBefore, 120u * 120u) << "more than the tile was presented";
 }
 
+// The ticks only go down, so a bar that is where it was at two moments did not move between them.
 TEST_F(PlayTest, TheTimeBarStandsStillDuringTheHelp) {
   WritePattern(0, kSpread);
-  int phase = 0, movesInHelp = 0;
-  int32_t ticksAtHelp = -1;
-  uint32_t helpAt = 0, closeAt = 0;
-  std::vector<int32_t> afterHelp;  // the ticks left, ms by ms after the help closed
-  ASSERT_TRUE(Play([&](uint32_t now) {
-    if (phase == 0 && h.ZoneReady("GAME_LOOP", now, 600)) {
-      h.PressZone("HELP");
-      helpAt = now;
-      ticksAtHelp = gs.iTimeTicks;
-      phase = 1;
-    } else if (phase == 1) {
-      movesInHelp += gs.iTimeTicks != ticksAtHelp;
-      if (now - helpAt >= 5000) {
-        h.Press(kOffX, kOffY);
-        closeAt = now;
-        phase = 2;
-      }
-    } else if (phase == 2) {
-      afterHelp.push_back(gs.iTimeTicks);
-      if (now - closeAt >= 700) {
-        h.LeaveGame();
-        phase = 3;
-      }
-    }
-    return true;
-  }));
-  ASSERT_EQ(phase, 3);
+  int32_t atHelp = -1, atClose = -1, soon = -1, beforeTheNext = -1, next = -1;
+  auto ticksInto = [](int32_t& ticks) { return Do([&ticks] { ticks = gs.iTimeTicks; }); };
+  Play({Wait(0).Shows("GAME_LOOP", 600), PressZone("HELP"), ticksInto(atHelp),
+        ticksInto(atClose).After(5000), Press(kOffX, kOffY), ticksInto(soon).After(11),
+        ticksInto(beforeTheNext).After(479), ticksInto(next).After(111), LeaveGame()});
   EXPECT_EQ(h.CountInTrace("iGameHelp()\n"), 1);
-  EXPECT_EQ(movesInHelp, 0);
-  ASSERT_GE(afterHelp.size(), 690u);
+  EXPECT_EQ(atClose, atHelp);
   // One tick at once (a tick was overdue), the next a full interval later.
-  EXPECT_EQ(afterHelp[10], ticksAtHelp - 1);
-  for (size_t ms = 0; ms < 490; ++ms) EXPECT_GE(afterHelp[ms], ticksAtHelp - 1) << ms;
-  EXPECT_EQ(afterHelp[600], ticksAtHelp - 2);
+  EXPECT_EQ(soon, atHelp - 1);
+  EXPECT_EQ(beforeTheNext, atHelp - 1);
+  EXPECT_EQ(next, atHelp - 2);
 }
 
 // Any press closes the in-game help, also one over a tile of the hidden board, and the board does
@@ -154,38 +132,13 @@ TEST_F(PlayTest, APressOverAHiddenTileClosesTheHelpAndSelectsNothing) {
 // selects nothing.
 TEST_F(PlayTest, APauseTakesNoTickAndAPressEndsItWithoutSelecting) {
   WritePattern(0, kSpread);
-  int phase = 0, movesInPause = 0;
-  int32_t ticksAtPause = -1;
-  uint32_t at = 0;
-  std::vector<int32_t> afterPause;
-  ASSERT_TRUE(Play([&](uint32_t now) {
-    if (phase == 0 && h.ZoneReady("GAME_LOOP", now, 600)) {
-      QueueKey('p');
-      phase = 1;
-      at = now;
-    } else if (phase == 1 && now - at == 20) {
-      ticksAtPause = gs.iTimeTicks;
-    } else if (phase == 1 && now - at > 20) {
-      movesInPause += gs.iTimeTicks != ticksAtPause;
-      if (now - at >= 5000) {
-        h.PressTile(gs.aiSolution[0]);
-        phase = 2;
-      at = now;
-      }
-    } else if (phase == 2) {
-      afterPause.push_back(gs.iTimeTicks);
-      if (now - at >= 100) {
-        h.LeaveGame();
-        phase = 3;
-      }
-    }
-    return true;
-  }));
-  ASSERT_EQ(phase, 3);
-  EXPECT_EQ(movesInPause, 0);
+  int32_t atPause = -1, atPress = -1, after = -1;
+  Play({Wait(0).Shows("GAME_LOOP", 600), Key('p'), Do([&] { atPause = gs.iTimeTicks; }).After(20),
+        Do([&] { atPress = gs.iTimeTicks; }).After(4980), PressSolution(0),
+        Do([&] { after = gs.iTimeTicks; }).After(51), LeaveGame().After(49)});
+  EXPECT_EQ(atPress, atPause);
   EXPECT_EQ(gs.iSelectedCount, 0);
-  ASSERT_GE(afterPause.size(), 50u);
-  EXPECT_EQ(afterPause[50], ticksAtPause) << "no tick was overdue";
+  EXPECT_EQ(after, atPause) << "no tick was overdue";
 }
 
 // Escape asks: no tick while the box shows, and NO (or Escape again) gives the game back with
@@ -194,41 +147,15 @@ TEST_F(PlayTest, EscapesBoxTakesNoTickAndNoGivesTheGameBack) {
   for (bool byKey : {false, true}) {
     SCOPED_TRACE(byKey ? "Escape again" : "NO");
     WritePattern(0, kSpread);
-    int phase = 0, movesInBox = 0;
-    int32_t ticksAtBox = -1;
-    uint32_t at = 0;
-    std::vector<int32_t> afterBox;
-    ASSERT_TRUE(Play([&](uint32_t now) {
-      if (phase == 0 && h.ZoneReady("GAME_LOOP", now, 600)) {
-        h.PressTile(gs.aiSolution[0]);
-        phase = 1;
-        at = now;
-      } else if (phase == 1 && now - at == 200) {
-        h.PressEscape();
-        ticksAtBox = gs.iTimeTicks;
-      } else if (phase == 1 && now - at > 200) {
-        movesInBox += gs.iTimeTicks != ticksAtBox;
-        if (now - at >= 5000 && h.ZoneReady("NO", now)) {
-          if (byKey) QueueKey(kKeyEscape);
-          else h.PressZone("NO");
-          phase = 2;
-          at = now;
-        }
-      } else if (phase == 2) {
-        afterBox.push_back(gs.iTimeTicks);
-        if (now - at >= 100) {
-          EXPECT_FALSE(ZonePresent("NO"));
-          h.LeaveGame();
-          phase = 3;
-        }
-      }
-      return true;
-    }));
-    ASSERT_EQ(phase, 3);
-    EXPECT_EQ(movesInBox, 0);
+    int32_t atBox = -1, atAnswer = -1, after = -1;
+    Play({Wait(0).Shows("GAME_LOOP", 600), PressSolution(0), Escape().After(200),
+          Do([&] { atBox = gs.iTimeTicks; }), Wait(4800).Shows("NO"),
+          Do([&] { atAnswer = gs.iTimeTicks; }), byKey ? Key(kKeyEscape) : PressZone("NO"),
+          Do([&] { after = gs.iTimeTicks; }).After(51),
+          Do([] { EXPECT_FALSE(ZonePresent("NO")); }).After(49), LeaveGame()});
+    EXPECT_EQ(atAnswer, atBox);
     EXPECT_EQ(gs.iSelectedCount, 1) << "the selection is kept";
-    ASSERT_GE(afterBox.size(), 50u);
-    EXPECT_EQ(afterBox[50], ticksAtBox) << "no tick was overdue";
+    EXPECT_EQ(after, atBox) << "no tick was overdue";
   }
 }
 

@@ -71,15 +71,16 @@ std::vector<uint32_t> PlayScript(GameHarness& h, std::function<void()> screen,
         [&](uint32_t now) {
           while (next < script.size()) {
             const Step& step = script[next];
+            // The screen is watched from the step's start, so one already up counts its time.
+            const bool expected = !step.screen.empty();
+            const bool shown = !expected || h.ZoneReady(step.screen.c_str(), now, step.readyMs);
             if (!given) {
               if (now - since < step.afterMs) break;
               if (step.input) step.input(h);
               at[next] = since = now;
               given = true;
             }
-            const bool shown = step.screen.empty() ||
-                               (h.ZoneReady(step.screen.c_str(), now, step.readyMs) && !h.Busy());
-            if (!shown || (step.until && !step.until())) break;
+            if (!shown || (expected && h.Busy()) || (step.until && !step.until())) break;
             since = now;
             given = false;
             ++next;
