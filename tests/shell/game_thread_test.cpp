@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "game_harness.h"
+#include "player_script.h"
 #include "platform/clock.h"
 #include "play/game_state.h"
+#include "shell/shell.h"
 #include "screens/mouse_zones.h"
 
 namespace {
@@ -19,33 +21,17 @@ TEST(TopLevelFlow, DifficultySurvivesIntoTheNextGame) {
   GameHarness h;
   WritePattern(0, kPair);
   ASSERT_TRUE(h.StartVideo());
-  int games = 0, choices = 0;
   int32_t difficultyInSecondChoice = -1;
-  h.RunGameThread(
-      [&](uint32_t now) {
-        if (h.Busy()) return true;
-        if (h.ZoneReady("TITLE_SCREEN", now) && !ZonePresent("NEWGAME")) {
-          h.Press(500, 700);
-        } else if (h.ZoneReady("NEWGAME", now)) {
-          h.PressZone("NEWGAME");
-        } else if (h.ZoneReady("HARD", now)) {
-          if (++choices == 1) {
-            h.PressZone("HARD");
-          } else {
-            difficultyInSecondChoice = gs.iDifficulty;
-            gs.bShutdown = 1;
-          }
-        } else if (h.ZoneReady("GAME_LOOP", now) && !ZonePresent("YES")) {
-          ++games;
-          EXPECT_EQ(gs.iDifficulty, 2);
-          h.LeaveGame();
-        }
-        return true;
-      },
-      120000);
-  EXPECT_FALSE(h.timedOut);
-  EXPECT_EQ(games, 1);
-  EXPECT_EQ(choices, 2);
+  const Step toTheChoice[] = {Press(500, 700).Shows("NEWGAME"), PressZone("NEWGAME").Shows("HARD")};
+  PlayScript(h, [] { thrMainGameLoop(nullptr); },
+             {Wait(0).Shows("TITLE_SCREEN"), toTheChoice[0], toTheChoice[1],
+              PressZone("HARD").Shows("GAME_LOOP"), Do([] { EXPECT_EQ(gs.iDifficulty, 2); }),
+              Escape().Shows("YES"), PressZone("YES").Shows("TITLE_SCREEN"), toTheChoice[0],
+              toTheChoice[1], Do([&] {
+                difficultyInSecondChoice = gs.iDifficulty;
+                gs.bShutdown = 1;  // as when the window closes
+              })},
+             120000);
   EXPECT_EQ(difficultyInSecondChoice, 2);
   EXPECT_EQ(gs.iDifficulty, 2);
   EXPECT_EQ(h.CountInTrace("iGameLoop() ------------>> ENTERING GAME LOOP\n"), 2);
