@@ -62,6 +62,10 @@ class PlayTest : public ::testing::Test {
   }
   // Right presses a tile (tiles answer to the left button only).
   void RightPressTile(int cell) { EXPECT_TRUE(h.PressZone(std::to_string(cell).c_str(), true)); }
+  // How many tiles are selected at that moment.
+  static Step Selected(int32_t count, const char* where = "") {
+    return Do([count, where] { EXPECT_EQ(gs.iSelectedCount, count) << where; });
+  }
 
   GameHarness h;
   uint32_t start = 0, returnedAt = 0;
@@ -124,7 +128,7 @@ TEST_F(PlayTest, APressOverAHiddenTileClosesTheHelpAndSelectsNothing) {
   int32_t selectedAfterClose = -1;
   Play({Wait(0).Shows("GAME_LOOP", 600), PressZone("HELP"), PressSolution(0, 300).After(1000),
         Do([&] { selectedAfterClose = gs.iSelectedCount; }).After(700), PressSolution(0),
-        Do([] { EXPECT_EQ(gs.iSelectedCount, 1); }).After(300), LeaveGame()});
+        Selected(1).After(300), LeaveGame()});
   EXPECT_EQ(selectedAfterClose, 0);
 }
 
@@ -167,8 +171,7 @@ TEST_F(PlayTest, EscapeInThePauseGoesOnWithTheGame) {
           EXPECT_FALSE(ZonePresent("YES")) << "nothing asks";
           EXPECT_EQ(gs.iEscapePressed.load(), 0);
         }).After(300),
-        PressSolution(0), Do([] { EXPECT_EQ(gs.iSelectedCount, 1) << "the game went on"; }).After(200),
-        LeaveGame()});
+        PressSolution(0), Selected(1, "the game went on").After(200), LeaveGame()});
   EXPECT_EQ(h.CountInTrace("vPauseGame()\n"), 1);
 }
 
@@ -240,21 +243,16 @@ TEST_F(PlayTest, RightPressAnywhereDropsTheSelection) {
   WritePattern(0, kSpread);
   int cell = -1;
   Play({Wait(0).Shows("GAME_LOOP"), Do([&] { h.PressTile(cell = gs.aiSolution[0]); }),
-        Do([&] {
-          EXPECT_EQ(gs.iSelectedCount, 1);
-          RightPressTile(cell);
-        }).After(200),
-        Do([&] {
-          EXPECT_EQ(gs.iSelectedCount, 0) << "over the tile itself";
+        Selected(1).After(200), Do([&] { RightPressTile(cell); }),
+        Selected(0, "over the tile itself").After(200), Do([&] {
           EXPECT_NE(Board[cell], 0);
           h.PressTile(cell);
-        }).After(200),
-        Do([] { EXPECT_EQ(gs.iSelectedCount, 1); }).After(200), PressZone("HINT", true),
-        Do([] {
-          EXPECT_EQ(gs.iSelectedCount, 0) << "over the hint button";
+        }),
+        Selected(1).After(200), PressZone("HINT", true),
+        Selected(0, "over the hint button").After(200), Do([] {
           EXPECT_EQ(gs.iHintsLeft, 3);
           EXPECT_EQ(gs.bHintShown, 0);
-        }).After(200),
+        }),
         LeaveGame()});
 }
 
@@ -262,16 +260,8 @@ TEST_F(PlayTest, HintButtonWithoutHintsLeftOnlyRenewsTheGuard) {
   WritePattern(0, kSpread);
   Play({Wait(0).Shows("GAME_LOOP"), Do([] { gs.iHintsLeft = 0; }), PressZone("HINT"),
         PressSolution(0).After(60),  // released before the renewed guard has passed
-        Do([] {
-          EXPECT_EQ(gs.iSelectedCount, 0);
-          EXPECT_EQ(gs.bHintShown, 0);
-        }).After(140),
-        PressSolution(0),
-        Do([] {
-          EXPECT_EQ(gs.iSelectedCount, 1);
-          EXPECT_EQ(gs.iHintsLeft, 0);
-        }).After(200),
-        LeaveGame()});
+        Selected(0).After(140), Do([] { EXPECT_EQ(gs.bHintShown, 0); }), PressSolution(0),
+        Selected(1).After(200), Do([] { EXPECT_EQ(gs.iHintsLeft, 0); }), LeaveGame()});
 }
 
 TEST_F(PlayTest, TheLastTickEndsTheGameInItsPass) {

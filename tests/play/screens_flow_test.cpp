@@ -22,56 +22,54 @@
 namespace {
 const std::vector<TileAt> kPair = {{4, 4, 0}, {10, 4, 0}};
 
-// Runs the title with `script` as the player; returns what it returned, and when in `returnedAt`.
-int32_t PlayTitle(GameHarness& h, const Script& script, uint32_t* returnedAt = nullptr,
-                  std::vector<uint32_t>* at = nullptr) {
-  int32_t result = 99;
-  auto moments = PlayScript(h,
-                            [&] {
-                              result = iTitleScreen();
-                              if (returnedAt != nullptr) *returnedAt = timeGetTime();
-                            },
-                            script, 30000);
-  if (at != nullptr) *at = moments;
-  return result;
-}
-
-TEST(TitleScreen, EscapeThenYesQuits) {
+// The title answering a player's script: what it returned, when, and when each step was done.
+class TitleAnswers : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(h.StartVideo()); }
+  int32_t Play(const Script& script) {
+    int32_t result = 99;
+    at = PlayScript(h,
+                    [&] {
+                      result = iTitleScreen();
+                      returnedAt = timeGetTime();
+                    },
+                    script, 30000);
+    return result;
+  }
+  // Escape, and NO in the box that asks: steps 0 and 1.
+  static Script NoInTheBox(std::vector<Step> then) {
+    Script script = {Escape().After(1000).Shows("NO"), PressZone("NO")};
+    script.insert(script.end(), then.begin(), then.end());
+    return script;
+  }
   GameHarness h;
-  ASSERT_TRUE(h.StartVideo());
-  EXPECT_EQ(PlayTitle(h, {Escape().After(1000).Shows("YES"), PressZone("YES")}), -1);
+  uint32_t returnedAt = 0;
+  std::vector<uint32_t> at;
+};
+
+TEST_F(TitleAnswers, EscapeThenYesQuits) {
+  EXPECT_EQ(Play({Escape().After(1000).Shows("YES"), PressZone("YES")}), -1);
   EXPECT_EQ(gs.bQuitGame.load(), 1);
   EXPECT_FALSE(ZonePresent("YES"));
   EXPECT_FALSE(ZonePresent("NO"));
 }
 
-TEST(TitleScreen, NoGoesOnWithTheTitleWhoseTenSecondsKeepRunning) {
-  GameHarness h;
-  ASSERT_TRUE(h.StartVideo());
-  uint32_t returnedAt = 0;
-  std::vector<uint32_t> at;
-  const Script script = {Escape().After(1000).Shows("NO"), PressZone("NO"),
-                         Do([] {
-                           EXPECT_FALSE(ZonePresent("NO"));
-                           EXPECT_EQ(gs.iEscapePressed.load(), 0);
-                         }).After(2700),
-                         // The title went on: ask again, and answer past its ten seconds.
-                         Escape().Shows("NO"), PressZone("NO").After(6700)};
-  EXPECT_EQ(PlayTitle(h, script, &returnedAt, &at), 0);
+TEST_F(TitleAnswers, NoGoesOnWithTheTitleWhoseTenSecondsKeepRunning) {
+  EXPECT_EQ(Play(NoInTheBox({Do([] {
+                               EXPECT_FALSE(ZonePresent("NO"));
+                               EXPECT_EQ(gs.iEscapePressed.load(), 0);
+                             }).After(2700),
+                             // The title went on: ask again, and answer past its ten seconds.
+                             Escape().Shows("NO"), PressZone("NO").After(6700)})),
+            0);
   EXPECT_GE(at[4] - at[0], 10000u);
   EXPECT_LE(returnedAt - at[4], 2u) << "the title's time limit had passed: it ends at once";
   EXPECT_EQ(gs.bQuitGame.load(), 0);
 }
 
 // After "NO" in the confirmation the title waits 500 ms before it looks at the mouse again.
-TEST(TitleScreen, AfterNoTheTitleWaitsHalfASecondForPresses) {
-  GameHarness h;
-  ASSERT_TRUE(h.StartVideo());
-  uint32_t returnedAt = 0;
-  std::vector<uint32_t> at;
-  const Script script = {Escape().After(1000).Shows("NO"), PressZone("NO"),
-                         Press(500, 700).After(300), Press(500, 700).After(300)};
-  EXPECT_EQ(PlayTitle(h, script, &returnedAt, &at), 1);
+TEST_F(TitleAnswers, AfterNoTheTitleWaitsHalfASecondForPresses) {
+  EXPECT_EQ(Play(NoInTheBox({Press(500, 700).After(300), Press(500, 700).After(300)})), 1);
   EXPECT_GE(returnedAt - at[1], 600u);
   EXPECT_LE(returnedAt - at[1], 601u);
 }
