@@ -34,17 +34,6 @@ int TilesOnBoard() {
 class PlayTest : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(h.StartVideo()); }
-  // Plays one game with `body` as the player; false when the harness had to end it.
-  bool Play(std::function<bool(uint32_t)> body, uint32_t limitMs = 120000) {
-    start = timeGetTime();
-    h.Run(
-        [this] {
-          iGameLoop();
-          returnedAt = timeGetTime();
-        },
-        std::move(body), limitMs);
-    return !h.timedOut;
-  }
   // Plays one game with `script` as the player; returns each step's moment.
   std::vector<uint32_t> Play(const Script& script) {
     start = timeGetTime();
@@ -215,20 +204,19 @@ TEST_F(PlayTest, HoldingTheButtonOnATileActsEvery125Ms) {
   std::vector<int32_t> counts;
   int cell = -1;
   uint32_t pressAt = 0;
-  ASSERT_TRUE(Play([&](uint32_t now) {
-    if (cell < 0 && h.ZoneReady("GAME_LOOP", now)) {
-      cell = gs.aiSolution[0];
-      h.PressTile(cell, 700);
-      pressAt = now;
-    } else if (cell >= 0) {
-      if (counts.empty() || gs.iSelectedCount != counts.back()) {
-        changes.push_back(now);
-        counts.push_back(gs.iSelectedCount);
-      }
-      if (now - pressAt >= 1000) h.LeaveGame();
+  auto changesForASecond = [&] {
+    const uint32_t now = timeGetTime();
+    if (counts.empty() || gs.iSelectedCount != counts.back()) {
+      changes.push_back(now);
+      counts.push_back(gs.iSelectedCount);
     }
-    return true;
-  }));
+    return now - pressAt >= 1000;
+  };
+  Play({Wait(0).Shows("GAME_LOOP"), Do([&] {
+          h.PressTile(cell = gs.aiSolution[0], 700);
+          pressAt = timeGetTime();
+        }),
+        WaitUntil(changesForASecond).After(1), LeaveGame()});
   // Select, drop (the same tile again), select, ... while the button stays down for 700 ms.
   ASSERT_EQ(counts.size(), 6u);
   for (size_t i = 0; i < counts.size(); ++i) EXPECT_EQ(counts[i], i % 2 == 0 ? 1 : 0) << i;
@@ -266,35 +254,19 @@ TEST_F(PlayTest, HintButtonWithoutHintsLeftOnlyRenewsTheGuard) {
 
 TEST_F(PlayTest, TheLastTickEndsTheGameInItsPass) {
   WritePattern(0, kSpread);
-  int step = 0;
-  int32_t last = -1, lowest = 1000;
-  uint32_t at = 0, lastTickAt = 0, zeroAt = 0;
-  ASSERT_TRUE(Play([&](uint32_t now) {
-    lowest = std::min(lowest, gs.iTimeTicks);
-    bool ticked = last >= 0 && gs.iTimeTicks < last;
+  int32_t last = -1;
+  auto scoredAndTicked = [&] {
+    const bool ticked = last >= 0 && gs.iTimeTicks < last;
     last = gs.iTimeTicks;
-    if (step == 0 && h.ZoneReady("GAME_LOOP", now)) {
-      h.PressTile(gs.aiSolution[0]);
-      at = now;
-      step = 1;
-    } else if (step == 1 && now - at >= 200) {
-      h.PressTile(gs.aiSolution[1]);
-      step = 2;
-    } else if (step == 2 && ticked && gs.iShownScore == 1000) {
-      gs.iTimeTicks = last = 1;
-      lastTickAt = now;
-      step = 3;
-    } else if (step == 3 && gs.iTimeTicks == 0) {
-      zeroAt = now;
-      step = 4;
-    }
-    return true;
-  }));
-  ASSERT_EQ(step, 4);
+    return ticked && gs.iShownScore == 1000;
+  };
+  const auto at = Play({Wait(0).Shows("GAME_LOOP"), PressSolution(0), PressSolution(1).After(200),
+                        WaitUntil(scoredAndTicked), Do([] { gs.iTimeTicks = 1; }),
+                        WaitUntil([] { return gs.iTimeTicks == 0; }), Wait(0)});
+  const uint32_t lastTickAt = at[4], zeroAt = at[6];
   EXPECT_GE(zeroAt - lastTickAt, 500u);
   EXPECT_LE(zeroAt - lastTickAt, 502u);
-  EXPECT_EQ(lowest, 0);
-  EXPECT_EQ(gs.iTimeTicks, 0);
+  EXPECT_EQ(gs.iTimeTicks, 0) << "the bar stops at its end";
   // Straight into the four seconds of the game-over message, which saves the best score.
   EXPECT_GE(returnedAt - zeroAt, 3995u);
   EXPECT_LE(returnedAt - zeroAt, 4001u);
@@ -310,19 +282,17 @@ TEST_F(PlayTest, AnUntouchedGameWakesOnlyForItsTimedSteps) {
   uint32_t lastWake = 0;
   int32_t lastTicks = -1;
   int wakes = 0;
-  bool left = false;
   VirtualClockWholeWaits(true);
-  const bool played = Play([&](uint32_t now) {
-    ++wakes;
-    if (lastTicks >= 0 && gs.iTimeTicks < lastTicks) tickPasses.push_back(lastWake);
-    lastTicks = gs.iTimeTicks;
-    lastWake = now;
-    if (now - start >= 10000 && !left) h.LeaveGame();
-    left = left || now - start >= 10000;
-    return true;
-  });
+  Play({WaitUntil([&] {
+          const uint32_t now = timeGetTime();
+          ++wakes;
+          if (lastTicks >= 0 && gs.iTimeTicks < lastTicks) tickPasses.push_back(lastWake);
+          lastTicks = gs.iTimeTicks;
+          lastWake = now;
+          return now - start >= 10000;
+        }),
+        LeaveGame()});
   VirtualClockWholeWaits(false);
-  ASSERT_TRUE(played);
   ASSERT_GE(tickPasses.size(), 19u);
   for (size_t i = 1; i < tickPasses.size(); ++i) {
     EXPECT_EQ(tickPasses[i] - tickPasses[i - 1], TickInterval(gs.iDifficulty) + 1) << i;
