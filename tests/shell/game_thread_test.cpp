@@ -1,5 +1,5 @@
 // The game thread's flow of screens on the virtual clock: what carries from one game to the next,
-// and the untouched title and help taking turns.
+// the untouched title and help taking turns, and the main thread's shutdown ending it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -63,5 +63,20 @@ TEST(TopLevelFlow, UntouchedTitleAndHelpTakeTurns) {
       200000);
   EXPECT_EQ(next, checks.size());
   EXPECT_FALSE(h.timedOut);
+}
+
+// The main thread's shutdown ends the game thread at its next pass, through its game over.
+TEST(TopLevelFlow, AShutdownEndsTheGameThreadAtItsNextPass) {
+  GameHarness h;
+  ASSERT_TRUE(h.StartVideo());
+  uint32_t returnedAt = 0;
+  const auto at = PlayScript(h,
+                             [&] {
+                               thrMainGameLoop(nullptr);
+                               returnedAt = timeGetTime();
+                             },
+                             {Do([] { gs.bShutdown = 1; }).After(400)});
+  EXPECT_LE(returnedAt - at[0], 2u);
+  EXPECT_EQ(h.CountInTrace("GAME OVER\n"), 1);
 }
 }  // namespace
