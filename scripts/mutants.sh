@@ -43,6 +43,10 @@ git ls-files -co --exclude-standard -z | while IFS= read -r -d '' f; do
     cp "$f" "$COPY/$f"
   fi
 done
+# A file gone from the tree goes from the copy too, so that a moved header is not found twice.
+git ls-files -co --exclude-standard | sort >"$SCRATCH/tree.list"
+(cd "$COPY" && find . -type f -printf '%P\n' | sort) | comm -23 - "$SCRATCH/tree.list" |
+  while IFS= read -r f; do rm -f "$COPY/$f"; done
 cmake -S "$COPY" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTAVIMORA_SANITIZE= -DTAVIMORA_WERROR=ON \
   -DTAVIMORA_BENCH=OFF -DTAVIMORA_CONTENT_FROM="$CONTENT" >"$SCRATCH/configure.log" 2>&1 ||
   { echo "mutants: configure failed, see $SCRATCH/configure.log"; exit 2; }
