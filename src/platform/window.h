@@ -29,6 +29,8 @@ enum PlatformEventKind {
   kEventTouchDown,  // a finger touched the window (only the first finger down counts)
   kEventTouchMoved, // that finger moved
   kEventTouchUp,    // that finger lifted (or the browser took the touch away)
+  kEventWindowCovered,  // the game cannot be seen at all (a phone held upright under the page's
+                        // turn-the-phone picture): a running game pauses whatever the settings
 };
 
 // The key of a key event: letters as their lower-case ASCII code, the space, minus and plus (the

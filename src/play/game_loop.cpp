@@ -91,10 +91,12 @@ bool bActOnCommand(Command command) {
   return true;
 }
 
-// The window was left: the game pauses from that moment, unless the player turned that off.
+// The window was left: the game pauses from that moment, unless the player turned that off and
+// the game can still be seen.
 bool bPausedAway() {
   uint32_t at = 0;
-  if (!bTakeWindowLeft(at) || !CurrentSettings().pauseAway) return false;
+  bool covered = false;
+  if (!bTakeWindowLeft(at, covered) || !(covered || CurrentSettings().pauseAway)) return false;
   vPauseGame(at);
   return true;
 }

@@ -169,11 +169,18 @@ TEST_F(PlayTest, EscapeInThePauseGoesOnWithTheGame) {
 
 // Leaving the window between two ticks pauses the game from that moment: no tick while away, and
 // the tick under way is as far off after the pause as it was when the window was left. With the
-// setting off the game goes on.
+// setting off the game goes on, unless the game cannot be seen at all (a phone held upright).
 TEST_F(PlayTest, LeavingTheWindowMidTickPausesUnlessTurnedOff) {
-  for (bool pauseAway : {true, false}) {
-    SCOPED_TRACE(pauseAway ? "pauseaway=on" : "pauseaway=off");
-    WriteWholeFile("content/levels/settings.txt", pauseAway ? "" : "pauseaway=off\n");
+  struct Case {
+    bool pauseAway;
+    PlatformEventKind how;
+    bool pauses;
+  };
+  for (const Case c : {Case{true, kEventWindowLeft, true}, Case{false, kEventWindowLeft, false},
+                       Case{false, kEventWindowCovered, true}}) {
+    SCOPED_TRACE(testing::Message() << "pauseaway " << c.pauseAway << ", event " << c.how);
+    const bool pauseAway = c.pauses;
+    WriteWholeFile("content/levels/settings.txt", c.pauseAway ? "" : "pauseaway=off\n");
     vForgetSettings();
     WritePattern(0, kSpread);
     const int pausesBefore = h.CountInTrace("vPauseGame()\n");
@@ -183,7 +190,7 @@ TEST_F(PlayTest, LeavingTheWindowMidTickPausesUnlessTurnedOff) {
           WaitUntil([] { return gs.dwNextTick - timeGetTime() == 200; }),
           Do([&] {
             PlatformEvent left;
-            left.kind = kEventWindowLeft;
+            left.kind = c.how;
             bQueueInput(left);
             tickDueIn = gs.dwNextTick - timeGetTime();
             ticksAway = gs.iTimeTicks;

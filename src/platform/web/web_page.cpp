@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/display.h"
+#include "platform/sdl/sdl_internal.h"
 #include "platform/window.h"
 
 // The page's side, in library_tavimora.js.
@@ -74,14 +75,9 @@ EMSCRIPTEN_KEEPALIVE const uint32_t* tv_web_presented_frame() {
   return PlatformLastPresented(copy, width, height) ? copy.data() : nullptr;
 }
 
-// The page: the phone was turned upright, where the turn-the-phone picture covers the game. The
-// game hears it as the window being left (kEventWindowLeft), so a running game pauses.
-EMSCRIPTEN_KEEPALIVE void tv_web_turned_upright() {
-  SDL_Event e{};
-  e.type = SDL_WINDOWEVENT;
-  e.window.event = SDL_WINDOWEVENT_HIDDEN;
-  SDL_PushEvent(&e);
-}
+// The page: the phone was turned upright, where the turn-the-phone picture covers the game, so a
+// running game pauses (kEventWindowCovered).
+EMSCRIPTEN_KEEPALIVE void tv_web_turned_upright() { PlatformSdlPushCovered(); }
 }
 
 void PlatformRunEveryFrame(bool (*pass)()) {
