@@ -131,7 +131,7 @@ bool bLoadScreenImages() {
   return true;
 }
 
-// The panels and buttons of the score table, the leave box and the options, and the glyphs
+// The panels and buttons of the score table, the leave box, the options and the notes, and the glyphs
 // their text is drawn with.
 void vLoadScoreImages() {
   GameResources& r = gResources;
@@ -143,6 +143,7 @@ void vLoadScoreImages() {
       {"optionsbutton", &r.optionsButton, false},
       {"optionspanel", &r.optionsPanel, false},
       {"pausedoptions", &r.pausedOptions, false},
+      {"notepanel", &r.notePanel, true},
   };
   for (const ImageSlot& slot : images) {
     if (!bLoadImage(*slot.sprite, slot.name, slot.bTransparent)) return;

@@ -32,6 +32,7 @@ struct GameResources {
   std::map<char32_t, Sprite> moreGlyphs;
   Sprite scorePanel, scoresButton, okButton;
   Sprite leaveGame, optionsButton, optionsPanel, pausedOptions;
+  Sprite notePanel;
 };
 
 extern GameResources gResources;

@@ -29,6 +29,8 @@ enum PlatformEventKind {
   kEventTouchDown,  // a finger touched the window (only the first finger down counts)
   kEventTouchMoved, // that finger moved
   kEventTouchUp,    // that finger lifted (or the browser took the touch away)
+  kEventWindowCovered,  // the game cannot be seen at all (a phone held upright under the page's
+                        // turn-the-phone picture): a running game pauses whatever the settings
 };
 
 // The key of a key event: letters as their lower-case ASCII code, the space, minus and plus (the
@@ -128,6 +130,11 @@ void PlatformShowLatestFrame(bool force);
 // events last reported it; on a bar it lies outside the frame. Tests may set it.
 void PlatformPointerPosition(int& x, int& y);
 void PlatformSetPointerPosition(int x, int y);
+
+// While on, a page asks the player before it is closed or reloaded (the browser's own prompt); a
+// desktop window closes as before. PlatformLeaveGuard tells the last one set. Any thread.
+void PlatformSetLeaveGuard(bool on);
+bool PlatformLeaveGuard();
 
 // A modal error message owned by the window; also written to the standard error stream.
 void PlatformErrorBox(const char* caption, const char* text);

@@ -91,10 +91,12 @@ bool bActOnCommand(Command command) {
   return true;
 }
 
-// The window was left: the game pauses from that moment, unless the player turned that off.
+// The window was left: the game pauses from that moment, unless the player turned that off and
+// the game can still be seen.
 bool bPausedAway() {
   uint32_t at = 0;
-  if (!bTakeWindowLeft(at) || !CurrentSettings().pauseAway) return false;
+  bool covered = false;
+  if (!bTakeWindowLeft(at, covered) || !(covered || CurrentSettings().pauseAway)) return false;
   vPauseGame(at);
   return true;
 }
@@ -169,6 +171,15 @@ PassResult ActOnPass(ScreenLoop& loop, PlayingScreenFrames& frames) {
   }
   return PassResult::kGoOn;
 }
+
+// From the deal to the game's end (its score entered): closing the page asks first.
+class LeaveGuard {
+ public:
+  LeaveGuard() { PlatformSetLeaveGuard(true); }
+  ~LeaveGuard() { PlatformSetLeaveGuard(false); }
+  LeaveGuard(const LeaveGuard&) = delete;
+  LeaveGuard& operator=(const LeaveGuard&) = delete;
+};
 }  // namespace
 
 void vAddPlayingZones() {
@@ -181,6 +192,7 @@ void vAddPlayingZones() {
 int32_t iGameLoop() {
   ScreenLoop loop(kGameStartGuardMs);
   loop.EndsOnQuit();  // Escape asks first (bAskToLeave)
+  LeaveGuard guard;
   gs.iEscapePressed = 0;
   vAddPlayingZones();
   gFrameStack.Select(gResources.iFrameVB);

@@ -23,6 +23,7 @@ struct QueuedInput {
   Command command = Command::kNone;
   std::string typed;  // what a key types (text, kTypedEnter, kTypedBackspace), or nothing
   bool left = false;  // the window was left
+  bool covered = false;  // ... and the game cannot be seen at all
 };
 
 std::mutex gLock;
@@ -130,10 +131,11 @@ bool bQueueKey(const PlatformEvent& e) {
   return true;
 }
 
-bool bQueueLeft() {
+bool bQueueLeft(bool covered) {
   QueuedInput input;
   input.at = timeGetTime();
   input.left = true;
+  input.covered = covered;
   std::lock_guard<std::mutex> hold(gLock);
   vPushLocked(std::move(input));
   return true;
@@ -231,7 +233,8 @@ bool bQueueInput(const PlatformEvent& e) {
     case kEventTouchDown:
     case kEventTouchMoved:
     case kEventTouchUp: return bFollowTouch(e);
-    case kEventWindowLeft: return bQueueLeft();
+    case kEventWindowLeft: return bQueueLeft(false);
+    case kEventWindowCovered: return bQueueLeft(true);
     case kEventPointerMoved: return true;  // the pointer's place is kept by the platform
     default: return false;
   }
@@ -259,17 +262,19 @@ bool bTakeAnyKey() {
   return any;
 }
 
-bool bTakeWindowLeft(uint32_t& at) {
+bool bTakeWindowLeft(uint32_t& at, bool& covered) {
   std::lock_guard<std::mutex> hold(gLock);
   bool left = false;
+  covered = false;
   for (auto it = gQueue.begin(); it != gQueue.end();) {
     if (!it->left) {
       ++it;
       continue;
     }
-    if (!left && bTimeAfter(it->at, gInputAfter)) {
-      at = it->at;
+    if (bTimeAfter(it->at, gInputAfter)) {
+      if (!left) at = it->at;
       left = true;
+      covered = covered || it->covered;
     }
     it = gQueue.erase(it);
   }

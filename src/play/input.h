@@ -38,9 +38,9 @@ Command TakeCommand();
 std::string TakeTypedKeys();
 // true when any key or pad button went down (its keys are taken);
 bool bTakeAnyKey();
-// true when the window was left (kEventWindowLeft), with the moment it was first left. Taking a
-// command drops a leave that was not taken first.
-bool bTakeWindowLeft(uint32_t& at);
+// true when the window was left (kEventWindowLeft or kEventWindowCovered), with the moment it was
+// first left and whether the game was covered. Taking a command drops a leave not taken first.
+bool bTakeWindowLeft(uint32_t& at, bool& covered);
 
 // A press to act on: where it was made and which buttons were down then.
 struct PointerPress {

@@ -1,5 +1,5 @@
 #pragma once
-// Short notes over a screen's picture, on a darkened strip at the bottom: the sound's new state
+// Short notes over a screen's picture, on a small panel at the bottom: the sound's new state
 // after a sound key, a save that failed. One note is up at a time and a new one replaces it; a
 // failed save the save layer recorded goes up as soon as no other note is.
 #include <cstdint>

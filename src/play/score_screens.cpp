@@ -138,6 +138,7 @@ void vDrawTable(int highlight) {
               kPanelX + screen::kTableNameX, y, screen::kTableNameWidth);
     vDrawTextRight(FormatScore(e.score), kPanelX + screen::kTableScoreRight, y);
   }
+  vDrawTextCentred(Tr("Click or press any key to close"), kPanelCentreX, kPanelY + screen::kTableFooterY);
 }
 }  // namespace
 

@@ -247,7 +247,13 @@ void DrawGameScreen(const GameVars& vars, const int32_t* board) {
 void DrawShortNote(const std::string& note) {
   if (note.empty()) return;
   const screen::Rect r = screen::NoteStrip(iTextWidth(note));
-  FadeFrame(r.x, r.y, r.w, r.h, -90, -90, -90);
+  const Sprite& panel = gResources.notePanel;
+  const int half = r.w / 2;
+  gFrameStack.ClipTo(r.x, r.y, half, r.h);
+  panel.DrawWithinClip(r.x, r.y);
+  gFrameStack.ClipTo(r.x + half, r.y, r.w - half, r.h);
+  panel.DrawWithinClip(r.x + r.w - panel.width, r.y);
+  gFrameStack.Unclip();
   vDrawTextCentred(note, r.x + r.w / 2, r.y + (r.h - screen::kGlyphHeight) / 2);
 }
 

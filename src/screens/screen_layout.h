@@ -75,8 +75,12 @@ constexpr int kScoreHeadingY = 56;
 constexpr int kEntryRankY = 120, kEntryPromptY = 190, kEntryNameY = 250, kEntryHintY = 330;
 constexpr int kEntryNameX = 70, kEntryNameWidth = 620;
 constexpr Rect kNameOkButton{280, 430, 200, 64};
-constexpr int kTableFirstRowY = 112, kTableRowStep = 44;
+constexpr int kTableFirstRowY = 104, kTableRowStep = 42;
 constexpr int kTableRankRight = 110, kTableNameX = 132, kTableNameWidth = 400, kTableScoreRight = 690;
+// The table's last line, how to close it: below the ten rows, within the field.
+constexpr int kTableFooterY = 522;
+static_assert(kTableFirstRowY + 9 * kTableRowStep + kGlyphHeight < kTableFooterY &&
+              kTableFooterY + kGlyphHeight <= kScoreField.y + kScoreField.h);
 
 // The small button on the title below the main menu that opens the table, and the one beside it
 // that opens the options.
@@ -113,11 +117,14 @@ constexpr int kShadowKeep = 150;
 constexpr int kPausedTextY = 330, kPausedLineStep = 50;
 constexpr Rect kPausedOptionsButton{412, 428, 200, 56};
 
-// A short note (the sound's new state, a save that failed) on a darkened strip at the bottom
+// A short note (the sound's new state, a save that failed) on a small panel at the bottom
 // right, left of the help button, where no tile is drawn. A note too long for it widens the strip
 // to the left.
 constexpr Rect kNoteStrip{720, 728, 250, 36};
 constexpr int kNoteMargin = 12;  // between the text and the strip's ends
+// The strip's panel picture: its left half drawn at the strip's left end and its right half at
+// the right end, so any strip up to twice as wide shows a whole panel.
+constexpr int kNotePanelWidth = 400;
 constexpr Rect NoteStrip(int textWidth) {
   const int wanted = textWidth + 2 * kNoteMargin;
   const int w = wanted > kNoteStrip.w ? wanted : kNoteStrip.w;
@@ -130,5 +137,10 @@ constexpr int kFocusRing = 3;
 // The centred position of a picture of that size (each half truncated).
 constexpr int iCentredX(int width) { return (kScreenWidth - width) / 2; }
 constexpr int iCentredY(int height) { return (kScreenHeight - height) / 2; }
+
+// The title's line saying how the game starts, its middle at this height: within the band the
+// menu panels cover when they are drawn over the title, so it shows on the title alone.
+constexpr int kTitleHintY = 214;
+static_assert(kTitleHintY - 16 > iCentredY(kMenuHeight) && kTitleHintY - 16 > iCentredY(kAreYouSureHeight));
 
 }  // namespace screen

@@ -28,7 +28,7 @@ std::vector<std::string> GameImageNames() {
   for (int i = 0; i < 8; ++i) names.push_back("patterntile" + std::to_string(i));
   for (int i = 0; i < 11; ++i) names.push_back("num" + std::to_string(i));
   for (const char* n : {"scorepanel", "scoresbutton", "okbutton", "leavegame", "optionsbutton",
-                        "optionspanel", "pausedoptions"}) {
+                        "optionspanel", "pausedoptions", "notepanel"}) {
     names.push_back(n);
   }
   for (int i = 0; i < 192; ++i) names.push_back("glyph" + std::to_string(i));
@@ -145,7 +145,7 @@ TEST_F(CatalogueTest, VideoSetUpLoadsEveryImageAtTheBuffersDepth) {
   for (const Sprite& s : r.patternTiles) EXPECT_EQ(s.width, WidthOf(i++));
   for (const Sprite& s : r.digits) EXPECT_EQ(s.width, WidthOf(i++));
   for (const Sprite* s : {&r.scorePanel, &r.scoresButton, &r.okButton, &r.leaveGame,
-                          &r.optionsButton, &r.optionsPanel, &r.pausedOptions}) {
+                          &r.optionsButton, &r.optionsPanel, &r.pausedOptions, &r.notePanel}) {
     EXPECT_EQ(s->width, WidthOf(i++));
   }
   for (const Sprite& s : r.glyphs) EXPECT_EQ(s.width, WidthOf(i++));
@@ -157,7 +157,7 @@ TEST_F(CatalogueTest, VideoSetUpLoadsEveryImageAtTheBuffersDepth) {
   std::string trace = ReadWholeFile("debug.txt");
   EXPECT_NE(trace.find("Depth = 32\n"
                        "vLoadBitmaps() Loading Bitmaps\n"
-                       "vLoadBitmaps() Read in 273 Index Entries\n"
+                       "vLoadBitmaps() Read in 274 Index Entries\n"
                        "vLoadTileSet() BEGIN\n"
                        "vLoadTileSet() Loading 29 tiles\n"
                        "vLoadTileSet() Loading pattern tiles\n"

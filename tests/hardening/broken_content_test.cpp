@@ -25,7 +25,7 @@
 #include "platform/audio.h"
 #include "platform/virtual_clock.h"
 #include "save/scores.h"
-#include "shell/game_harness.h"
+#include "game_harness.h"
 #include "util/little_endian.h"
 
 namespace fs = std::filesystem;

@@ -19,7 +19,7 @@
 #include "hardening_support.h"
 #include "platform/clock.h"
 #include "platform/virtual_clock.h"
-#include "shell/game_harness.h"
+#include "game_harness.h"
 
 namespace {
 // Under a sanitizer the same run takes several times longer, under ThreadSanitizer many times.

@@ -24,7 +24,7 @@ plant() {
 plant src/play/menus.cpp '#include "shell/shell.h"'
 plant src/save/scores.cpp '#include "rules/board.h"'
 plant src/play/menus.cpp '#include "../shell/shell.h"'
-plant tests/foundation/files_test.cpp '#include "../../src/platform/posix/files_internal.h"'
+plant tests/platform/files_test.cpp '#include "../../src/platform/posix/files_internal.h"'
 plant src/gfx/sprite.cpp '#include "platform/sdl/sdl_internal.h"'
 plant src/platform/frame_fit.cpp '#include "platform/posix/picture_memory.h"'
 plant tools/contentgen/theme.cpp '#include "gfx/sprite.h"'

@@ -2,6 +2,7 @@
 // that follows the score, and the time bar with its blinking warning.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "play/game_state.h"
@@ -10,6 +11,7 @@
 #include "render_fixture.h"
 #include "play/playing_screen.h"
 #include "screens/render.h"
+#include "screens/screen_layout.h"
 
 using namespace render_colours;
 
@@ -201,3 +203,14 @@ TEST_F(StatusRenderTest, TimeWarningShowsOverTheBarInItsVisiblePhase) {
   EXPECT_FALSE(WarningShown());
 }
 }  // namespace
+
+// A note wider than the panel's picture still sits on one whole panel, as wide as its strip.
+TEST_F(StatusRenderTest, ALongNoteSitsOnOnePanelAsWideAsItsStrip) {
+  constexpr uint32_t kPanel = 0x304858;
+  MakeSolid(gResources.notePanel, screen::kNotePanelWidth, screen::kNoteStrip.h, kPanel, true);
+  MakeSolid(gResources.glyphs[screen::iGlyphSlot(U'W')], 20, screen::kGlyphHeight, 0xF0E0A0, true);
+  PaintRect(0, screen::kNoteStrip.y, kFrameWidth, screen::kNoteStrip.h, kBackground);
+  DrawShortNote(std::string(30, 'W'));
+  const screen::Rect strip = screen::NoteStrip(30 * 20);
+  EXPECT_EQ(Glyphs(strip.y + 1, 0, kFrameWidth), (std::vector<Stretch>{{kPanel, strip.x, strip.w}}));
+}

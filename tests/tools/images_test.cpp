@@ -50,7 +50,7 @@ bool bOpaqueImage(const std::string& name) {
 
 TEST(Images, EveryImageTheGameLoadsIsThereOnceInLoadingOrder) {
   std::vector<CatalogueEntry> list = Catalogue();
-  ASSERT_EQ(list.size(), 273u);
+  ASSERT_EQ(list.size(), 274u);
   std::set<std::string> names;
   for (const CatalogueEntry& e : list) EXPECT_TRUE(names.insert(e.name).second) << e.name << " twice";
   EXPECT_EQ(list.front().name, "gamescreen");
@@ -82,6 +82,7 @@ TEST(Images, SizesFitWhereTheGameDrawsThem) {
   ExpectSize("optionsbutton", {kOptionsButton.w, kOptionsButton.h});
   ExpectSize("optionspanel", {kOptionsPanelWidth, kOptionsPanelHeight});
   ExpectSize("pausedoptions", {kPausedOptionsButton.w, kPausedOptionsButton.h});
+  ExpectSize("notepanel", {kNotePanelWidth, kNoteStrip.h});
   ExpectSize("scoresbutton", {kScoresButton.w, kScoresButton.h});
   for (int i = 0; i <= 10; ++i) {
     const Image& digit = Images().at("num" + std::to_string(i));
@@ -194,4 +195,14 @@ TEST(Images, DigitsShareOneWidthSoNumbersDoNotJump) {
   for (int i = 0; i < 4; ++i) frames.insert(PixelBytes("hintangel" + std::to_string(i)));
   EXPECT_EQ(frames.size(), 4u);
   EXPECT_NE(Images().at("hintangel0").at(16, 16), kTransparent);
+}
+
+// The title itself says how the game starts, so the first frame shown already tells it.
+TEST(Images, TitleCarriesItsStartLine) {
+  const Image& title = Images().at("title");
+  int light = 0;
+  for (int y = kTitleHintY - 8; y <= kTitleHintY + 8; ++y) {
+    for (int x = 360; x < 664; ++x) light += title.at(x, y).r > 200 ? 1 : 0;
+  }
+  EXPECT_GT(light, 200);
 }

@@ -103,15 +103,6 @@ void FillFlat(Canvas& c) {
   cairo_fill(c.cr());
 }
 
-void PaintInkText(cairo_t* cr, const Lettering& l, double cx, double cy, Colour colour) {
-  cairo_save(cr);
-  SelectFont(cr, l);
-  TextPathCentred(cr, l.text, cx, cy);
-  SetColour(cr, colour);
-  cairo_fill(cr);
-  cairo_restore(cr);
-}
-
 // The flat field where glyphs are drawn: the colour they are matted against.
 void PaintScoreField(cairo_t* cr) {
   const Rect& f = kScoreField;
@@ -206,6 +197,29 @@ Image MakeOptionsPanel(const Language& language) {
   }
   cairo_stroke(cr);
   return c.Opaque();
+}
+
+// Every column away from the rounded ends is the same, so the game can show it at any width
+// by drawing its two halves apart.
+Image MakeNotePanel() {
+  const double h = kNoteStrip.h;
+  Canvas c(kNotePanelWidth, kNoteStrip.h);
+  cairo_t* cr = c.cr();
+  RoundedRect(cr, 0.5, 0.5, kNotePanelWidth - 1, h - 1, 9);
+  cairo_pattern_t* rim = cairo_pattern_create_linear(0, 0, 0, h);
+  AddStop(rim, 0.0, kGoldLight);
+  AddStop(rim, 0.5, kGold);
+  AddStop(rim, 1.0, kGoldDark);
+  cairo_set_source(cr, rim);
+  cairo_fill(cr);
+  cairo_pattern_destroy(rim);
+  RoundedRect(cr, 2.5, 2.5, kNotePanelWidth - 5, h - 5, 7);
+  SetColour(cr, kLacquerDeep);
+  cairo_fill(cr);
+  RoundedRect(cr, 4, 4, kNotePanelWidth - 8, h - 8, 5.5);
+  SetColour(cr, kPanelInner);
+  cairo_fill(cr);
+  return c.Masked(kLacquerDeep.ToRgb());
 }
 
 Image MakeMenuBar(const Language& language) {

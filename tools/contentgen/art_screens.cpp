@@ -86,17 +86,8 @@ void PaintTilePile(cairo_t* cr, double cx, double top) {
 }
 
 // A small bold line of text centred on (cx, cy) in the colour `c`.
-void PaintCentred(cairo_t* cr, const Lettering& l, double cx, double cy, Colour c) {
-  cairo_save(cr);
-  SelectFont(cr, l);
-  TextPathCentred(cr, l.text, cx, cy);
-  SetColour(cr, c);
-  cairo_fill(cr);
-  cairo_restore(cr);
-}
-
 void PaintLabel(cairo_t* cr, const Language& language, const std::string& text, double cx, double cy, double room) {
-  PaintCentred(cr, language.Fit(text, Face::Serif, true, 15, room), cx, cy, kGoldLight.Mix(kGold, 0.4));
+  PaintInkText(cr, language.Fit(text, Face::Serif, true, 15, room), cx, cy, kGoldLight.Mix(kGold, 0.4));
 }
 
 void PaintHintButton(cairo_t* cr, const Language& language) {
@@ -235,7 +226,7 @@ Image MakeTitle(const Language& language) {
 
   PaintGoldText(cr, Untranslated("Tavimora", Face::Serif, true, 118), 512, 100, 2.5);
   // Between the two gold rules either side.
-  PaintCentred(cr, language.FitSpaced("MAHJONG SOLITAIRE", Face::Serif, true, 17, 384), 512, 166,
+  PaintInkText(cr, language.FitSpaced("MAHJONG SOLITAIRE", Face::Serif, true, 17, 384), 512, 166,
                kGoldLight.Mix(kGold, 0.5));
   cairo_set_line_width(cr, 1.5);
   for (double side : {-1.0, 1.0}) {
@@ -244,6 +235,8 @@ Image MakeTitle(const Language& language) {
   }
   SetColour(cr, kGold);
   cairo_stroke(cr);
+  PaintInkText(cr, language.Fit("Click or press Enter to start", Face::Serif, false, 21, 640), 512, kTitleHintY,
+               kGoldLight);
   return c.Opaque();
 }
 
@@ -289,7 +282,7 @@ Image MakeGameHelp(const Language& language) {
   const char* marks[] = {"free", "blocked", "free"};
   const double rooms[] = {kHelpMarkRoom, kHelpMarkRoom + 28, kHelpMarkRoom};
   for (int k = 0; k < 3; ++k) {
-    PaintCentred(cr, language.Fit(marks[k], Face::Serif, true, 17, rooms[k]), ex + 9 + 31 + k * 64, ey + 108,
+    PaintInkText(cr, language.Fit(marks[k], Face::Serif, true, 17, rooms[k]), ex + 9 + 31 + k * 64, ey + 108,
                  k == 1 ? Colour{250, 120, 100} : kGoldLight);
   }
   cairo_save(cr);
@@ -303,13 +296,13 @@ Image MakeGameHelp(const Language& language) {
   PaintTileFace(cr, 5);
   cairo_restore(cr);
   // Its left half may reach the right label of the example beside it.
-  PaintCentred(cr, language.Fit("the top tile is free", Face::Serif, true, 17, 250), 645, 668, kGoldLight);
+  PaintInkText(cr, language.Fit("the top tile is free", Face::Serif, true, 17, 250), 645, 668, kGoldLight);
   // How to leave the help, and how to reach its second page.
-  PaintCentred(cr,
+  PaintInkText(cr,
                language.Fit("Enter goes back too; the Right arrow shows every key and pad button",
                             Face::Serif, false, 16, 900),
                512, 700, kGoldLight);
-  PaintCentred(cr, language.Fit("Click anywhere to go back", Face::Serif, false, 18, 900), 512, 725, kGold);
+  PaintInkText(cr, language.Fit("Click anywhere to go back", Face::Serif, false, 18, 900), 512, 725, kGold);
   return c.Opaque();
 }
 

@@ -35,4 +35,7 @@ Image MakeOptionsButton(const Language& language);
 Image MakePausedOptionsButton(const Language& language);
 Image MakeOptionsPanel(const Language& language);
 
+// The short notes' panel: gold-edged, its flat middle the colour the glyphs are matted against.
+Image MakeNotePanel();
+
 }  // namespace contentgen

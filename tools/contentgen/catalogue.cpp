@@ -52,6 +52,7 @@ std::vector<CatalogueEntry> Catalogue() {
   list.push_back(WithText("optionsbutton", MakeOptionsButton));
   list.push_back(WithText("optionspanel", MakeOptionsPanel));
   list.push_back(WithText("pausedoptions", MakePausedOptionsButton));
+  list.push_back({"notepanel", V::Rgb24, MakeNotePanel});
   for (int i = 0; i < kGlyphCount; ++i) list.push_back({"glyph" + std::to_string(i), V::Rgb24, [i] { return MakeGlyph(i); }});
   return list;
 }

@@ -192,4 +192,13 @@ void PaintGoldText(cairo_t* cr, const Lettering& lettering, double cx, double cy
   cairo_restore(cr);
 }
 
+void PaintInkText(cairo_t* cr, const Lettering& text, double cx, double cy, Colour colour) {
+  cairo_save(cr);
+  SelectFont(cr, text);
+  TextPathCentred(cr, text.text, cx, cy);
+  SetColour(cr, colour);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
 }  // namespace contentgen

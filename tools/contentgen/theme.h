@@ -49,4 +49,7 @@ void PaintNumberField(cairo_t* cr, double x, double y, double w, double h);
 // Gold capitals centred on (cx, cy).
 void PaintGoldText(cairo_t* cr, const Lettering& text, double cx, double cy, double outline = 1.5);
 
+// A line of plain serif text in one colour, its ink centred on (cx, cy).
+void PaintInkText(cairo_t* cr, const Lettering& text, double cx, double cy, Colour colour);
+
 }  // namespace contentgen

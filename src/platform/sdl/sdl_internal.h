@@ -5,6 +5,10 @@
 // The game window, or null before it exists.
 SDL_Window* PlatformSdlWindow();
 
+// Tells the game that its picture is covered (kEventWindowCovered): a hidden window's event
+// marked as such, so it keeps its place among the other window events.
+void PlatformSdlPushCovered();
+
 #include <vector>
 
 // Draws what was presented since the last call into the surface, the frame scaled to fit it

@@ -12,6 +12,8 @@
 namespace {
 SDL_Window* gWindow = nullptr;
 Uint32 gQuitEventType = 0;
+// Marks the hidden-window event PlatformSdlPushCovered makes (SDL's own carry 0).
+constexpr Sint32 kCoveredMark = 1;
 // An event that only ends the main thread's wait: a new frame is ready to be shown.
 std::atomic<Uint32> gWakeEventType{0};
 std::atomic<int> gPointerX{0};
@@ -264,6 +266,10 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
         out.kind = kEventWindowChanged;
         return true;
       }
+      if (e.window.event == SDL_WINDOWEVENT_HIDDEN && e.window.data1 == kCoveredMark) {
+        out.kind = kEventWindowCovered;
+        return true;
+      }
       if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST ||
           e.window.event == SDL_WINDOWEVENT_MINIMIZED || e.window.event == SDL_WINDOWEVENT_HIDDEN) {
         out.kind = kEventWindowLeft;
@@ -287,6 +293,14 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
 }  // namespace
 
 SDL_Window* PlatformSdlWindow() { return gWindow; }
+
+void PlatformSdlPushCovered() {
+  SDL_Event e{};
+  e.type = SDL_WINDOWEVENT;
+  e.window.event = SDL_WINDOWEVENT_HIDDEN;
+  e.window.data1 = kCoveredMark;
+  SDL_PushEvent(&e);
+}
 
 void PlatformWakeMainThread() {
   const Uint32 type = gWakeEventType.load(std::memory_order_relaxed);

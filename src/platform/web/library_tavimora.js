@@ -9,6 +9,18 @@ mergeInto(LibraryManager.library, {
     if (Module['onGameEnded']) Module['onGameEnded'](code);
   },
 
+  // While a game is on, closing or reloading the page asks first (the browser's own prompt).
+  tv_web_set_leave_guard__proxy: 'sync',
+  tv_web_set_leave_guard__sig: 'vi',
+  tv_web_set_leave_guard: function(on) {
+    var ask = Module['tvLeaveGuard'] || (Module['tvLeaveGuard'] = function(event) {
+      event.preventDefault();
+      event.returnValue = '';
+    });
+    if (on) window.addEventListener('beforeunload', ask);
+    else window.removeEventListener('beforeunload', ask);
+  },
+
   // Writes the player's folder through to the browser's storage, then reports that every write
   // numbered up to `upTo` is stored (or failed).
   tv_web_sync_folder__proxy: 'sync',

@@ -2,18 +2,24 @@
 
 #include <SDL.h>
 #include <emscripten.h>
+#include <emscripten/html5.h>
 #include <emscripten/threading.h>
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
 #include "platform/display.h"
+#include "platform/sdl/sdl_internal.h"
+#include "platform/window.h"
 
 // The page's side, in library_tavimora.js.
 extern "C" void tv_web_tell_page_ended(int code);
+extern "C" void tv_web_set_leave_guard(int on);
 
 namespace {
 bool (*gPass)() = nullptr;
+std::atomic<bool> gLeaveGuard{false};
 
 // The frame callback pauses while nothing happens: an untouched screen then costs a pass every
 // kIdlePassMs from a timer (the music is pumped that often), and the browser draws no frames for
@@ -44,6 +50,13 @@ int WakeOnEvent(void*, SDL_Event* event) {
   return 0;
 }
 
+// A hidden page gets no frame callbacks and its timers slow down to one a second or less: the pass
+// that hands the game the page's leaving (SDL's hidden window) runs at once.
+EM_BOOL PassWhenHidden(int, const EmscriptenVisibilityChangeEvent* change, void*) {
+  if (change->hidden && gLoopRunning) gPass();
+  return EM_FALSE;
+}
+
 void CallPass() {
   if (gPass()) gQuietFrames = 0;
   if (!gLoopRunning || ++gQuietFrames < kFramesBeforePause) return;
@@ -62,20 +75,16 @@ EMSCRIPTEN_KEEPALIVE const uint32_t* tv_web_presented_frame() {
   return PlatformLastPresented(copy, width, height) ? copy.data() : nullptr;
 }
 
-// The page: the phone was turned upright, where the turn-the-phone picture covers the game. The
-// game hears it as the window being left (kEventWindowLeft), so a running game pauses.
-EMSCRIPTEN_KEEPALIVE void tv_web_turned_upright() {
-  SDL_Event e{};
-  e.type = SDL_WINDOWEVENT;
-  e.window.event = SDL_WINDOWEVENT_HIDDEN;
-  SDL_PushEvent(&e);
-}
+// The page: the phone was turned upright, where the turn-the-phone picture covers the game, so a
+// running game pauses (kEventWindowCovered).
+EMSCRIPTEN_KEEPALIVE void tv_web_turned_upright() { PlatformSdlPushCovered(); }
 }
 
 void PlatformRunEveryFrame(bool (*pass)()) {
   gPass = pass;
   gLoopRunning = true;
   SDL_AddEventWatch(WakeOnEvent, nullptr);
+  emscripten_set_visibilitychange_callback(nullptr, EM_FALSE, PassWhenHidden);
   emscripten_set_main_loop(CallPass, 0, 0);
 }
 
@@ -86,3 +95,10 @@ void PlatformStopEveryFrame() {
 }
 
 void PlatformTellPageEnded(int code) { tv_web_tell_page_ended(code); }
+
+void PlatformSetLeaveGuard(bool on) {
+  gLeaveGuard.store(on, std::memory_order_relaxed);
+  tv_web_set_leave_guard(on ? 1 : 0);
+}
+
+bool PlatformLeaveGuard() { return gLeaveGuard.load(std::memory_order_relaxed); }

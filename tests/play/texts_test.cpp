@@ -61,7 +61,7 @@ TEST(Texts, EveryAlphabetsLettersAndEveryTranslatedCharacterHaveAGlyph) {
     if (!unassigned) check(c);
   }
   size_t tables = 0;
-  for (const auto& folder : std::filesystem::directory_iterator(std::string(TAVIMORA_CONTENT_DIR) + "/art")) {
+  for (const auto& folder : std::filesystem::directory_iterator("content/art")) {
     std::ifstream in(folder.path() / "texts", std::ios::binary);
     if (!in) continue;
     ++tables;

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "game_harness.h"
+#include "platform/clock.h"
+#include "player_script.h"
 #include "platform/display.h"
 #include "play/game_state.h"
 #include "play/menus.h"
@@ -26,8 +28,9 @@ struct NoteCase {
   std::string old;
   const char* note;
   const char* traced;
-  const char* zone;  // of the screen that shows the note
   std::function<void()> screens;
+  Script reach;  // up to the screen that shows the note, the save failed
+  Script close;  // what closes the screens after it
 };
 
 // The latest presented picture within the note's strip.
@@ -47,16 +50,23 @@ std::vector<uint32_t> StripPixels(const std::string& note) {
 TEST(FailedSaveNotes, TheScreenUpSaysSoAndTheGameGoesOn) {
   const NoteCase cases[] = {
       {"scr.dat", std::string("\x64\0\0\0", 4), "Could not save the best score",
-       "vSaveBestScore() Could not save ", "NAME_ENTRY",
+       "vSaveBestScore() Could not save ",
        [] {
          gs.iShownScore = 5500;
          vGameOverScreen();
          vEnterHighScore(gs.iShownScore);
-       }},
+       },
+       {Wait(0).Shows("NAME_ENTRY", 50)}, {Escape(), Wait(0).Shows("SCORE_TABLE"), Press(10, 10)}},
       {"scores.txt", "Ann\n100\n", "Could not save the score table",
-       "bSaveHighScores() Could not save ", "SCORE_TABLE", [] { vEnterHighScore(5500); }},
+       "bSaveHighScores() Could not save ", [] { vEnterHighScore(5500); },
+       {Wait(0).Shows("NAME_ENTRY"), Escape().Shows("SCORE_TABLE", 50)}, {Press(10, 10)}},
       {"settings.txt", FormatSettings(Settings{}), "Could not save the settings",
-       "StoreSettings() Could not save ", "TITLE_SCREEN", [] { iTitleScreen(); }},
+       "StoreSettings() Could not save ", [] { iTitleScreen(); },
+       {Wait(0).Shows("TITLE_SCREEN", 50), Do([] {
+          EXPECT_TRUE(bSoundControlKey('m'));
+          vFlushSettings();  // failed before the screen looks again
+        })},
+       {Press(10, 10)}},
   };
   for (const NoteCase& c : cases) {
     GameHarness h;
@@ -66,30 +76,15 @@ TEST(FailedSaveNotes, TheScreenUpSaysSoAndTheGameGoesOn) {
     WriteWholeFile(path, c.old);
     std::filesystem::create_directories(path + ".tmp");
     std::vector<uint32_t> withNote, without;
-    uint32_t at = 0;
-    int step = 0;
-    bool keyed = false;
-    h.Run(c.screens,
-          [&](uint32_t now) {
-            const bool here = h.ZoneReady(c.zone, now, 50), up = ShortNote(now) == c.note;
-            if (!h.Busy() && (step == 4 || !here) && h.ZoneReady("NAME_ENTRY", now)) h.PressEscape();
-            if (!keyed && here && c.file == std::string("settings.txt")) {
-              keyed = bSoundControlKey('m');
-              vFlushSettings();  // failed before the screen looks again
-            }
-            if ((step == 0 && here && up) || (step == 2 && !up)) {
-              at = now;
-              ++step;
-            } else if ((step == 1 || step == 3) && now - at == 100) {
-              (step == 1 ? withNote : without) = StripPixels(c.note);
-              ++step;
-            } else if (step == 4 && !h.Busy() && (here || h.ZoneReady("SCORE_TABLE", now))) {
-              h.Press(10, 10);  // the title and the table close on a press
-            }
-            return true;
-          },
-          30000);
-    EXPECT_FALSE(h.timedOut) << c.file;
+    auto noteUp = [&c](bool up) {
+      return WaitUntil([&c, up] { return (ShortNote(timeGetTime()) == c.note) == up; });
+    };
+    Script script = c.reach;
+    script.insert(script.end(),
+                  {noteUp(true), Do([&] { withNote = StripPixels(c.note); }).After(100),
+                   noteUp(false), Do([&] { without = StripPixels(c.note); }).After(100)});
+    script.insert(script.end(), c.close.begin(), c.close.end());
+    PlayScript(h, c.screens, script, 30000);
     EXPECT_NE(withNote, without) << c.file << ": the note was not drawn, or not taken down";
     EXPECT_EQ(h.CountInTrace(c.traced), 1) << c.file;
     EXPECT_EQ(ReadWholeFile(path), c.old) << c.file;

@@ -12,7 +12,6 @@
 #include "play/game_loop.h"
 #include "screens/mouse_zones.h"
 #include "play/menus.h"
-#include "shell/shell.h"
 
 namespace {
 int32_t gResult = 0;
@@ -65,8 +64,6 @@ const ShutdownCase kCases[] = {
        EXPECT_GT(gs.iTimeTicks, 100);
        EXPECT_EQ(gs.iHintsLeft, 1);
      }},
-    {"GameThread", vNothing, [] { thrMainGameLoop(nullptr); },
-     [](GameHarness& h) { EXPECT_EQ(h.CountInTrace("GAME OVER\n"), 1); }},
 };
 
 class Shutdown : public ::testing::TestWithParam<ShutdownCase> {};

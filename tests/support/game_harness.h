@@ -25,6 +25,9 @@ bool ZoneCentre(const char* name, int& x, int& y);
 // The lowest zone slot that holds a zone of that name.
 bool ZonePresent(const char* name);
 
+// Replaces the board in play by a dead end: two tiles of one face, one on top of the other.
+void LeaveADeadEnd();
+
 // The cell number of a tile origin.
 int CellOf(const TileAt& t);
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "game_harness.h"
+#include "player_script.h"
 #include "play/game_state.h"
 #include "play/score_screens.h"
 #include "play/input.h"
@@ -26,27 +27,26 @@ class ScoreScreens : public ::testing::Test {
   // Runs the entry for `score`, typing one batch of `keys` on each pass once the entry is up
   // (so a queue that is not emptied shows), and closing the table.
   void Enter(int32_t score, const std::vector<std::string>& keys, bool escape = false) {
-    size_t typed = 0;
-    h.Run([score] { vEnterHighScore(score); },
-          [&](uint32_t now) {
-            if (h.Busy()) return true;
-            if (typed < keys.size() && h.ZoneReady("NAME_OK", now)) {
-              EXPECT_TRUE(bTextInputWanted);
-              for (char k : keys[typed]) {
-                if (k == kTypedEnter) QueueKey(kKeyEnter);
-                else if (k == kTypedBackspace) QueueBackspace();
-                else QueueText(std::string(1, k).c_str());
-              }
-              if (++typed == keys.size() && escape) h.PressEscape();
-            } else if (h.ZoneReady("SCORE_TABLE", now)) {
-              h.Press(10, 10);
-              return false;
-            }
-            return true;
-          },
-          120000);
-    EXPECT_FALSE(h.timedOut);
+    Script script = {Wait(0).Shows("NAME_OK"), Do([] { EXPECT_TRUE(bTextInputWanted); })};
+    for (const std::string& batch : keys) script.push_back(Type(batch).After(1));
+    if (escape) script.push_back(Escape());
+    PlayToTheTable(score, script);
+  }
+  // Plays the entry for `score` with `script`, then closes the table with a press.
+  void PlayToTheTable(int32_t score, Script script) {
+    script.push_back(Wait(0).Shows("SCORE_TABLE"));
+    script.push_back(Press(10, 10));
+    PlayScript(h, [score] { vEnterHighScore(score); }, script, 120000);
     EXPECT_FALSE(bTextInputWanted);
+  }
+  static Step Type(const std::string& batch) {
+    return Do([batch] {
+      for (char k : batch) {
+        if (k == kTypedEnter) QueueKey(kKeyEnter);
+        else if (k == kTypedBackspace) QueueBackspace();
+        else QueueText(std::string(1, k).c_str());
+      }
+    });
   }
   GameHarness h;
 };
@@ -97,22 +97,7 @@ TEST_F(ScoreScreens, TableClosesOnAKeyAfterItsGuardOrAfterAMinute) {
 
 // A pad confirms a typed name with A, as Enter does.
 TEST_F(ScoreScreens, APadConfirmsTheNameWithA) {
-  bool typed = false;
-  h.Run([] { vEnterHighScore(5500); },
-        [&](uint32_t now) {
-          if (h.Busy()) return true;
-          if (!typed && h.ZoneReady("NAME_OK", now)) {
-            QueueText("Zo");
-            QueuePadButton(kPadA);
-            typed = true;
-          } else if (h.ZoneReady("SCORE_TABLE", now)) {
-            h.Press(10, 10);
-            return false;
-          }
-          return true;
-        },
-        120000);
-  EXPECT_FALSE(h.timedOut);
+  PlayToTheTable(5500, {Wait(0).Shows("NAME_OK"), Text("Zo"), PadButton(kPadA)});
   EXPECT_STREQ(aHighScores[5].name, "Zo");
 }
 }  // namespace

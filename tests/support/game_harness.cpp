@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 
@@ -35,6 +36,12 @@ void WritePattern(int number, const std::vector<TileAt>& tiles) {
 }
 
 int CellOf(const TileAt& t) { return iGetCellIndex(t.x, t.y, t.z); }
+
+void LeaveADeadEnd() {
+  std::fill(std::begin(Board), std::end(Board), 0);
+  Board[iGetCellIndex(4, 4, 0)] = 5;
+  Board[iGetCellIndex(4, 4, 1)] = 5;
+}
 
 bool ZoneCentre(const char* name, int& x, int& y) {
   const MouseZone* z = gMouseZones.Find(name);

@@ -8,6 +8,7 @@
 
 #include "play/game_state.h"
 #include "game_harness.h"
+#include "player_script.h"
 #include "platform/clock.h"
 #include "platform/display.h"
 #include "platform/virtual_clock.h"
@@ -17,101 +18,60 @@
 #include "play/menus.h"
 #include "play/score_screens.h"
 #include "save/scores.h"
-#include "shell/shell.h"
 
 namespace {
 const std::vector<TileAt> kPair = {{4, 4, 0}, {10, 4, 0}};
 
-TEST(TitleScreen, EscapeThenYesQuits) {
+// The title answering a player's script: what it returned, when, and when each step was done.
+class TitleAnswers : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(h.StartVideo()); }
+  int32_t Play(const Script& script) {
+    int32_t result = 99;
+    at = PlayScript(h,
+                    [&] {
+                      result = iTitleScreen();
+                      returnedAt = timeGetTime();
+                    },
+                    script, 30000);
+    return result;
+  }
+  // Escape, and NO in the box that asks: steps 0 and 1.
+  static Script NoInTheBox(std::vector<Step> then) {
+    Script script = {Escape().After(1000).Shows("NO"), PressZone("NO")};
+    script.insert(script.end(), then.begin(), then.end());
+    return script;
+  }
   GameHarness h;
-  ASSERT_TRUE(h.StartVideo());
-  const uint32_t start = timeGetTime();
-  int32_t result = 0;
-  bool escaped = false, answered = false;
-  h.Run([&] { result = iTitleScreen(); },
-        [&](uint32_t now) {
-          if (!escaped && now - start >= 1000) {
-            h.PressEscape();
-            escaped = true;
-          } else if (escaped && !answered && h.ZoneReady("YES", now)) {
-            answered = h.PressZone("YES");
-          }
-          return true;
-        },
-        30000);
-  EXPECT_FALSE(h.timedOut);
-  EXPECT_EQ(result, -1);
+  uint32_t returnedAt = 0;
+  std::vector<uint32_t> at;
+};
+
+TEST_F(TitleAnswers, EscapeThenYesQuits) {
+  EXPECT_EQ(Play({Escape().After(1000).Shows("YES"), PressZone("YES")}), -1);
   EXPECT_EQ(gs.bQuitGame.load(), 1);
   EXPECT_FALSE(ZonePresent("YES"));
   EXPECT_FALSE(ZonePresent("NO"));
 }
 
-TEST(TitleScreen, NoGoesOnWithTheTitleWhoseTenSecondsKeepRunning) {
-  GameHarness h;
-  ASSERT_TRUE(h.StartVideo());
-  const uint32_t start = timeGetTime();
-  int32_t result = 99;
-  int escapes = 0;
-  uint32_t lastNoAt = 0, returnedAt = 0;
-  h.Run([&] {
-          result = iTitleScreen();
-          returnedAt = timeGetTime();
-        },
-        [&](uint32_t now) {
-          if (h.Busy()) return true;
-          if (escapes == 0 && now - start >= 1000) {
-            h.PressEscape();
-            escapes = 1;
-          } else if (escapes == 1 && lastNoAt == 0 && h.ZoneReady("NO", now)) {
-            h.PressZone("NO");
-            lastNoAt = now;
-          } else if (escapes == 1 && lastNoAt != 0 && now - start >= 4000) {
-            EXPECT_FALSE(ZonePresent("NO"));
-            EXPECT_EQ(gs.iEscapePressed.load(), 0);
-            h.PressEscape();  // the title went on: ask again, and wait past its ten seconds
-            escapes = 2;
-          } else if (escapes == 2 && now - start >= 11000 && h.ZoneReady("NO", now)) {
-            h.PressZone("NO");
-            lastNoAt = now;
-            escapes = 3;
-          }
-          return true;
-        },
-        30000);
-  EXPECT_FALSE(h.timedOut);
-  ASSERT_EQ(escapes, 3);
-  EXPECT_EQ(result, 0);
-  EXPECT_LE(returnedAt - lastNoAt, 2u) << "the title's time limit had passed: it ends at once";
+TEST_F(TitleAnswers, NoGoesOnWithTheTitleWhoseTenSecondsKeepRunning) {
+  EXPECT_EQ(Play(NoInTheBox({Do([] {
+                               EXPECT_FALSE(ZonePresent("NO"));
+                               EXPECT_EQ(gs.iEscapePressed.load(), 0);
+                             }).After(2700),
+                             // The title went on: ask again, and answer past its ten seconds.
+                             Escape().Shows("NO"), PressZone("NO").After(6700)})),
+            0);
+  EXPECT_GE(at[4] - at[0], 10000u);
+  EXPECT_LE(returnedAt - at[4], 2u) << "the title's time limit had passed: it ends at once";
   EXPECT_EQ(gs.bQuitGame.load(), 0);
 }
 
-TEST(TitleScreen, AfterNoTheTitleWaitsHalfASecondForPresses) {
-  GameHarness h;
-  ASSERT_TRUE(h.StartVideo());
-  int32_t result = 99;
-  uint32_t returnedAt = 0;
-  // After "NO" in the confirmation the title waits 500 ms before it looks at the mouse again.
-  const uint32_t start = timeGetTime();
-  uint32_t noAt = 0;
-  h.Run([&] {
-          result = iTitleScreen();
-          returnedAt = timeGetTime();
-        },
-        [&](uint32_t now) {
-          if (now - start == 1000) h.PressEscape();
-          if (noAt == 0 && !h.Busy() && h.ZoneReady("NO", now)) {
-            h.PressZone("NO");
-            noAt = now;
-          }
-          if (noAt != 0 && now - noAt == 300) h.Press(500, 700);
-          if (noAt != 0 && now - noAt == 600) h.Press(500, 700);
-          return true;
-        },
-        30000);
-  ASSERT_NE(noAt, 0u);
-  EXPECT_EQ(result, 1);
-  EXPECT_GE(returnedAt - noAt, 600u);
-  EXPECT_LE(returnedAt - noAt, 601u);
+// After "NO" in the confirmation the title waits 500 ms before it looks at the mouse again.
+TEST_F(TitleAnswers, AfterNoTheTitleWaitsHalfASecondForPresses) {
+  EXPECT_EQ(Play(NoInTheBox({Press(500, 700).After(300), Press(500, 700).After(300)})), 1);
+  EXPECT_GE(returnedAt - at[1], 600u);
+  EXPECT_LE(returnedAt - at[1], 601u);
 }
 
 TEST(HelpScreen, ClosesOnEscapeOrAfterAMinute) {
@@ -207,21 +167,16 @@ TEST(MainMenu, PressesOffTheButtonsOrWithTheRightButtonOnlyRenewTheGuard) {
   const uint32_t start = timeGetTime();
   int32_t result = 99;
   uint32_t returnedAt = 0;
-  h.Run([&] {
-          result = iMainMenu();
-          returnedAt = timeGetTime();
-        },
-        [&](uint32_t now) {
-          switch (now - start) {
-            case 300: h.Press(10, 10); break;                          // the title's zone
-            case 400: EXPECT_TRUE(h.PressZone("NEWGAME")); break;       // within the renewed guard
-            case 600: EXPECT_TRUE(h.PressZone("NEWGAME", true)); break; // right: the title's zone
-            case 700: EXPECT_TRUE(h.PressZone("QUIT")); break;          // within the renewed guard
-            case 1000: EXPECT_TRUE(h.PressZone("HELP")); break;
-          }
-          return true;
-        },
-        30000);
+  PlayScript(h,
+             [&] {
+               result = iMainMenu();
+               returnedAt = timeGetTime();
+             },
+             {Press(10, 10).After(300),                  // the title's zone
+              PressZone("NEWGAME").After(100),           // within the renewed guard
+              PressZone("NEWGAME", true).After(200),     // right: the title's zone
+              PressZone("QUIT").After(100),              // within the renewed guard
+              PressZone("HELP").After(300)});
   EXPECT_EQ(result, 1);
   EXPECT_GE(returnedAt - start, 1250u) << "a choice is followed by a 250 ms pause";
   EXPECT_LE(returnedAt - start, 1251u);
@@ -229,72 +184,6 @@ TEST(MainMenu, PressesOffTheButtonsOrWithTheRightButtonOnlyRenewTheGuard) {
   EXPECT_FALSE(ZonePresent("HELP"));
   EXPECT_FALSE(ZonePresent("QUIT"));
   EXPECT_TRUE(ZonePresent("TITLE_SCREEN"));
-}
-
-// The difficulty chosen before one game still holds in the next, and a window closed during the
-// choice leaves it as it was while the game still starts and ends at once.
-TEST(TopLevelFlow, DifficultySurvivesIntoTheNextGame) {
-  GameHarness h;
-  WritePattern(0, kPair);
-  ASSERT_TRUE(h.StartVideo());
-  int games = 0, choices = 0;
-  int32_t difficultyInSecondChoice = -1;
-  h.RunGameThread(
-      [&](uint32_t now) {
-        if (h.Busy()) return true;
-        if (h.ZoneReady("TITLE_SCREEN", now) && !ZonePresent("NEWGAME")) {
-          h.Press(500, 700);
-        } else if (h.ZoneReady("NEWGAME", now)) {
-          h.PressZone("NEWGAME");
-        } else if (h.ZoneReady("HARD", now)) {
-          if (++choices == 1) {
-            h.PressZone("HARD");
-          } else {
-            difficultyInSecondChoice = gs.iDifficulty;
-            gs.bShutdown = 1;
-          }
-        } else if (h.ZoneReady("GAME_LOOP", now) && !ZonePresent("YES")) {
-          ++games;
-          EXPECT_EQ(gs.iDifficulty, 2);
-          h.LeaveGame();
-        }
-        return true;
-      },
-      120000);
-  EXPECT_FALSE(h.timedOut);
-  EXPECT_EQ(games, 1);
-  EXPECT_EQ(choices, 2);
-  EXPECT_EQ(difficultyInSecondChoice, 2);
-  EXPECT_EQ(gs.iDifficulty, 2);
-  EXPECT_EQ(h.CountInTrace("iGameLoop() ------------>> ENTERING GAME LOOP\n"), 2);
-  EXPECT_EQ(h.CountInTrace("GAME OVER\n"), 1);
-}
-
-TEST(TopLevelFlow, UntouchedTitleAndHelpTakeTurns) {
-  GameHarness h;
-  ASSERT_TRUE(h.StartVideo());
-  const uint32_t start = timeGetTime();
-  const std::string timedOut = "thrMainGameLoop() Title timed out, going to game help\n";
-  struct Check {
-    uint32_t at;
-    int timeouts, helps;
-  };
-  const std::vector<Check> checks = {{9990, 0, 0},   {10010, 1, 1}, {69990, 1, 1},
-                                     {70010, 1, 1},  {79990, 1, 1}, {80010, 2, 2}};
-  size_t next = 0;
-  h.RunGameThread(
-      [&](uint32_t now) {
-        if (next < checks.size() && now - start >= checks[next].at) {
-          EXPECT_EQ(h.CountInTrace(timedOut), checks[next].timeouts) << checks[next].at;
-          EXPECT_EQ(h.CountInTrace("iGameHelp()\n"), checks[next].helps) << checks[next].at;
-          ++next;
-        }
-        if (next == checks.size()) gs.bShutdown = 1;
-        return true;
-      },
-      200000);
-  EXPECT_EQ(next, checks.size());
-  EXPECT_FALSE(h.timedOut);
 }
 
 // A menu lights its first button as it opens and then the button the pointer moves over; Enter
@@ -314,29 +203,17 @@ TEST(MainMenu, EnterChoosesTheButtonLitByTheKeysOrThePointer) {
     ASSERT_TRUE(h.StartVideo());
     PlatformSetPointerPosition(0, 0);
     int32_t choice = -1;
-    int step = 0;
-    uint32_t at = 0;
     bool motionWanted = false;
-    h.Run([&] { choice = iMainMenu(); },
-          [&](uint32_t now) {
-            if (step == 0 && h.ZoneReady("NEWGAME", now)) {
-              motionWanted = bPointerMotionWanted;
-              int x = 0, y = 0;
-              if (c.pointerOver != nullptr && ZoneCentre(c.pointerOver, x, y)) {
-                PlatformSetPointerPosition(x, y);
-              }
-              step = 1;
-              at = now;
-            } else if (step == 1 && now - at == 5) {
-              if (c.key != 0) QueueKey(c.key);
-            } else if (step == 1 && now - at == 10) {
-              QueueKey(kKeyEnter);
-              step = 2;
-            }
-            return true;
-          },
-          30000);
-    EXPECT_FALSE(h.timedOut);
+    Script script = {Wait(0).Shows("NEWGAME"), Do([&] {
+                       motionWanted = bPointerMotionWanted;
+                       int x = 0, y = 0;
+                       if (c.pointerOver != nullptr && ZoneCentre(c.pointerOver, x, y)) {
+                         PlatformSetPointerPosition(x, y);
+                       }
+                     })};
+    if (c.key != 0) script.push_back(Key(c.key).After(5));
+    script.push_back(Key(kKeyEnter).After(c.key != 0 ? 5 : 10));
+    PlayScript(h, [&] { choice = iMainMenu(); }, script);
     EXPECT_EQ(choice, c.chosen);
     EXPECT_TRUE(motionWanted) << "the pointer's moves wake a menu";
     EXPECT_FALSE(bPointerMotionWanted) << "and no other screen";
