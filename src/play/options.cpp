@@ -193,6 +193,10 @@ PassResult ActOnZone(const char* name, MenuLight& light, bool& redraw) {
 // A line's keys: the single keys' letters stay as they are printed on the keyboard.
 std::string ControlText(const char* keys) { return keys[1] == '\0' ? keys : Tr(keys); }
 
+constexpr int kColumnGap = 8;
+constexpr int kKeysRoom = screen::kControlsActionX - screen::kControlsKeysX - kColumnGap;
+constexpr int kActionRoom = screen::kScoreField.x + screen::kScoreField.w - screen::kControlsActionX - kColumnGap;
+
 void vDrawControls() {
   const int x = screen::iCentredX(screen::kScorePanelWidth);
   const int y = screen::iCentredY(screen::kScorePanelHeight);
@@ -200,8 +204,9 @@ void vDrawControls() {
   vDrawTextCentred(Tr("Controls"), x + screen::kScorePanelWidth / 2, y + screen::kScoreHeadingY);
   int top = y + screen::kControlsFirstRowY;
   for (const auto& line : kControlLines) {
-    iDrawText(ControlText(line[0]), x + screen::kControlsKeysX, top);
-    iDrawText(Tr(line[1]), x + screen::kControlsActionX, top);
+    // A translation longer than its column is cut rather than run into the next.
+    iDrawText(ControlText(line[0]), x + screen::kControlsKeysX, top, kKeysRoom);
+    iDrawText(Tr(line[1]), x + screen::kControlsActionX, top, kActionRoom);
     top += screen::kControlsRowStep;
   }
   vDrawTextCentred(Tr("A click or a key goes back"), x + screen::kScorePanelWidth / 2,
