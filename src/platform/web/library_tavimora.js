@@ -55,9 +55,16 @@ mergeInto(LibraryManager.library, {
   // Tracks are numbered from 1; a number forgotten (the device closed) plays nothing.
   $tvMusic: { tracks: {}, next: 1, current: null, paused: false, volume: 1 },
 
+  // Tells the game what the music does now: 0 when no music plays, 1 while it plays, 2 while it
+  // is paused. Called on every change, so the game never has to ask.
+  $tvMusicTell__deps: ['$tvMusic'],
+  $tvMusicTell: function() {
+    Module['_tv_web_music_now'](!tvMusic.current ? 0 : tvMusic.paused ? 2 : 1);
+  },
+
   tv_web_music_load__proxy: 'sync',
   tv_web_music_load__sig: 'ii',
-  tv_web_music_load__deps: ['$FS', '$tvMusic'],
+  tv_web_music_load__deps: ['$FS', '$tvMusic', '$tvMusicTell'],
   tv_web_music_load: function(path) {
     var bytes;
     try {
@@ -70,18 +77,28 @@ mergeInto(LibraryManager.library, {
     var type = head === 'OggS' ? 'audio/ogg' : head === 'RIFF' ? 'audio/wav' : 'audio/mpeg';
     var element = new Audio(URL.createObjectURL(new Blob([bytes], { type: type })));
     element.preload = 'auto';
+    // Played to its end: no music plays until the game starts the next track. An end left from
+    // before the track was started again is no end.
+    element.addEventListener('ended', function() {
+      if (tvMusic.current !== element || !element.ended) return;
+      tvMusic.current = null;
+      tvMusicTell();
+    });
     tvMusic.tracks[tvMusic.next] = element;
     return tvMusic.next++;
   },
 
   tv_web_music_free__proxy: 'sync',
   tv_web_music_free__sig: 'vi',
-  tv_web_music_free__deps: ['$tvMusic'],
+  tv_web_music_free__deps: ['$tvMusic', '$tvMusicTell'],
   tv_web_music_free: function(id) {
     var element = tvMusic.tracks[id];
     if (!element) return;
     element.pause();
-    if (tvMusic.current === element) tvMusic.current = null;
+    if (tvMusic.current === element) {
+      tvMusic.current = null;
+      tvMusicTell();
+    }
     URL.revokeObjectURL(element.src);
     delete tvMusic.tracks[id];
   },
@@ -98,7 +115,7 @@ mergeInto(LibraryManager.library, {
   // the player's first press or key.
   tv_web_music_start__proxy: 'sync',
   tv_web_music_start__sig: 'ii',
-  tv_web_music_start__deps: ['$tvMusic'],
+  tv_web_music_start__deps: ['$tvMusic', '$tvMusicTell'],
   tv_web_music_start: function(id) {
     var element = tvMusic.tracks[id];
     if (!element) return -1;
@@ -116,22 +133,14 @@ mergeInto(LibraryManager.library, {
       });
     };
     play();
+    tvMusicTell();
     return 0;
-  },
-
-  // 0 when no music plays, 1 while it plays, 2 while it is paused.
-  tv_web_music_state__proxy: 'sync',
-  tv_web_music_state__sig: 'i',
-  tv_web_music_state__deps: ['$tvMusic'],
-  tv_web_music_state: function() {
-    if (!tvMusic.current || tvMusic.current.ended) return 0;
-    return tvMusic.paused ? 2 : 1;
   },
 
   // Pauses (1), resumes (0) or halts (-1) the music playing.
   tv_web_music_hold__proxy: 'sync',
   tv_web_music_hold__sig: 'vi',
-  tv_web_music_hold__deps: ['$tvMusic'],
+  tv_web_music_hold__deps: ['$tvMusic', '$tvMusicTell'],
   tv_web_music_hold: function(how) {
     var element = tvMusic.current;
     if (!element) return;
@@ -139,6 +148,7 @@ mergeInto(LibraryManager.library, {
     if (how === 0) element.play().catch(function() {});
     else element.pause();
     if (how === -1) tvMusic.current = null;
+    tvMusicTell();
   },
 
   tv_web_music_position__proxy: 'sync',
