@@ -50,39 +50,79 @@ mergeInto(LibraryManager.library, {
     });
   },
 
-  // The music, played by the browser's own decoder in an audio element rather than decoded and
-  // mixed on the page's thread: while only the music sounds, the page's thread mixes nothing.
-  // Tracks are numbered from 1; a number forgotten (the device closed) plays nothing.
-  $tvMusic: { tracks: {}, next: 1, current: null, paused: false, volume: 1 },
+  // The music, decoded by the browser once per track and played from memory by an audio context
+  // of its own rather than decoded and mixed on the page's thread or streamed through a media
+  // element, which decodes as it plays. The context asks for long buffers (music needs no quick
+  // answer), so the browser's audio threads wake seldom, and it is suspended while no music plays.
+  // Only the playing track is kept decoded. Tracks are numbered from 1; a number forgotten (the
+  // device closed) plays nothing.
+  $tvMusic: {
+    tracks: {}, next: 1, current: null, paused: false, volume: 1, context: null, gain: null,
+    source: null, startedAt: 0, starts: 0,
+  },
+
+  // Tells the game what the music does now (0 when no music plays, 1 while it plays, 2 while it
+  // is paused) and lets the context run only while music plays. Called on every change, so the
+  // game never has to ask.
+  $tvMusicTell__deps: ['$tvMusic'],
+  $tvMusicTell: function() {
+    var context = tvMusic.context;
+    if (context && tvMusic.current && !tvMusic.paused) context.resume().catch(function() {});
+    else if (context) context.suspend().catch(function() {});
+    Module['_tv_web_music_now'](!tvMusic.current ? 0 : tvMusic.paused ? 2 : 1);
+  },
+
+  // Stops the sound of the track playing, if any, without telling.
+  $tvMusicSilence__deps: ['$tvMusic'],
+  $tvMusicSilence: function() {
+    var source = tvMusic.source;
+    tvMusic.source = null;
+    if (source) source.stop();
+  },
+
+  // The music's context, made at the first start. Where the browser wants a gesture before
+  // sound, the player's presses and keys let it run.
+  $tvMusicContext__deps: ['$tvMusic'],
+  $tvMusicContext: function() {
+    if (tvMusic.context) return tvMusic.context;
+    var context = new AudioContext({ latencyHint: 0.2 });
+    tvMusic.gain = context.createGain();
+    tvMusic.gain.gain.value = tvMusic.volume;
+    tvMusic.gain.connect(context.destination);
+    tvMusic.context = context;
+    ['pointerdown', 'keydown', 'touchend'].forEach(function(type) {
+      document.addEventListener(type, function() {
+        if (tvMusic.current && !tvMusic.paused && context.state !== 'running') {
+          context.resume().catch(function() {});
+        }
+      }, { capture: true });
+    });
+    return context;
+  },
 
   tv_web_music_load__proxy: 'sync',
   tv_web_music_load__sig: 'ii',
   tv_web_music_load__deps: ['$FS', '$tvMusic'],
   tv_web_music_load: function(path) {
-    var bytes;
     try {
-      bytes = FS.readFile(UTF8ToString(path));
+      tvMusic.tracks[tvMusic.next] = { bytes: FS.readFile(UTF8ToString(path)), buffer: null };
     } catch (e) {
       return 0;
     }
-    // Some browsers play a blob only when told its type: it is read from the file's first bytes.
-    var head = String.fromCharCode.apply(null, bytes.subarray(0, 4));
-    var type = head === 'OggS' ? 'audio/ogg' : head === 'RIFF' ? 'audio/wav' : 'audio/mpeg';
-    var element = new Audio(URL.createObjectURL(new Blob([bytes], { type: type })));
-    element.preload = 'auto';
-    tvMusic.tracks[tvMusic.next] = element;
     return tvMusic.next++;
   },
 
   tv_web_music_free__proxy: 'sync',
   tv_web_music_free__sig: 'vi',
-  tv_web_music_free__deps: ['$tvMusic'],
+  tv_web_music_free__deps: ['$tvMusic', '$tvMusicTell', '$tvMusicSilence'],
   tv_web_music_free: function(id) {
-    var element = tvMusic.tracks[id];
-    if (!element) return;
-    element.pause();
-    if (tvMusic.current === element) tvMusic.current = null;
-    URL.revokeObjectURL(element.src);
+    var track = tvMusic.tracks[id];
+    if (!track) return;
+    if (tvMusic.current === track) {
+      tvMusicSilence();
+      tvMusic.current = null;
+      tvMusicTell();
+    }
     delete tvMusic.tracks[id];
   },
 
@@ -94,59 +134,73 @@ mergeInto(LibraryManager.library, {
     Object.keys(tvMusic.tracks).forEach(function(id) { _tv_web_music_free(Number(id)); });
   },
 
-  // Starts the track from its beginning; where the browser wants a gesture first, it starts at
-  // the player's first press or key.
+  // Starts the track from its beginning once it is decoded. A track that cannot be decoded plays
+  // as one already ended.
   tv_web_music_start__proxy: 'sync',
   tv_web_music_start__sig: 'ii',
-  tv_web_music_start__deps: ['$tvMusic'],
+  tv_web_music_start__deps: ['$tvMusic', '$tvMusicTell', '$tvMusicSilence', '$tvMusicContext'],
   tv_web_music_start: function(id) {
-    var element = tvMusic.tracks[id];
-    if (!element) return -1;
-    if (tvMusic.current && tvMusic.current !== element) tvMusic.current.pause();
-    tvMusic.current = element;
+    var track = tvMusic.tracks[id];
+    if (!track) return -1;
+    var context = tvMusicContext();
+    var start = ++tvMusic.starts;  // a later start makes this one's decoding moot
+    tvMusicSilence();
+    Object.keys(tvMusic.tracks).forEach(function(other) {
+      if (tvMusic.tracks[other] !== track) tvMusic.tracks[other].buffer = null;
+    });
+    tvMusic.current = track;
     tvMusic.paused = false;
-    element.currentTime = 0;
-    element.volume = tvMusic.volume;
-    var play = function() {
-      if (tvMusic.current === element && !tvMusic.paused) element.play().catch(later);
+    tvMusic.startedAt = -1;
+    var play = function(buffer) {
+      if (start !== tvMusic.starts) return;
+      track.buffer = buffer;
+      var source = context.createBufferSource();
+      source.buffer = buffer;
+      source.connect(tvMusic.gain);
+      source.onended = function() {
+        if (tvMusic.source !== source) return;  // stopped, not played to its end
+        tvMusic.source = null;
+        tvMusic.current = null;
+        tvMusicTell();
+      };
+      tvMusic.source = source;
+      tvMusic.startedAt = context.currentTime;
+      source.start();
     };
-    var later = function() {
-      ['pointerdown', 'keydown', 'touchend'].forEach(function(type) {
-        document.addEventListener(type, play, { once: true, capture: true });
-      });
+    var fail = function() {
+      if (start !== tvMusic.starts) return;
+      tvMusic.current = null;
+      tvMusicTell();
     };
-    play();
+    if (track.buffer) play(track.buffer);
+    else context.decodeAudioData(track.bytes.slice().buffer).then(play, fail);
+    tvMusicTell();
     return 0;
   },
 
-  // 0 when no music plays, 1 while it plays, 2 while it is paused.
-  tv_web_music_state__proxy: 'sync',
-  tv_web_music_state__sig: 'i',
-  tv_web_music_state__deps: ['$tvMusic'],
-  tv_web_music_state: function() {
-    if (!tvMusic.current || tvMusic.current.ended) return 0;
-    return tvMusic.paused ? 2 : 1;
-  },
-
-  // Pauses (1), resumes (0) or halts (-1) the music playing.
+  // Pauses (1), resumes (0) or halts (-1) the music playing. Pausing suspends the context, whose
+  // clock then stands still with the track.
   tv_web_music_hold__proxy: 'sync',
   tv_web_music_hold__sig: 'vi',
-  tv_web_music_hold__deps: ['$tvMusic'],
+  tv_web_music_hold__deps: ['$tvMusic', '$tvMusicTell', '$tvMusicSilence'],
   tv_web_music_hold: function(how) {
-    var element = tvMusic.current;
-    if (!element) return;
+    if (!tvMusic.current) return;
     tvMusic.paused = how === 1;
-    if (how === 0) element.play().catch(function() {});
-    else element.pause();
-    if (how === -1) tvMusic.current = null;
+    if (how === -1) {
+      tvMusicSilence();
+      tvMusic.current = null;
+    }
+    tvMusicTell();
   },
 
+  // Seconds into the track, while it sounds.
   tv_web_music_position__proxy: 'sync',
   tv_web_music_position__sig: 'di',
   tv_web_music_position__deps: ['$tvMusic'],
   tv_web_music_position: function(id) {
-    var element = tvMusic.tracks[id];
-    return element ? element.currentTime : 0;
+    var track = tvMusic.tracks[id];
+    if (!track || track !== tvMusic.current || tvMusic.startedAt < 0) return 0;
+    return tvMusic.context.currentTime - tvMusic.startedAt;
   },
 
   // Loudness 0 to 128, as the mixer's.
@@ -155,7 +209,7 @@ mergeInto(LibraryManager.library, {
   tv_web_music_volume__deps: ['$tvMusic'],
   tv_web_music_volume: function(volume) {
     tvMusic.volume = Math.max(0, Math.min(1, volume / 128));
-    if (tvMusic.current) tvMusic.current.volume = tvMusic.volume;
+    if (tvMusic.gain) tvMusic.gain.gain.value = tvMusic.volume;
   },
 
   // The effects' device rests while it is silent: every two seconds a running one that sounds
