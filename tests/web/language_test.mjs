@@ -24,7 +24,7 @@ async function visit(accept, holdLanguages) {
       await page.send('Network.enable');
       await page.send('Network.setBypassServiceWorker', { bypass: true });
       await page.send('Fetch.enable', { patterns: [{ urlPattern: '*/content/art/*' }] });
-      page.on((m) => { if (m.method === 'Fetch.requestPaused') held.push(m.params.requestId); });
+      page.on((m) => { if (m.method === 'Fetch.requestPaused') held.push(m.params); });
     }
     await open(page, url);
     await waitForTitle(page);
@@ -34,7 +34,10 @@ async function visit(accept, holdLanguages) {
       bytes: await page.eval(BYTES_BEFORE_FIRST_FRAME),
       held: held.length,
     };
-    for (const id of held) await page.send('Fetch.continueRequest', { requestId: id });
+    for (const { requestId } of held) await page.send('Fetch.continueRequest', { requestId });
+    // The files fetched are the ones the service worker keeps once fetched (its LATER list).
+    const later = await page.eval(`fetch('sw.js').then((r) => r.text())`);
+    seen.unkept = held.map((p) => new URL(p.request.url).pathname.slice(1)).filter((f) => !later.includes(`["${f}",`));
     if (holdLanguages) {
       await waitFor(page, 'Module.tvFilesArrived !== undefined', 20000, 'the language files');
       await waitFor(page, `tvPrint() !== ${seen.english}`, 10000, 'the title to change').catch(() => {});
@@ -54,6 +57,7 @@ try {
   check(english.english === japanese.english, 'the first frame is the English title in either browser');
   check(japanese.held > 0 && japanese.order[0] < japanese.order[1],
         `the first frame came before the Japanese files (${japanese.held} held back until it)`);
+  check(japanese.unkept.length === 0, `the service worker keeps them (not: ${japanese.unkept.join(', ') || 'none'})`);
   check(japanese.shown !== japanese.english, 'the title changes to Japanese once they came, untouched');
   check(japanese.bytes <= english.bytes,
         `before the first frame the Japanese browser loads no more than the English one (${japanese.bytes} <= ${english.bytes} bytes)`);
