@@ -13,17 +13,26 @@ PORT=8097
 [ -f build/web/tavimora.wasm ] || bash scripts/run-web.sh --build-only
 
 echo "=== bytes downloaded (each file raw, and gzip -6 as the server sends it)"
-raw=0 packed=0
-# Every file of build/web, which holds only what a host serves.
-for f in $(find build/web -type f | sort); do
-  r=$(stat -c %s "$f")
-  g=$(gzip -6 -c "$f" | wc -c)
-  printf '  %-28s %10d raw %10d gzip\n' "${f#build/web/}" "$r" "$g"
-  raw=$((raw + r))
-  packed=$((packed + g))
+# sizes TITLE FILES...: each file's sizes, then their total.
+sizes() {
+  local title=$1 raw=0 packed=0
+  shift
+  for f in "$@"; do
+    r=$(stat -c %s "$f")
+    g=$(gzip -6 -c "$f" | wc -c)
+    printf '  %-32s %10d raw %10d gzip\n' "${f#build/web/}" "$r" "$g"
+    raw=$((raw + r))
+    packed=$((packed + g))
+  done
+  printf '  %-32s %10d raw %10d gzip (%.2f MB / %.2f MB)\n' "$title" $raw $packed \
+    "$(echo "$raw / 1048576" | bc -l)" "$(echo "$packed / 1048576" | bc -l)"
+}
+# Every file of build/web, which holds only what a host serves: what comes before the first
+# frame, then each language's files, which the game fetches once it runs.
+sizes "before the first frame" $(find build/web -type f -not -path 'build/web/content/*' | sort)
+for folder in $(find build/web/content/art -mindepth 1 -maxdepth 1 -type d | sort); do
+  sizes "language ${folder##*/}" $(find "$folder" -type f | sort)
 done
-printf '  %-28s %10d raw %10d gzip (%.2f MB / %.2f MB)\n' total $raw $packed \
-  "$(echo "$raw / 1048576" | bc -l)" "$(echo "$packed / 1048576" | bc -l)"
 
 python3 scripts/serve-web.py build/web --port $PORT >/dev/null 2>&1 &
 SERVER=$!

@@ -6,6 +6,8 @@ set(TAVIMORA_WEB_DEPS "" CACHE PATH "Install prefix of SDL2 and SDL2_mixer built
 set(TAVIMORA_WEB_CONTENT "" CACHE PATH "The game content to package (a desktop build's game/content)")
 set(TAVIMORA_WEB_OUT "${CMAKE_BINARY_DIR}/page" CACHE PATH "Where the page and its files go (what a host serves)")
 set(TAVIMORA_WEB_TEST_OUT "${CMAKE_BINARY_DIR}/page-test" CACHE PATH "Where the test programs' pages go")
+set(TAVIMORA_WEB_LANGUAGES "" CACHE PATH
+    "The languages' folders, fetched while the game runs (a desktop build's game/content/art)")
 set(TAVIMORA_WEB_ICONS "" CACHE PATH "The web app's icons (tavimora_contentgen --web-icons)")
 if(NOT EXISTS "${TAVIMORA_WEB_ICONS}/512.png")
   message(FATAL_ERROR "TAVIMORA_WEB_ICONS must hold the web app's icons (tavimora_contentgen --web-icons)")
@@ -68,16 +70,31 @@ function(tv_web_page target)
     configure_file(${TAVIMORA_WEB_ICONS}/${icon} ${out}/icons/${icon} COPYONLY)
     list(APPEND pageFiles icons/${icon})
   endforeach()
-  # What the worker keeps: everything the page loads, and the worker's template; written down
-  # for cmake/web_worker.cmake, which the test command also runs on a copy of the folder.
+  # Each language's files, at the paths the program's file system gives them: the game fetches
+  # them once it runs (platform/web/files_fetch_web.cpp), not before its first frame.
+  set(later "")
+  if(TAVIMORA_WEB_LANGUAGES)
+    file(GLOB languageFiles RELATIVE ${TAVIMORA_WEB_LANGUAGES} CONFIGURE_DEPENDS
+         ${TAVIMORA_WEB_LANGUAGES}/*/content.idx ${TAVIMORA_WEB_LANGUAGES}/*/content.pak
+         ${TAVIMORA_WEB_LANGUAGES}/*/texts)
+    foreach(file IN LISTS languageFiles)
+      configure_file(${TAVIMORA_WEB_LANGUAGES}/${file} ${out}/content/art/${file} COPYONLY)
+      list(APPEND later content/art/${file})
+    endforeach()
+  endif()
+  # What the worker keeps: everything the page loads before the game starts, then the files
+  # fetched later as they come, and the worker's template; written down for
+  # cmake/web_worker.cmake, which the test command also runs on a copy of the folder.
   set(cached ${pageFiles} ${target}.js ${target}.worker.js ${target}.wasm ${target}.data)
   set(list ${CMAKE_BINARY_DIR}/web-worker-files.cmake)
-  file(WRITE ${list} "set(FILES ${cached})\nset(TEMPLATE ${PROJECT_SOURCE_DIR}/dist/web/sw.js.in)\n")
+  file(WRITE ${list} "set(FILES ${cached})\nset(LATER ${later})\n"
+       "set(TEMPLATE ${PROJECT_SOURCE_DIR}/dist/web/sw.js.in)\n")
   # The program's files all change with its link, which depending on the target follows.
   list(TRANSFORM pageFiles PREPEND ${out}/)
+  list(TRANSFORM later PREPEND ${out}/)
   add_custom_command(OUTPUT ${out}/sw.js
     COMMAND ${CMAKE_COMMAND} -DOUT=${out} -DLIST=${list} -P ${PROJECT_SOURCE_DIR}/cmake/web_worker.cmake
-    DEPENDS ${target} ${pageFiles} ${list} ${PROJECT_SOURCE_DIR}/dist/web/sw.js.in
+    DEPENDS ${target} ${pageFiles} ${later} ${list} ${PROJECT_SOURCE_DIR}/dist/web/sw.js.in
             ${PROJECT_SOURCE_DIR}/cmake/web_worker.cmake
     COMMENT "Writing the service worker's list of files"
     VERBATIM)

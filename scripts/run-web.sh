@@ -29,8 +29,8 @@ CONTENT=build/web-content
 if [ ! -f $CONTENT/.made ] || [ build/release/tools/content.stamp -nt $CONTENT/.made ]; then
   rm -rf $CONTENT
   cp -r build/release/game/content $CONTENT
-  # The page is English for now: the languages' pictures (art/<language>/) stay out of the
-  # download before the first frame.
+  # The languages' pictures (art/<language>/) stay out of the download before the first frame:
+  # the page has them as files of their own, which the game fetches once it runs.
   find $CONTENT/art -mindepth 1 -maxdepth 1 -type d -exec rm -rf {} +
   build/release/tools/tavimora_contentgen --music $CONTENT/sound --music-kbps 64
   touch $CONTENT/.made
@@ -48,6 +48,7 @@ emcmake cmake -S . -B build/web-build -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DTAVIMORA_WEB_DEPS="$PWD/build/web-deps/prefix" \
   -DTAVIMORA_WEB_CONTENT="$PWD/$CONTENT" \
   -DTAVIMORA_WEB_ICONS="$PWD/$ICONS" \
+  -DTAVIMORA_WEB_LANGUAGES="$PWD/build/release/game/content/art" \
   -DTAVIMORA_WEB_OUT="$PWD/build/web" -DTAVIMORA_WEB_TEST_OUT="$PWD/build/web-test" -DTAVIMORA_BENCH=OFF \
   -DTAVIMORA_WERROR="${TAVIMORA_WERROR:-OFF}" >/dev/null
 cmake --build build/web-build --parallel 2 --target tavimora tavimora_worker tavimora_frameshot

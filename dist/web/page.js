@@ -132,8 +132,21 @@
     requestAnimationFrame(look);
   }
 
+  // The browser's languages, best first, as the game's environment names them (LANGUAGE, as
+  // gettext reads it): "de-AT" is de_AT (the game falls back to de), and the Simplified Chinese
+  // of "zh-CN" or "zh-Hans" is zh_CN. The game takes the first it has; English ends the list.
+  function gameLanguages() {
+    return (navigator.languages || [navigator.language]).map(function (tag) {
+      var parts = String(tag).split('-');
+      if (parts[0] === 'zh' && /^(Hans|CN|SG)$/.test(parts[1] || 'CN')) return 'zh_CN';
+      var region = parts.slice(1).find(function (p) { return p.length === 2; });
+      return parts[0].toLowerCase() + (region ? '_' + region.toUpperCase() : '');
+    }).join(':');
+  }
+
   window.Module = {
     canvas: canvas,
+    preRun: [function () { ENV.LANGUAGE = gameLanguages(); }],
     print: function (text) { console.log(text); },
     printErr: function (text) { console.warn(text); },
     setStatus: function (text) {

@@ -3,6 +3,7 @@
 // ("content\levels\level0.dat") and relative to the working directory.
 #include <cstdio>
 #include <string>
+#include <vector>
 
 // The game path turned into a path for this system, or where it was redirected to
 // (PlatformRedirectPath, platform/user_paths.h).
@@ -19,3 +20,8 @@ bool PlatformFileReadable(const char* gamePath);
 // written, flushed to disk and renamed over the target. False when the new contents could not be
 // stored; the old file is then untouched.
 bool PlatformWriteFileAtomic(const char* gamePath, const void* data, size_t size);
+
+// Fetches content files the system does not hold yet (a page's content comes in parts, fetched
+// while the game runs). False when there is nothing to fetch here; else kEventFilesArrived
+// follows once all of them are readable, or once they failed to come.
+bool PlatformFetchFiles(const std::vector<std::string>& gamePaths);

@@ -31,6 +31,7 @@ enum PlatformEventKind {
   kEventTouchUp,    // that finger lifted (or the browser took the touch away)
   kEventWindowCovered,  // the game cannot be seen at all (a phone held upright under the page's
                         // turn-the-phone picture): a running game pauses whatever the settings
+  kEventFilesArrived,  // the files PlatformFetchFiles fetched are readable now (or failed to come)
 };
 
 // The key of a key event: letters as their lower-case ASCII code, the space, minus and plus (the

@@ -1,11 +1,20 @@
 #include "play/language_switch.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cstdio>
 
 #include "content/catalogue.h"
 #include "diag/debug_log.h"
 #include "platform/files.h"
 #include "play/translations.h"
+#include "save/settings.h"
+
+namespace {
+std::string gWaitedFor;  // the language whose files are on their way ("" for none)
+bool gKeepWaitedFor = false;
+std::atomic<bool> gFilesArrived{false};
+}  // namespace
 
 std::vector<std::string> GameLanguages() {
   std::vector<std::string> codes{"en"};
@@ -29,4 +38,30 @@ bool bSwitchLanguage(const std::string& code) {
   bLoadTexts(pictures);
   vLoadBitmaps();
   return true;
+}
+
+bool bFetchLanguage(const std::string& code, bool keep) {
+  const std::vector<std::string> codes = GameLanguages();
+  if (code == "en" || std::find(codes.begin(), codes.end(), code) == codes.end()) return false;
+  const std::string folder = "content\\art\\" + code + "\\";
+  if (!PlatformFetchFiles({folder + "content.idx", folder + "content.pak", folder + "texts"})) return false;
+  vDebugLog("bFetchLanguage() %s\n", code.c_str());
+  gWaitedFor = code;
+  gKeepWaitedFor = keep;
+  return true;
+}
+
+void vLanguageFilesArrived() { gFilesArrived.store(true); }
+
+bool bShowArrivedLanguage() {
+  if (!gFilesArrived.exchange(false) || gWaitedFor.empty() || !bSwitchLanguage(gWaitedFor)) return false;
+  if (gKeepWaitedFor) vKeepLanguage(gWaitedFor);
+  gWaitedFor.clear();
+  return true;
+}
+
+void vKeepLanguage(const std::string& code) {
+  Settings s = CurrentSettings();
+  s.language = code;
+  StoreSettings(s);
 }

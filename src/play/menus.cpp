@@ -15,6 +15,7 @@
 #include "play/screen_loop.h"
 #include "play/selection.h"
 #include "play/input.h"
+#include "play/language_switch.h"
 #include "play/notes.h"
 #include "play/options.h"
 #include "platform/window.h"
@@ -166,7 +167,7 @@ bool bRunTitle(ScreenLoop& loop) {
   std::string note;
   return loop.Run(
       [&](PassWait& wake) {
-        shown = !bShortNoteChanged(note, wake) && shown;
+        shown = !bShortNoteChanged(note, wake) && !bShowArrivedLanguage() && shown;
         if (shown || !wake.FrameDue()) return;
         gResources.title.Draw(0, 0);
         DrawShortNote(note);

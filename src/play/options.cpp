@@ -119,11 +119,11 @@ void vNextLanguage(int step) {
   while (at < count && LanguageInUse() != codes[at]) ++at;
   for (int tried = 1; tried < count; ++tried) {
     const std::string& code = codes[((at + step * tried) % count + count) % count];
-    if (!bSwitchLanguage(code)) continue;
-    Settings s = CurrentSettings();
-    s.language = code;
-    StoreSettings(s);
-    return;
+    if (bSwitchLanguage(code)) {
+      vKeepLanguage(code);
+      return;
+    }
+    if (bFetchLanguage(code, true)) return;  // shown once it has arrived
   }
 }
 
@@ -230,7 +230,8 @@ void vOptionsScreen() {
   loop.Run(
       [&](PassWait&) {
         const Settings now = CurrentSettings();
-        if (bFollowPointer(light, kRowZones, kRows) || redraw || !(now == shown)) {
+        const bool arrived = bShowArrivedLanguage();
+        if (arrived || bFollowPointer(light, kRowZones, kRows) || redraw || !(now == shown)) {
           vDrawOptions(now, light.lit);
           shown = now;
           redraw = false;

@@ -8,6 +8,7 @@
 #include "play/game_state.h"
 #include "play/sound_controls.h"
 #include "play/input.h"
+#include "play/language_switch.h"
 #include "play/main_thread_asks.h"
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
@@ -84,6 +85,7 @@ void WndProc(const PlatformEvent& e) {
     switch (e.kind) {
       case kEventExposed: PlatformShowLatestFrame(true); break;
       case kEventWindowChanged: vStoreWindowSettings(); break;
+      case kEventFilesArrived: vLanguageFilesArrived(); break;
       case kEventClose: vDestroyWindow();
       default: break;
     }

@@ -5,6 +5,7 @@
 
 #include "content/catalogue.h"
 #include "diag/debug_log.h"
+#include "play/language_switch.h"
 #include "play/translations.h"
 #include "rules/language.h"
 #include "save/settings.h"
@@ -23,6 +24,7 @@ void vChooseLanguage() {
       bLoadTexts(language);
       return;
     }
+    if (bFetchLanguage(language, false)) break;  // English until it has arrived
   }
   bUseLanguage("");
   bLoadTexts("");

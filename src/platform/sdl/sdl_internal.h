@@ -9,6 +9,9 @@ SDL_Window* PlatformSdlWindow();
 // marked as such, so it keeps its place among the other window events.
 void PlatformSdlPushCovered();
 
+// Tells the game that fetched files have arrived (kEventFilesArrived); any thread.
+void PlatformSdlPushFilesArrived();
+
 #include <vector>
 
 // Draws what was presented since the last call into the surface, the frame scaled to fit it

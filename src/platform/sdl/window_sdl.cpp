@@ -16,6 +16,7 @@ Uint32 gQuitEventType = 0;
 constexpr Sint32 kCoveredMark = 1;
 // An event that only ends the main thread's wait: a new frame is ready to be shown.
 std::atomic<Uint32> gWakeEventType{0};
+std::atomic<Uint32> gArrivedEventType{0};  // fetched files have arrived
 std::atomic<int> gPointerX{0};
 std::atomic<int> gPointerY{0};
 // The window's size while it is not full screen, given back when full screen ends.
@@ -287,6 +288,10 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
         out.code = e.user.code;
         return true;
       }
+      if (e.type == gArrivedEventType.load(std::memory_order_relaxed)) {
+        out.kind = kEventFilesArrived;
+        return true;
+      }
       return false;
   }
 }
@@ -300,6 +305,12 @@ void PlatformSdlPushCovered() {
   e.window.event = SDL_WINDOWEVENT_HIDDEN;
   e.window.data1 = kCoveredMark;
   SDL_PushEvent(&e);
+}
+
+void PlatformSdlPushFilesArrived() {
+  SDL_Event e{};
+  e.type = gArrivedEventType.load(std::memory_order_relaxed);
+  if (e.type != 0) SDL_PushEvent(&e);
 }
 
 void PlatformWakeMainThread() {
@@ -326,6 +337,7 @@ bool PlatformCreateWindow(const char* title, int clientWidth, int clientHeight, 
   SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
   if (gQuitEventType == 0) gQuitEventType = SDL_RegisterEvents(1);
   if (gWakeEventType == 0) gWakeEventType = SDL_RegisterEvents(1);
+  if (gArrivedEventType == 0) gArrivedEventType = SDL_RegisterEvents(1);
   Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_ALLOW_HIGHDPI;
   int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
   int width = clientWidth, height = clientHeight;

@@ -50,6 +50,30 @@ mergeInto(LibraryManager.library, {
     });
   },
 
+  // Fetches the files at `paths` (one a line, relative to the page as in its file system) and
+  // writes them there once all have come, so the game never reads half of them; then tells the
+  // program. The service worker keeps them once fetched.
+  tv_web_fetch_files__proxy: 'sync',
+  tv_web_fetch_files__sig: 'vi',
+  tv_web_fetch_files__deps: ['$FS'],
+  tv_web_fetch_files: function(pathsAt) {
+    var paths = UTF8ToString(pathsAt).split('\n').filter(function(p) { return p; });
+    Promise.all(paths.map(function(path) {
+      return fetch(path).then(function(response) {
+        if (!response.ok) throw new Error(path + ': ' + response.status);
+        return response.arrayBuffer();
+      });
+    })).then(function(contents) {
+      paths.forEach(function(path, i) {
+        FS.mkdirTree(path.substring(0, path.lastIndexOf('/')));
+        FS.writeFile(path, new Uint8Array(contents[i]));
+      });
+      Module['tvFilesArrived'] = performance.now();  // for the page's tests
+    }).catch(function(e) {
+      console.warn('Files could not be fetched: ' + e);
+    }).then(function() { Module['_tv_web_files_arrived'](); });
+  },
+
   // The music, decoded by the browser once per track and played from memory by an audio context
   // of its own rather than decoded and mixed on the page's thread or streamed through a media
   // element, which decodes as it plays. The context asks for long buffers (music needs no quick
