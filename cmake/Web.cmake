@@ -76,7 +76,7 @@ function(tv_web_page target)
   if(TAVIMORA_WEB_LANGUAGES)
     file(GLOB languageFiles RELATIVE ${TAVIMORA_WEB_LANGUAGES} CONFIGURE_DEPENDS
          ${TAVIMORA_WEB_LANGUAGES}/*/content.idx ${TAVIMORA_WEB_LANGUAGES}/*/content.pak
-         ${TAVIMORA_WEB_LANGUAGES}/*/texts)
+         ${TAVIMORA_WEB_LANGUAGES}/*/texts ${TAVIMORA_WEB_LANGUAGES}/*/glyphs.txt)
     foreach(file IN LISTS languageFiles)
       configure_file(${TAVIMORA_WEB_LANGUAGES}/${file} ${out}/content/art/${file} COPYONLY)
       list(APPEND later content/art/${file})

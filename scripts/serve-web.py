@@ -16,7 +16,7 @@ parser.add_argument("--port", type=int, default=8080)
 parser.add_argument("--bare", action="store_true", help="leave out the isolation headers")
 args = parser.parse_args()
 
-COMPRESSIBLE = (".html", ".js", ".css", ".wasm", ".data", ".webmanifest", ".idx", ".pak", "/texts")
+COMPRESSIBLE = (".html", ".js", ".css", ".wasm", ".data", ".webmanifest", ".idx", ".pak", "/texts", "/glyphs.txt")
 
 
 class Handler(http.server.SimpleHTTPRequestHandler):

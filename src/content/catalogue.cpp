@@ -162,12 +162,9 @@ bool bUseLanguage(const char* language) {
     return true;
   }
   if (std::strlen(language) >= sizeof gLanguage) return false;
-  char index[96], pack[96];
-  std::snprintf(index, sizeof index, "%s%s\\content.idx", kArtDir, language);
-  std::snprintf(pack, sizeof pack, "%s%s\\content.pak", kArtDir, language);
   ContentCatalogue chosen;
   chosen.entries = gLanguageCatalogue.entries;
-  const bool found = bReadIndexFile(chosen, index, pack);
+  const bool found = bReadLanguageIndex(chosen, language);
   gLanguageCatalogue.entries = chosen.entries;  // the table is kept for the next choice
   if (!found) return false;
   gLanguageCatalogue = chosen;
@@ -177,6 +174,23 @@ bool bUseLanguage(const char* language) {
 }
 
 const char* szLanguageInUse() { return gLanguage; }
+
+bool bReadLanguageIndex(ContentCatalogue& catalogue, const char* language) {
+  char index[96], pack[96];
+  std::snprintf(index, sizeof index, "%s%s\\content.idx", kArtDir, language);
+  std::snprintf(pack, sizeof pack, "%s%s\\content.pak", kArtDir, language);
+  return bReadIndexFile(catalogue, index, pack);
+}
+
+std::vector<std::string> ContentLanguages() {
+  std::vector<std::string> codes;
+  FILE* list = PlatformOpen("content\\art\\languages.txt", "rb");
+  if (list == nullptr) return codes;
+  char code[16];
+  while (std::fscanf(list, "%15s", code) == 1) codes.emplace_back(code);
+  std::fclose(list);
+  return codes;
+}
 
 void vLoadBitmaps(void (*vTitleLoaded)()) {
   vDebugLog("vLoadBitmaps() Loading Bitmaps\n");

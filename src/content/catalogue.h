@@ -3,6 +3,8 @@
 // 256-byte name, 32-bit length, little-endian) and a pack of PCX files ("content\art\content.pak").
 // The whole index is read into the catalogue at start-up; images are then loaded by name.
 #include <cstdint>
+#include <string>
+#include <vector>
 
 constexpr int kCatalogueEntries = 1000;
 constexpr int kContentNameBytes = 256;
@@ -33,6 +35,13 @@ extern ContentCatalogue gLanguageCatalogue;
 bool bUseLanguage(const char* language);
 // The language in use ("" for English).
 const char* szLanguageInUse();
+
+// Reads the index of `language`'s archive into `catalogue` (its table kept for the next read);
+// false when the archive is not there (yet, on a page).
+bool bReadLanguageIndex(ContentCatalogue& catalogue, const char* language);
+
+// The languages the content generator made ("content\art\languages.txt", a code a line).
+std::vector<std::string> ContentLanguages();
 
 // Reads the index, then loads every image of the game into gResources (and calls vLoadTileSet).
 // When the index, the pack or the temporary file cannot be opened, loading stops and

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <set>
+#include <string>
 #include <vector>
 
 #include "content/catalogue.h"
@@ -17,9 +19,10 @@ struct GlyphPlace {
   int sheet, x, y, width, height;
 };
 
-std::vector<GlyphPlace> ReadGlyphList() {
+std::vector<GlyphPlace> ReadGlyphList(const std::string& path, bool& found) {
   std::vector<GlyphPlace> places;
-  FILE* list = PlatformOpen("content\\art\\glyphs.txt", "rb");
+  FILE* list = PlatformOpen(path.c_str(), "rb");
+  found = list != nullptr;
   if (list == nullptr) return places;
   GlyphPlace p{};
   while (std::fscanf(list, "%x %d %d %d %d %d", &p.character, &p.sheet, &p.x, &p.y, &p.width, &p.height) == 6) {
@@ -31,12 +34,12 @@ std::vector<GlyphPlace> ReadGlyphList() {
   return places;
 }
 
-// Loads one sheet into the screen buffer and cuts its glyphs out of it.
-void vCutSheet(int sheet, const std::vector<GlyphPlace>& places) {
+// Loads one sheet of the archive into the screen buffer and cuts its glyphs out of it.
+void vCutSheet(ContentCatalogue& archive, int sheet, const std::vector<GlyphPlace>& places) {
   char name[32];
   std::snprintf(name, sizeof name, "glyphsheet%d", sheet);
   Sprite picture;
-  picture.Init(0, 0, static_cast<int16_t>(iColorDepth), &gFrameStack, false, true, &gCatalogue);
+  picture.Init(0, 0, static_cast<int16_t>(iColorDepth), &gFrameStack, false, true, &archive);
   picture.Load(name);
   if (picture.width <= 0) return;
   const int previous = GetActiveBuffer();
@@ -53,13 +56,25 @@ void vCutSheet(int sheet, const std::vector<GlyphPlace>& places) {
   DeactivateBuffers();
   if (previous != -1) ActivateBuffer(previous);
 }
+// Cuts the glyphs `folder`'s list names out of the archive's sheets; false when the list is not
+// there.
+bool bCutGlyphs(ContentCatalogue& archive, const std::string& folder) {
+  bool found = false;
+  const std::vector<GlyphPlace> places = ReadGlyphList(folder + "glyphs.txt", found);
+  int sheets = 0;
+  for (const GlyphPlace& p : places) sheets = std::max(sheets, p.sheet + 1);
+  for (int sheet = 0; sheet < sheets && sheet < 16; ++sheet) vCutSheet(archive, sheet, places);
+  return found;
+}
 }  // namespace
 
 void vLoadGlyphSheets() {
-  if (!gResources.moreGlyphs.empty()) return;
-  const std::vector<GlyphPlace> places = ReadGlyphList();
-  int sheets = 0;
-  for (const GlyphPlace& p : places) sheets = std::max(sheets, p.sheet + 1);
-  for (int sheet = 0; sheet < sheets && sheet < 16; ++sheet) vCutSheet(sheet, places);
+  std::set<std::string>& done = gResources.glyphFolders;
+  if (done.insert("").second) bCutGlyphs(gCatalogue, "content\\art\\");
+  static ContentCatalogue language;  // its table kept from one language to the next
+  for (const std::string& code : ContentLanguages()) {
+    if (done.contains(code) || !bReadLanguageIndex(language, code.c_str())) continue;
+    if (bCutGlyphs(language, "content\\art\\" + code + "\\")) done.insert(code);
+  }
   vDebugLog("vLoadGlyphSheets() %zu glyphs beyond Latin-1\n", gResources.moreGlyphs.size());
 }

@@ -2,6 +2,8 @@
 // Every image of the game, loaded once at start-up, and the slot of the frame buffer.
 #include <cstdint>
 #include <map>
+#include <set>
+#include <string>
 
 #include "gfx/sprite.h"
 
@@ -28,8 +30,10 @@ struct GameResources {
   Sprite hintAngels[kHintAngels];
   Sprite glyphs[kGlyphSprites];
   // The glyphs beyond Latin-1 (other alphabets, the catalogues' characters), from the glyph
-  // sheets; loaded once, at start-up, and only read after.
+  // sheets of the English content and of each language folder, listed in glyphFolders once cut
+  // ("" for the English); loaded at start-up, and when a page has fetched a language.
   std::map<char32_t, Sprite> moreGlyphs;
+  std::set<std::string> glyphFolders;
   Sprite scorePanel, scoresButton, okButton;
   Sprite leaveGame, optionsButton, optionsPanel, pausedOptions;
   Sprite notePanel;

@@ -18,11 +18,7 @@ std::atomic<bool> gFilesArrived{false};
 
 std::vector<std::string> GameLanguages() {
   std::vector<std::string> codes{"en"};
-  FILE* list = PlatformOpen("content\\art\\languages.txt", "rb");
-  if (list == nullptr) return codes;
-  char code[16];
-  while (std::fscanf(list, "%15s", code) == 1) codes.emplace_back(code);
-  std::fclose(list);
+  for (std::string& code : ContentLanguages()) codes.push_back(std::move(code));
   return codes;
 }
 
@@ -44,7 +40,7 @@ bool bFetchLanguage(const std::string& code, bool keep) {
   const std::vector<std::string> codes = GameLanguages();
   if (code == "en" || std::find(codes.begin(), codes.end(), code) == codes.end()) return false;
   const std::string folder = "content\\art\\" + code + "\\";
-  if (!PlatformFetchFiles({folder + "content.idx", folder + "content.pak", folder + "texts"})) return false;
+  if (!PlatformFetchFiles({folder + "content.idx", folder + "content.pak", folder + "texts", folder + "glyphs.txt"})) return false;
   vDebugLog("bFetchLanguage() %s\n", code.c_str());
   gWaitedFor = code;
   gKeepWaitedFor = keep;

@@ -44,7 +44,8 @@ TEST(Texts, ABrokenOrMissingEntryShowsTheEnglishAndSaysSo) {
 }
 
 // The names players type in Latin, Greek and Cyrillic letters, and every text of every language,
-// are drawn with glyphs of their own, as the generated content holds them.
+// are drawn with glyphs of their own, as the generated content holds them: the English content's
+// sheets and the language folders', all of which a desktop game cuts at start-up.
 TEST(Texts, EveryAlphabetsLettersAndEveryTranslatedCharacterHaveAGlyph) {
   GameHarness h;
   ASSERT_TRUE(h.StartVideo());

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "archive_writer.h"
@@ -50,6 +51,16 @@ void RemoveStaleLevels(const std::string& folder, size_t count) {
   }
 }
 
+// The glyph sheets of `characters` into the archive, and the list of where each glyph lies
+// beside it, in `folder`.
+bool bAddGlyphSheets(ArchiveWriter& archive, const std::string& folder, const std::set<char32_t>& characters) {
+  const GlyphSheets glyphs = MakeGlyphSheets(characters);
+  for (size_t i = 0; i < glyphs.sheets.size(); ++i) {
+    archive.Add("glyphsheet" + std::to_string(i) + ".pcx", EncodePcx(glyphs.sheets[i], PcxVariant::Indexed256));
+  }
+  return bSave(folder + "/glyphs.txt", std::vector<uint8_t>(glyphs.list.begin(), glyphs.list.end()));
+}
+
 using PictureBytes = std::map<std::string, std::vector<uint8_t>>;
 
 // The texts the game draws itself, as it reads them: the English and its translation, each
@@ -81,6 +92,7 @@ bool bWriteLanguage(const std::string& artFolder, const Translations& translatio
   const std::string folder = artFolder + "/" + translations.language;
   std::error_code ec;
   std::filesystem::create_directories(folder, ec);
+  if (!bAddGlyphSheets(archive, folder, LanguageSheetCharacters(translations))) return false;
   return (archive.Write(folder + "/content.idx", folder + "/content.pak") ||
           bFail("cannot write the archive in " + folder)) &&
          bSave(folder + "/texts", TextTableBytes(translations));
@@ -104,15 +116,6 @@ std::vector<Translations> ReadCatalogues(const std::string& catalogueFolder) {
   return all;
 }
 
-// The glyph sheets into the archive, and the list of where each glyph lies beside it.
-bool bAddGlyphSheets(ArchiveWriter& archive, const std::string& artFolder, const std::vector<Translations>& all) {
-  const GlyphSheets glyphs = MakeGlyphSheets(SheetCharacters(all));
-  for (size_t i = 0; i < glyphs.sheets.size(); ++i) {
-    archive.Add("glyphsheet" + std::to_string(i) + ".pcx", EncodePcx(glyphs.sheets[i], PcxVariant::Indexed256));
-  }
-  return bSave(artFolder + "/glyphs.txt", std::vector<uint8_t>(glyphs.list.begin(), glyphs.list.end()));
-}
-
 }  // namespace
 
 bool bWriteArt(const std::string& artFolder, const std::string& catalogueFolder) {
@@ -126,7 +129,7 @@ bool bWriteArt(const std::string& artFolder, const std::string& catalogueFolder)
     archive.Add(entry.name + ".pcx", std::move(bytes));
   }
   const std::vector<Translations> catalogues = ReadCatalogues(catalogueFolder);
-  if (!bAddGlyphSheets(archive, artFolder, catalogues)) return false;
+  if (!bAddGlyphSheets(archive, artFolder, SharedSheetCharacters())) return false;
   if (!archive.Write(artFolder + "/content.idx", artFolder + "/content.pak")) return bFail("cannot write the archive in " + artFolder);
   return bSave(artFolder + "/icon32.bmp", EncodeBmp24(MakeIcon(32))) &&
          bSave(artFolder + "/icon48.bmp", EncodeBmp24(MakeIcon(48))) &&

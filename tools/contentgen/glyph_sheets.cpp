@@ -31,18 +31,24 @@ char32_t NextCodePoint(const std::string& text, size_t& at) {
 }
 }  // namespace
 
-std::set<char32_t> SheetCharacters(const std::vector<Translations>& catalogues) {
+std::set<char32_t> SharedSheetCharacters() {
   std::set<char32_t> characters;
   for (char32_t c = 0x100; c <= 0x24F; ++c) characters.insert(c);
   for (char32_t c = 0x370; c <= 0x4FF; ++c) {
     if (!bUnassignedGreek(c)) characters.insert(c);
   }
-  for (const Translations& catalogue : catalogues) {
-    for (const auto& entry : catalogue.translated) {
-      for (size_t at = 0; at < entry.second.size();) characters.insert(NextCodePoint(entry.second, at));
-    }
+  std::erase_if(characters, [](char32_t c) { return iGlyphSlot(c) != kReplacementGlyph; });
+  return characters;
+}
+
+std::set<char32_t> LanguageSheetCharacters(const Translations& catalogue) {
+  std::set<char32_t> characters;
+  for (const auto& entry : catalogue.translated) {
+    for (size_t at = 0; at < entry.second.size();) characters.insert(NextCodePoint(entry.second, at));
   }
-  std::erase_if(characters, [](char32_t c) { return c < 0x20 || iGlyphSlot(c) != kReplacementGlyph; });
+  std::erase_if(characters, [](char32_t c) {
+    return c < 0x20 || iGlyphSlot(c) != kReplacementGlyph || (c >= 0x100 && c <= 0x4FF);
+  });
   return characters;
 }
 
