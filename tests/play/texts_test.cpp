@@ -7,7 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "content/glyph_sheets.h"
 #include "game_harness.h"
+#include "gfx/game_resources.h"
+#include "play/language_switch.h"
 #include "play/translations.h"
 #include "rules/score_table.h"
 #include "screens/text.h"
@@ -75,5 +78,23 @@ TEST(Texts, EveryAlphabetsLettersAndEveryTranslatedCharacterHaveAGlyph) {
   EXPECT_EQ(tables, 10u);
   EXPECT_TRUE(missing.empty()) << missing.size() << " characters, the first U+" << std::hex
                                << unsigned(missing.empty() ? 0 : missing[0]);
+}
+
+// A page starts without the Japanese folder, whose glyphs the English content does not carry,
+// and shows them once the folder has come and the language switches to it.
+TEST(Texts, ALanguageThatArrivesLaterBringsItsGlyphs) {
+  GameHarness h;
+  ASSERT_TRUE(h.StartVideo());
+  const char32_t no = U'\u306E';  // Japanese's alone of the languages
+  std::filesystem::rename("content/art/ja", "ja_on_its_way");
+  gResources.moreGlyphs.clear();
+  gResources.glyphFolders.clear();
+  vLoadGlyphSheets();
+  const bool before = bHasGlyph(no);
+  std::filesystem::rename("ja_on_its_way", "content/art/ja");
+  ASSERT_TRUE(bSwitchLanguage("ja"));
+  EXPECT_FALSE(before);
+  EXPECT_TRUE(bHasGlyph(no));
+  bSwitchLanguage("en");
 }
 }  // namespace
