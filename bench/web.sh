@@ -28,8 +28,9 @@ sizes() {
     "$(echo "$raw / 1048576" | bc -l)" "$(echo "$packed / 1048576" | bc -l)"
 }
 # Every file of build/web, which holds only what a host serves: what comes before the first
-# frame, then each language's files, which the game fetches once it runs.
+# frame, then the music's and each language's files, which the game fetches once it runs.
 sizes "before the first frame" $(find build/web -type f -not -path 'build/web/content/*' | sort)
+sizes "music (fetched as each track first plays)" $(find build/web/content/sound -type f | sort)
 for folder in $(find build/web/content/art -mindepth 1 -maxdepth 1 -type d | sort); do
   sizes "language ${folder##*/}" $(find "$folder" -type f | sort)
 done

@@ -60,7 +60,8 @@ endfunction()
 # play (sw.js, remade whenever one of them changes).
 function(tv_web_page target)
   set(out ${TAVIMORA_WEB_OUT})
-  tv_web_program(${target} ${out})
+  # The music is not packaged: the game fetches each track when it first plays it.
+  tv_web_program(${target} ${out} "SHELL:--exclude-file '*.mp3'")
   set(pageFiles index.html page.js page.css manifest.webmanifest)
   foreach(file IN LISTS pageFiles)
     configure_file(${PROJECT_SOURCE_DIR}/dist/web/${file} ${out}/${file} COPYONLY)
@@ -70,9 +71,15 @@ function(tv_web_page target)
     configure_file(${TAVIMORA_WEB_ICONS}/${icon} ${out}/icons/${icon} COPYONLY)
     list(APPEND pageFiles icons/${icon})
   endforeach()
-  # Each language's files, at the paths the program's file system gives them: the game fetches
-  # them once it runs (platform/web/files_fetch_web.cpp), not before its first frame.
+  # The music tracks and each language's files, at the paths the program's file system gives
+  # them: the game fetches them once it runs (platform/web/files_fetch_web.cpp and the music in
+  # library_tavimora.js), not before its first frame.
   set(later "")
+  file(GLOB tracks RELATIVE ${TAVIMORA_WEB_CONTENT} CONFIGURE_DEPENDS ${TAVIMORA_WEB_CONTENT}/sound/*.mp3)
+  foreach(file IN LISTS tracks)
+    configure_file(${TAVIMORA_WEB_CONTENT}/${file} ${out}/content/${file} COPYONLY)
+    list(APPEND later content/${file})
+  endforeach()
   if(TAVIMORA_WEB_LANGUAGES)
     file(GLOB languageFiles RELATIVE ${TAVIMORA_WEB_LANGUAGES} CONFIGURE_DEPENDS
          ${TAVIMORA_WEB_LANGUAGES}/*/content.idx ${TAVIMORA_WEB_LANGUAGES}/*/content.pak

@@ -22,7 +22,7 @@ done
 bash scripts/deps.sh
 bash scripts/web-deps.sh build/web-deps
 # The content comes from the content generator of the desktop build, with the music at a lower
-# bit rate: the browser downloads all of it before the game starts.
+# bit rate: the browser downloads each track while the game runs.
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build/release --parallel 2 --target tavimora_content
 CONTENT=build/web-content

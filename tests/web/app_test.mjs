@@ -1,5 +1,5 @@
 // The web game as an app, in headless chromium: the manifest names icons that exist; the service
-// worker keeps exactly the files the page loads; with them kept, the game plays with the network
+// worker keeps exactly the files the page loads before the game runs; with them kept, the game plays with the network
 // off; a host without the isolation headers runs it after the worker's reload; and a new build
 // over an old cache is what the page runs after one reload, whole.
 // The test serves the folders itself (scripts/serve-web.py), since it stops and swaps servers.
@@ -35,14 +35,20 @@ async function serve(folder, port, bare = false) {
 function workerList(folder) {
   const text = readFileSync(join(folder, 'sw.js'), 'utf8');
   return { files: JSON.parse(/const FILES = (\[.*\]);/.exec(text)[1]),
+           later: JSON.parse(/const LATER = (\[.*\]);/.exec(text)[1]).map(([url]) => url),
            version: /const VERSION = '(\w+)'/.exec(text)[1] };
 }
 
 // Resolves once the page's worker controls it and its cache holds the whole build.
-const KEPT = (count) => `(async () => {
+// (The cache may also hold files the game fetched while it ran, which the list's LATER names.)
+const KEPT = (list) => `(async () => {
   if (!navigator.serviceWorker.controller) return false;
   const names = await caches.keys();
-  return names.length === 1 && (await (await caches.open(names[0])).keys()).length === ${count};
+  if (names.length !== 1) return false;
+  const kept = (await (await caches.open(names[0])).keys()).map((r) => new URL(r.url).pathname.slice(1) || './');
+  const files = ${JSON.stringify(list.files.map(([url]) => url))};
+  const later = ${JSON.stringify(list.later)};
+  return files.every((f) => kept.includes(f)) && kept.every((f) => files.includes(f) || later.includes(f));
 })()`;
 
 // The page's own files the browser asked for, as the worker's list names them.
@@ -88,10 +94,11 @@ async function offline(page, list) {
   const requested = recordRequests(page, new URL(server.url).origin);
   await open(page, server.url);
   await waitForTitle(page);
-  await waitFor(page, KEPT(list.files.length), 30000, 'the worker to keep the build');
+  await waitFor(page, KEPT(list), 30000, 'the worker to keep the build');
   const icons = await checkManifest(page);
   const expected = new Set([...requested, 'manifest.webmanifest', ...icons]);
   expected.delete('sw.js');
+  list.later.forEach((f) => expected.delete(f));  // the music, fetched once the game runs
   const listed = list.files.map(([url]) => url);
   const missing = [...expected].filter((f) => !listed.includes(f));
   const extra = listed.filter((f) => !expected.has(f));
@@ -131,7 +138,7 @@ async function newBuild(page, list) {
   let server = await serve(webFolder, port);
   await open(page, server.url);
   await waitForTitle(page);
-  await waitFor(page, KEPT(list.files.length), 30000, 'the worker to keep the old build');
+  await waitFor(page, KEPT(list), 30000, 'the worker to keep the old build');
   await server.stop();
   server = await serve(nextFolder, port);
   try {
@@ -141,7 +148,7 @@ async function newBuild(page, list) {
     const next = workerList(nextFolder);
     check(await page.eval(`(async () => (await caches.keys()).join()
                              === 'tavimora-${next.version}')()`) &&
-          await page.eval(KEPT(next.files.length)),
+          await page.eval(KEPT(next)),
           'a new build over an old cache runs after one reload, from its own cache alone');
   } finally {
     await server.stop();

@@ -79,10 +79,39 @@ mergeInto(LibraryManager.library, {
   // element, which decodes as it plays. The context asks for long buffers (music needs no quick
   // answer), so the browser's audio threads wake seldom, and it is suspended while no music plays.
   // Only the playing track is kept decoded. Tracks are numbered from 1; a number forgotten (the
-  // device closed) plays nothing.
+  // device closed) plays nothing. The page does not download the music before the game starts:
+  // a track not yet in the file system is fetched when it is loaded, kept there, and sounds once
+  // it has come (`fetching`: the fetches under way by path; `failedAt`: when a path last failed).
   $tvMusic: {
     tracks: {}, next: 1, current: null, paused: false, volume: 1, context: null, gain: null,
-    source: null, startedAt: 0, starts: 0,
+    source: null, startedAt: 0, starts: 0, fetching: {}, failedAt: {},
+  },
+
+  // The bytes of the file at `path`, fetched beside the page and written to the file system, or
+  // null when they could not come. A path that failed is not fetched again for five seconds (the
+  // game tries another track meanwhile), so a missing file does not mean a fetch every pass.
+  $tvMusicFetch__deps: ['$FS', '$tvMusic'],
+  $tvMusicFetch: function(path) {
+    if (tvMusic.fetching[path]) return tvMusic.fetching[path];
+    if (performance.now() - (tvMusic.failedAt[path] || -Infinity) < 5000) return null;
+    var done = function(bytes) {
+      delete tvMusic.fetching[path];
+      return bytes;
+    };
+    tvMusic.fetching[path] = fetch(path).then(function(response) {
+      if (!response.ok) throw new Error(path + ': ' + response.status);
+      return response.arrayBuffer();
+    }).then(function(contents) {
+      var bytes = new Uint8Array(contents);
+      FS.mkdirTree(path.substring(0, path.lastIndexOf('/')));
+      FS.writeFile(path, bytes);
+      return done(bytes);
+    }, function(e) {
+      console.warn('The music could not be fetched: ' + e);
+      tvMusic.failedAt[path] = performance.now();
+      return done(null);
+    });
+    return tvMusic.fetching[path];
   },
 
   // Tells the game what the music does now (0 when no music plays, 1 while it plays, 2 while it
@@ -126,13 +155,18 @@ mergeInto(LibraryManager.library, {
 
   tv_web_music_load__proxy: 'sync',
   tv_web_music_load__sig: 'ii',
-  tv_web_music_load__deps: ['$FS', '$tvMusic'],
-  tv_web_music_load: function(path) {
-    try {
-      tvMusic.tracks[tvMusic.next] = { bytes: FS.readFile(UTF8ToString(path)), buffer: null };
-    } catch (e) {
-      return 0;
+  tv_web_music_load__deps: ['$FS', '$tvMusic', '$tvMusicFetch'],
+  tv_web_music_load: function(pathAt) {
+    var path = UTF8ToString(pathAt);
+    var track = { bytes: null, buffer: null, coming: null };
+    if (FS.analyzePath(path).exists) {
+      track.bytes = FS.readFile(path);
+    } else {
+      track.coming = tvMusicFetch(path);
+      if (!track.coming) return 0;
+      track.coming.then(function(bytes) { track.bytes = bytes; });
     }
+    tvMusic.tracks[tvMusic.next] = track;
     return tvMusic.next++;
   },
 
@@ -158,8 +192,8 @@ mergeInto(LibraryManager.library, {
     Object.keys(tvMusic.tracks).forEach(function(id) { _tv_web_music_free(Number(id)); });
   },
 
-  // Starts the track from its beginning once it is decoded. A track that cannot be decoded plays
-  // as one already ended.
+  // Starts the track from its beginning once it has come and is decoded. A track that cannot
+  // come or be decoded plays as one already ended.
   tv_web_music_start__proxy: 'sync',
   tv_web_music_start__sig: 'ii',
   tv_web_music_start__deps: ['$tvMusic', '$tvMusicTell', '$tvMusicSilence', '$tvMusicContext'],
@@ -196,8 +230,14 @@ mergeInto(LibraryManager.library, {
       tvMusic.current = null;
       tvMusicTell();
     };
+    var decode = function() {
+      if (start !== tvMusic.starts) return;
+      if (!track.bytes) fail();
+      else context.decodeAudioData(track.bytes.slice().buffer).then(play, fail);
+    };
     if (track.buffer) play(track.buffer);
-    else context.decodeAudioData(track.bytes.slice().buffer).then(play, fail);
+    else if (track.bytes || !track.coming) decode();
+    else track.coming.then(decode);
     tvMusicTell();
     return 0;
   },
