@@ -144,7 +144,8 @@ int iWaitForMenuButton(const char* const (&buttons)[N], void (*draw)(), bool esc
   loop.Run(
       [&](PassWait& wake) {
         const bool moved = bFollowPointer(light, buttons, static_cast<int>(N));
-        if (bShortNoteChanged(note, wake) || moved) vShowMenu(draw, buttons, light.lit, note);
+        const bool arrived = bShowArrivedLanguage();  // a fetched language repaints the menu at once
+        if (bShortNoteChanged(note, wake) || moved || arrived) vShowMenu(draw, buttons, light.lit, note);
       },
       [&] {
         chosen = iMenuCommands(light.lit, static_cast<int>(N), draw, buttons, escapeLeaves);
