@@ -3,7 +3,7 @@
 //
 //   tavimora_contentgen --out CONTENT_DIR --layouts LAYOUT_DIR [--catalogues PO_DIR] [--write-order TABLE]
 //   tavimora_contentgen --layouts LAYOUT_DIR --write-order TABLE
-//   tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR]
+//   tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR] [--catalogues PO_DIR]
 //   tavimora_contentgen --icons ICON_DIR      (the desktop icons, 16.png ... 256.png)
 //   tavimora_contentgen --web-icons ICON_DIR  (the web app's icons, 180.png, 192.png, 512.png)
 #include <cstdio>
@@ -27,7 +27,7 @@ int Usage() {
   std::fprintf(stderr,
                "usage: tavimora_contentgen --out CONTENT_DIR --layouts LAYOUT_DIR [--catalogues PO_DIR] [--write-order TABLE]\n"
                "       tavimora_contentgen --layouts LAYOUT_DIR --write-order TABLE\n"
-               "       tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR]\n"
+               "       tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR] [--catalogues PO_DIR]\n"
                "       tavimora_contentgen --icons ICON_DIR\n"
                "       tavimora_contentgen --web-icons ICON_DIR\n"
                "       tavimora_contentgen --music SOUND_DIR --music-kbps KBPS   (the music alone)\n");
@@ -66,7 +66,7 @@ int main(int argc, char** argv) {
   if (!preview.empty()) {
     std::vector<Layout> shown;
     if (!layouts.empty() && !bLoadLayouts(layouts, shown)) return 1;
-    return bMakeFolder(preview) && bWritePreviews(preview, shown) ? 0 : 1;
+    return bMakeFolder(preview) && bWritePreviews(preview, shown, catalogues) ? 0 : 1;
   }
   if (layouts.empty() || (out.empty() && order.empty())) return Usage();
   if (!order.empty() && !bWriteLevelOrder(layouts, order)) return 1;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -9,6 +10,7 @@
 #include "catalogue.h"
 #include "layouts.h"
 #include "layout_constants.h"
+#include "po_catalogue.h"
 
 namespace contentgen {
 namespace {
@@ -185,11 +187,8 @@ Image Message(const Images& images, const std::string& message, Rect at) {
   return frame;
 }
 
-}  // namespace
-
-bool bWritePreviews(const std::string& folder, const std::vector<Layout>& layouts) {
-  Images images;
-  for (const CatalogueEntry& e : Catalogue()) images[e.name] = e.make();
+// One set of previews, drawn from `images`, into `folder`.
+bool bWritePreviewSet(const std::string& folder, const Images& images, const std::vector<Layout>& layouts) {
   const Rect yesNo[2] = {kYesButton, kNoButton};
   std::vector<std::pair<std::string, Image>> pictures;
   pictures.emplace_back("title", Get(images, "title"));
@@ -216,6 +215,28 @@ bool bWritePreviews(const std::string& folder, const std::vector<Layout>& layout
       return false;
     }
   }
+  return true;
+}
+
+}  // namespace
+
+bool bWritePreviews(const std::string& folder, const std::vector<Layout>& layouts, const std::string& catalogueFolder) {
+  Images images;
+  for (const CatalogueEntry& e : Catalogue()) images[e.name] = e.make();
+  if (!bWritePreviewSet(folder, images, layouts)) return false;
+  if (catalogueFolder.empty()) return true;
+  std::vector<std::string> warnings;
+  for (const Translations& translations : ReadAllTranslations(catalogueFolder, warnings)) {
+    const Language language(translations.language, translations.translated);
+    for (const CatalogueEntry& e : Catalogue()) {
+      if (e.paint) images[e.name] = e.paint(language);
+    }
+    const std::string languageFolder = folder + "/" + translations.language;
+    std::error_code ec;
+    std::filesystem::create_directories(languageFolder, ec);
+    if (!bWritePreviewSet(languageFolder, images, {})) return false;  // the layouts hold no text
+  }
+  for (const std::string& warning : warnings) std::fprintf(stderr, "tavimora_contentgen: warning: %s\n", warning.c_str());
   return true;
 }
 

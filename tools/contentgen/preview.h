@@ -9,7 +9,10 @@
 namespace contentgen {
 
 // Writes the preview PNG files into `folder` (which must exist); false if one cannot be written.
-// With layouts, also the last layout on the playing screen and a sheet of all of them.
-bool bWritePreviews(const std::string& folder, const std::vector<Layout>& layouts);
+// With layouts, also the last layout on the playing screen and a sheet of all of them. With a
+// folder of catalogues, also each language's pictures in `folder`/<language>, for translators to
+// see their texts in place.
+bool bWritePreviews(const std::string& folder, const std::vector<Layout>& layouts,
+                    const std::string& catalogueFolder = "");
 
 }  // namespace contentgen
