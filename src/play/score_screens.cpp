@@ -30,16 +30,8 @@ constexpr int kPanelX = screen::iCentredX(screen::kScorePanelWidth);
 constexpr int kPanelY = screen::iCentredY(screen::kScorePanelHeight);
 constexpr int kPanelCentreX = kPanelX + screen::kScorePanelWidth / 2;
 
-// A score with thousands separated by commas, as the status line shows it.
-std::string FormatScore(int32_t score) {
-  const std::string digits = std::to_string(score < 0 ? -int64_t{score} : int64_t{score});
-  std::string text = score < 0 ? "-" : "";
-  for (size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0) text += ',';
-    text += digits[i];
-  }
-  return text;
-}
+// A score with its thousands marked as the language marks them.
+std::string FormatScore(int32_t score) { return GroupDigits(score, Tr("1,000")); }
 
 // Starts a screen of its own: a fresh zone table with a full-screen zone of that name.
 void vStartScoreScreen(const char* backgroundZone) {

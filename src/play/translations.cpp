@@ -109,3 +109,16 @@ std::string Tr(const std::string& english, const std::vector<int>& numbers) {
   for (const std::string& problem : problems) vDebugLog("Tr() %s\n", problem.c_str());
   return text;
 }
+
+std::string GroupDigits(int64_t value, const std::string& thousand) {
+  const bool shaped = thousand.size() >= 4 && thousand.front() == '1' &&
+                      thousand.compare(thousand.size() - 3, 3, "000") == 0;
+  const std::string mark = shaped ? thousand.substr(1, thousand.size() - 4) : ",";
+  const std::string digits = std::to_string(value < 0 ? 0 - static_cast<uint64_t>(value) : static_cast<uint64_t>(value));
+  std::string text = value < 0 ? "-" : "";
+  for (size_t i = 0; i < digits.size(); ++i) {
+    if (i > 0 && (digits.size() - i) % 3 == 0) text += mark;
+    text += digits[i];
+  }
+  return text;
+}

@@ -3,6 +3,7 @@
 // table) in the language of its pictures. The content generator writes each language's table
 // beside its pictures ("content\art\de\texts"): the English and its translation, each ended by
 // a NUL byte.
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -25,3 +26,8 @@ bool bLoadTexts(const std::string& language);
 
 // Translated() with the table in use, its problems traced. Either thread.
 std::string Tr(const std::string& english, const std::vector<int>& numbers = {});
+
+// `value` with its digits grouped in threes by the mark that `thousand` (the language's way of
+// writing one thousand: "1,000", "1.000", "1 000", "1000") puts between the 1 and the zeros; a
+// comma when `thousand` is not of that shape.
+std::string GroupDigits(int64_t value, const std::string& thousand);

@@ -1,6 +1,7 @@
 // The run-time texts' table: a broken or missing entry gives the English text and says so.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -44,6 +45,20 @@ TEST(Texts, ABrokenOrMissingEntryShowsTheEnglishAndSaysSo) {
     EXPECT_EQ(Translated(table, c.english, c.numbers, problems), c.shown) << c.what;
     EXPECT_EQ(problems.size(), c.problems) << c.what;
   }
+}
+
+// Scores in the table and the name entry take the language's thousands mark from its "1,000".
+TEST(Texts, ScoresAreGroupedByTheMarkTheLanguageWritesOneThousandWith) {
+  const struct {
+    const char* thousand;
+    int64_t value;
+    const char* shown;
+  } cases[] = {
+      {"1,000", 10000, "10,000"},        {"1.000", 1234567, "1.234.567"}, {"1 000", 3000, "3 000"},
+      {"1\u00a0000", 3000, "3\u00a0000"}, {"1000", 45000, "45000"},      {"1,000", 999, "999"},
+      {"1.000", -2500, "-2.500"},        {"mille", 2500, "2,500"},        {"", INT64_MIN, "-9,223,372,036,854,775,808"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(GroupDigits(c.value, c.thousand), c.shown) << c.thousand;
 }
 
 // The names players type in Latin, Greek and Cyrillic letters, and every text of every language,
