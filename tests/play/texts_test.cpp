@@ -61,9 +61,10 @@ TEST(Texts, ScoresAreGroupedByTheMarkTheLanguageWritesOneThousandWith) {
   for (const auto& c : cases) EXPECT_EQ(GroupDigits(c.value, c.thousand), c.shown) << c.thousand;
 }
 
-// The names players type in Latin, Greek and Cyrillic letters, and every text of every language,
-// are drawn with glyphs of their own, as the generated content holds them: the English content's
-// sheets and the language folders', all of which a desktop game cuts at start-up.
+// The names players type in Latin, Greek and Cyrillic letters (and compose in kana or jamo), and
+// every text of every language, are drawn with glyphs of their own, as the generated content
+// holds them: the English content's sheets and the language folders', all of which a desktop
+// game cuts at start-up.
 TEST(Texts, EveryAlphabetsLettersAndEveryTranslatedCharacterHaveAGlyph) {
   GameHarness h;
   ASSERT_TRUE(h.StartVideo());
@@ -79,6 +80,8 @@ TEST(Texts, EveryAlphabetsLettersAndEveryTranslatedCharacterHaveAGlyph) {
                             c == 0x38D || c == 0x3A2;
     if (!unassigned) check(c);
   }
+  check(U'\u307B');  // a kana and a jamo, shown while a Japanese or Korean name is composed
+  check(U'\u314E');
   size_t tables = 0;
   for (const auto& folder : std::filesystem::directory_iterator("content/art")) {
     std::ifstream in(folder.path() / "texts", std::ios::binary);

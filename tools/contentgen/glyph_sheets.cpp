@@ -29,6 +29,21 @@ char32_t NextCodePoint(const std::string& text, size_t& at) {
   at += length;
   return c;
 }
+
+void AddRange(std::set<char32_t>& characters, char32_t first, char32_t last) {
+  for (char32_t c = first; c <= last; ++c) characters.insert(c);
+}
+
+// What an input method shows while a player of the language composes a name, beyond the
+// catalogue's own characters: the kana and the jamo. (Chinese is composed in Latin letters.)
+void AddComposingCharacters(std::set<char32_t>& characters, const std::string& language) {
+  if (language == "ja") {
+    AddRange(characters, 0x3041, 0x3096);
+    AddRange(characters, 0x309B, 0x30FF);
+  } else if (language == "ko") {
+    AddRange(characters, 0x3131, 0x318E);
+  }
+}
 }  // namespace
 
 std::set<char32_t> SharedSheetCharacters() {
@@ -46,6 +61,7 @@ std::set<char32_t> LanguageSheetCharacters(const Translations& catalogue) {
   for (const auto& entry : catalogue.translated) {
     for (size_t at = 0; at < entry.second.size();) characters.insert(NextCodePoint(entry.second, at));
   }
+  AddComposingCharacters(characters, catalogue.language);
   std::erase_if(characters, [](char32_t c) {
     return c < 0x20 || iGlyphSlot(c) != kReplacementGlyph || (c >= 0x100 && c <= 0x4FF);
   });

@@ -16,7 +16,8 @@ namespace contentgen {
 
 // The blocks' characters, less the ones the Latin-1 glyphs have.
 std::set<char32_t> SharedSheetCharacters();
-// The characters of one language's translations that neither Latin-1 nor the blocks have.
+// The characters of one language's translations that neither Latin-1 nor the blocks have, and
+// those its input method shows while a name is composed (the kana, the jamo).
 std::set<char32_t> LanguageSheetCharacters(const Translations& catalogue);
 
 struct GlyphSheets {
