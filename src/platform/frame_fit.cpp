@@ -81,6 +81,15 @@ void WindowPointToFrame(int winX, int winY, int winW, int winH, int drawW, int d
   frameY = static_cast<int>(FloorDiv((py2 - 2 * fit.y) * frameH, 2 * int64_t{fit.h}));
 }
 
+PixelRect FrameRectToWindow(const PixelRect& r, int winW, int winH, int drawW, int drawH, int frameW,
+                            int frameH) {
+  const PixelRect fit = FitFrame(drawW, drawH, frameW, frameH);
+  if (drawW <= 0 || drawH <= 0 || frameW <= 0 || frameH <= 0) return r;
+  const auto x = [&](int64_t fx) { return static_cast<int>((fit.x + fx * fit.w / frameW) * winW / drawW); };
+  const auto y = [&](int64_t fy) { return static_cast<int>((fit.y + fy * fit.h / frameH) * winH / drawH); };
+  return {x(r.x), y(r.y), x(int64_t{r.x} + r.w) - x(r.x), y(int64_t{r.y} + r.h) - y(r.y)};
+}
+
 PixelRect ScaledArea(const PixelRect& fit, int frameW, int frameH, const PixelRect& changed) {
   if (fit.w == frameW && fit.h == frameH) {
     return Intersect(fit, PixelRect{fit.x + changed.x, fit.y + changed.y, changed.w, changed.h});

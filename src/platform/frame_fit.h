@@ -25,6 +25,11 @@ void FirstWindowSize(int usableW, int usableH, int frameW, int frameH, int& w, i
 void WindowPointToFrame(int winX, int winY, int winW, int winH, int drawW, int drawH,
                         int frameW, int frameH, int& frameX, int& frameY);
 
+// A rectangle of frame pixels as window points (the inverse of WindowPointToFrame), for what the
+// window system places beside it.
+PixelRect FrameRectToWindow(const PixelRect& frameRect, int winW, int winH, int drawW, int drawH,
+                            int frameW, int frameH);
+
 // The pixels of the drawable that change when the frame rectangle `changed` changes (with the
 // filter's reach when scaled), clipped to `fit`.
 PixelRect ScaledArea(const PixelRect& fit, int frameW, int frameH, const PixelRect& changed);

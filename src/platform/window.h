@@ -19,6 +19,7 @@ enum PlatformEventKind {
   kEventQuit,       // the quit posted by PlatformPostQuit
   kEventExposed,    // the window needs its picture again
   kEventText,       // text was typed while text input is on (UTF-8 in `text`)
+  kEventComposing,  // an input method's text being composed, not yet typed (`text`; "" when done)
   kEventEnter,      // the Enter key went down (without Alt)
   kEventBackspace,  // the Backspace key went down
   kEventWindowChanged,  // the window's size or full-screen state changed (already shown again)
@@ -79,7 +80,7 @@ struct PlatformEvent {
   // pixels.
   int x = 0, y = 0;
   bool repeat = false;  // the key is held and repeats
-  char text[32] = {};  // for kEventText, ended by a zero byte
+  char text[32] = {};  // for kEventText and kEventComposing, ended by a zero byte
 };
 
 // Starts the video system and the game controllers (a pad plugged in later is taken too) and
@@ -118,8 +119,12 @@ void PlatformSetWindowMode(bool fullScreen, int windowWidth, int windowHeight);
 // the size it had before and gets back).
 void PlatformWindowMode(bool& fullScreen, int& windowWidth, int& windowHeight);
 
-// Turns typed-text events (kEventText) on or off; off until asked for. Main thread only.
+// Turns typed-text events (kEventText, kEventComposing) on or off; off until asked for. Main
+// thread only.
 void PlatformSetTextInput(bool on);
+// Where the text is typed, in frame pixels, so that an input method puts its candidates beside
+// it. Main thread only.
+void PlatformSetTextInputArea(int x, int y, int w, int h);
 // Turns kEventPointerMoved on or off; off until asked for, since most screens never look at a
 // pointer without a button. Main thread only.
 void PlatformSetPointerMotion(bool on);

@@ -30,6 +30,9 @@ std::mutex gLock;
 std::deque<QueuedInput> gQueue;
 // Input that came at or before this moment belongs to no screen that is still to take it.
 uint32_t gInputAfter = 0;
+// The input method's text being composed while text input is on; like the queue, it belongs to
+// the screen that is up and goes with it.
+std::string gComposing;
 // A flood of keys the game does not read is dropped; pointer events never are, or a button
 // could stay down, but a screen that takes none can hold only so many presses and drags.
 constexpr size_t kMaxQueuedKeys = 64;
@@ -186,6 +189,13 @@ PointerPress PressOf(const QueuedInput& e) {
 void vInputAfter(uint32_t moment) {
   std::lock_guard<std::mutex> hold(gLock);
   gInputAfter = moment;
+  gComposing.clear();
+}
+
+bool bFollowComposing(const PlatformEvent& e) {
+  std::lock_guard<std::mutex> hold(gLock);
+  gComposing = bTextInputWanted ? e.text : "";
+  return true;
 }
 }  // namespace
 
@@ -233,6 +243,7 @@ bool bQueueInput(const PlatformEvent& e) {
     case kEventTouchDown:
     case kEventTouchMoved:
     case kEventTouchUp: return bFollowTouch(e);
+    case kEventComposing: return bFollowComposing(e);
     case kEventWindowLeft: return bQueueLeft(false);
     case kEventWindowCovered: return bQueueLeft(true);
     case kEventPointerMoved: return true;  // the pointer's place is kept by the platform
@@ -308,6 +319,7 @@ void vIgnoreHeldButtons() { gHeldIgnored = true; }
 void vForgetInput() {
   std::lock_guard<std::mutex> hold(gLock);
   gQueue.clear();
+  gComposing.clear();
   gInputAfter = 0;
   gHeldIgnored = false;
   gs.bLeftButtonDown = 0;
@@ -317,6 +329,11 @@ void vForgetInput() {
 int iQueuedInput() {
   std::lock_guard<std::mutex> hold(gLock);
   return static_cast<int>(gQueue.size());
+}
+
+std::string ComposingText() {
+  std::lock_guard<std::mutex> hold(gLock);
+  return gComposing;
 }
 
 ScreenInput::ScreenInput(uint32_t guard) { vInputAfter(guard); }

@@ -27,7 +27,7 @@ constexpr char kTypedBackspace = '\b';
 // being typed (a held key repeats only for the arrows), typed text where it types (text, Enter,
 // Backspace, and a pad's A as Enter), pointer events with their position, a finger's tap (queued
 // as it lifts, where it went down; a finger that moved too far first presses nothing), and the
-// window being left.
+// window being left. An input method's composition is kept for the screen to show.
 bool bQueueInput(const PlatformEvent& e);
 
 // Game thread, each taking what it wants of this screen's input (keys that came before the
@@ -38,6 +38,8 @@ Command TakeCommand();
 std::string TakeTypedKeys();
 // true when any key or pad button went down (its keys are taken);
 bool bTakeAnyKey();
+// the input method's text being composed (not typed until the method commits it), or "";
+std::string ComposingText();
 // true when the window was left (kEventWindowLeft or kEventWindowCovered), with the moment it was
 // first left and whether the game was covered. Taking a command drops a leave not taken first.
 bool bTakeWindowLeft(uint32_t& at, bool& covered);

@@ -41,14 +41,24 @@ void vStartScoreScreen(const char* backgroundZone) {
   gFrameStack.Select(gResources.iFrameVB);
 }
 
-void vDrawNameEntry(int rank, int32_t score, const std::string& name) {
+// The name typed so far, then what an input method is composing (underlined, not yet part of
+// the name), then the caret, all within the field.
+void vDrawTypedName(const std::string& name, const std::string& composing) {
+  const int x = kPanelX + screen::kEntryNameX, y = kPanelY + screen::kEntryNameY;
+  const int room = screen::kEntryNameWidth;
+  const int typed = iDrawText(name, x, y, room);
+  const int composed = iDrawText(composing, x + typed, y, room - typed);
+  if (composed > 0) FadeFrame(x + typed, y + screen::kGlyphBaseline + 3, composed, 2, 110, 110, 110);
+  iDrawText("_", x + typed + composed, y, room - typed - composed);
+}
+
+void vDrawNameEntry(int rank, int32_t score, const std::string& name, const std::string& composing) {
   gResources.scorePanel.Draw(kPanelX, kPanelY);
   vDrawTextCentred(Tr("NEW HIGH SCORE!"), kPanelCentreX, kPanelY + screen::kScoreHeadingY);
   std::string place = Tr("Rank %d", {rank + 1}) + "  \xC2\xB7  " + FormatScore(score);
   vDrawTextCentred(place, kPanelCentreX, kPanelY + screen::kEntryRankY);
   vDrawTextCentred(Tr("Type your name:"), kPanelCentreX, kPanelY + screen::kEntryPromptY);
-  iDrawText(name + "_", kPanelX + screen::kEntryNameX, kPanelY + screen::kEntryNameY,
-            screen::kEntryNameWidth);
+  vDrawTypedName(name, composing);
   vDrawTextCentred(Tr("Enter or OK to confirm"), kPanelCentreX, kPanelY + screen::kEntryHintY);
   gResources.okButton.Draw(kPanelX + screen::kNameOkButton.x, kPanelY + screen::kNameOkButton.y);
 }
@@ -84,13 +94,15 @@ std::string NameEntry(int rank, int32_t score) {
   bTextInputWanted = true;
   vPlayCue(Cue::kButtonOver);
   std::string name = offered;
+  std::string composing;
   bool redraw = true;
   char zone[kZoneNameSize];
   const bool confirmed = loop.Run(
       [&](PassWait& wake) {
         redraw = note.Changed(wake) || redraw;
         if (!redraw || !wake.FrameDue()) return;
-        vDrawNameEntry(rank, score, name);
+        // A composition replaces the offered name once committed, so it shows in its place.
+        vDrawNameEntry(rank, score, composing.empty() || name != offered ? name : "", composing);
         note.Draw();
         ShowFrame(kActiveSlot);
         redraw = false;
@@ -101,7 +113,9 @@ std::string NameEntry(int rank, int32_t score) {
             typed[0] != kTypedEnter) {
           name.clear();  // typing replaces the offered name; Backspace edits it
         }
-        redraw = redraw || !typed.empty();
+        const std::string nowComposing = ComposingText();
+        redraw = redraw || !typed.empty() || nowComposing != composing;
+        composing = nowComposing;
         if (bApplyTyped(name, typed)) return PassResult::kEnd;
         if (!loop.bZone(zone)) return PassResult::kGoOn;
         if (bZoneIs(zone, "NAME_OK")) return PassResult::kEnd;
@@ -133,6 +147,13 @@ void vDrawTable(int highlight) {
   vDrawTextCentred(Tr("Click or press any key to close"), kPanelCentreX, kPanelY + screen::kTableFooterY);
 }
 }  // namespace
+
+void NameFieldArea(int& x, int& y, int& w, int& h) {
+  x = kPanelX + screen::kEntryNameX;
+  y = kPanelY + screen::kEntryNameY;
+  w = screen::kEntryNameWidth;
+  h = screen::kGlyphHeight;
+}
 
 void vEnterHighScore(int32_t score) {
   int32_t scores[kHighScoreEntries];

@@ -7,6 +7,9 @@
 // entry in, saves the table and the name, and shows the table with the entry marked.
 void vEnterHighScore(int32_t score);
 
+// Where the name is typed, in frame pixels.
+void NameFieldArea(int& x, int& y, int& w, int& h);
+
 // Shows the table until a press, a key, Escape, 60 seconds or shutdown; `highlight` is the rank
 // to mark, -1 for none.
 void vHighScoreTable(int highlight);

@@ -10,6 +10,7 @@
 #include "play/input.h"
 #include "play/language_switch.h"
 #include "play/main_thread_asks.h"
+#include "play/score_screens.h"
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
@@ -177,6 +178,11 @@ void vFollowInputWishes() {
   if (bTextInputWanted != gTextInput) {
     gTextInput = bTextInputWanted;
     PlatformSetTextInput(gTextInput);
+    if (gTextInput) {  // only the name entry asks for text
+      int x = 0, y = 0, w = 0, h = 0;
+      NameFieldArea(x, y, w, h);
+      PlatformSetTextInputArea(x, y, w, h);
+    }
   }
   if (bPointerMotionWanted != gPointerMotion) {
     gPointerMotion = bPointerMotionWanted;

@@ -56,6 +56,22 @@ TEST(FrameFit, PointerMapsToFramePixelsAtEverySize) {
   EXPECT_EQ(Map(5, 6, 0, 0, 0, 0).x, 5) << "a minimised window has no area to divide by";
 }
 
+// The name field placed for an input method lands where the pointer maps back onto it.
+TEST(FrameFit, AFrameRectangleInWindowPointsMapsBackOntoItself) {
+  const struct { int winW, winH, drawW, drawH; } sizes[] = {
+      {kW, kH, kW, kH}, {800, 600, 800, 600}, {1920, 1080, 1920, 1080}, {kW, kH, 2 * kW, 2 * kH}, {1280, 1024, 1280, 1024}};
+  const PixelRect field{222, 434, 620, 40};
+  for (const auto& s : sizes) {
+    const PixelRect r = FrameRectToWindow(field, s.winW, s.winH, s.drawW, s.drawH, kW, kH);
+    const Point first = Map(r.x, r.y, s.winW, s.winH, s.drawW, s.drawH);
+    const Point last = Map(r.x + r.w - 1, r.y + r.h - 1, s.winW, s.winH, s.drawW, s.drawH);
+    EXPECT_NEAR(first.x, field.x, 2) << s.winW;
+    EXPECT_NEAR(first.y, field.y, 2) << s.winW;
+    EXPECT_NEAR(last.x, field.x + field.w - 1, 2) << s.winW;
+    EXPECT_NEAR(last.y, field.y + field.h - 1, 2) << s.winW;
+  }
+}
+
 TEST(FrameFit, PressOnABarLandsOutsideTheFrame) {
   const Point left = Map(239, 500, 1920, 1080, 1920, 1080);
   const Point right = Map(1680, 500, 1920, 1080, 1920, 1080);

@@ -2,6 +2,7 @@
 // the click guard and the table's time limit.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -100,5 +101,23 @@ TEST_F(ScoreScreens, APadConfirmsTheNameWithA) {
   PlayToTheTable(5500, {Wait(0).Shows("NAME_OK"), Text("Zo"), PadButton(kPadA)});
   EXPECT_STREQ(aHighScores[5].name, "Zo");
 }
-}  // namespace
 
+// An input method's composition shows while it is composed and is not typed: only what the
+// method commits joins the name, once; a composition left when the entry ends goes with it.
+TEST_F(ScoreScreens, AComposedNameIsTypedOnlyWhenCommitted) {
+  const auto compose = [](const char* utf8) {
+    return Do([text = std::string(utf8)] {
+      PlatformEvent e;
+      e.kind = kEventComposing;
+      std::snprintf(e.text, sizeof e.text, "%s", text.c_str());
+      bQueueInput(e);
+    });
+  };
+  PlayToTheTable(5500, {Wait(0).Shows("NAME_OK"), compose("\u306B\u307B"), compose("\u65E5\u672C").After(1),
+                        Do([] { EXPECT_EQ(ComposingText(), "\u65E5\u672C"); }).After(1),
+                        Text("\u65E5\u672C"), compose(""), compose("\u3055").After(1),
+                        Do([] { EXPECT_EQ(ComposingText(), "\u3055"); }).After(1), Key(kKeyEnter)});
+  EXPECT_STREQ(aHighScores[5].name, "\u65E5\u672C");
+  EXPECT_EQ(ComposingText(), "");
+}
+}  // namespace

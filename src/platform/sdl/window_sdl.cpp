@@ -35,12 +35,18 @@ bool IsFullScreen() {
   return (SDL_GetWindowFlags(gWindow) & SDL_WINDOW_FULLSCREEN) != 0;
 }
 
+// The window's size in points and the size in pixels the frame is shown in.
+void WindowSizes(int& winW, int& winH, int& drawW, int& drawH) {
+  SDL_GetWindowSize(gWindow, &winW, &winH);
+  drawW = gShownWidth;
+  drawH = gShownHeight;
+  if (drawW <= 0 || drawH <= 0) SDL_GetWindowSizeInPixels(gWindow, &drawW, &drawH);
+}
+
 // A pointer position in window points, as frame pixels; the event gets it too.
 void SetPointerFromWindow(int x, int y, PlatformEvent& out) {
-  int winW = 0, winH = 0;
-  SDL_GetWindowSize(gWindow, &winW, &winH);
-  int drawW = gShownWidth, drawH = gShownHeight;
-  if (drawW <= 0 || drawH <= 0) SDL_GetWindowSizeInPixels(gWindow, &drawW, &drawH);
+  int winW = 0, winH = 0, drawW = 0, drawH = 0;
+  WindowSizes(winW, winH, drawW, drawH);
   int fx = x, fy = y;
   WindowPointToFrame(x, y, winW, winH, drawW, drawH, kPlatformFrameWidth, kPlatformFrameHeight,
                      fx, fy);
@@ -247,6 +253,10 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
       out.kind = kEventText;
       std::snprintf(out.text, sizeof out.text, "%s", e.text.text);
       return true;
+    case SDL_TEXTEDITING:  // SDL cuts the composition at a whole character within 32 bytes
+      out.kind = kEventComposing;
+      std::snprintf(out.text, sizeof out.text, "%s", e.edit.text);
+      return true;
     case SDL_QUIT:
       out.kind = kEventClose;
       return true;
@@ -433,6 +443,16 @@ void PlatformWindowMode(bool& fullScreen, int& windowWidth, int& windowHeight) {
 void PlatformSetTextInput(bool on) {
   if (on) SDL_StartTextInput();
   else SDL_StopTextInput();
+}
+
+void PlatformSetTextInputArea(int x, int y, int w, int h) {
+  if (gWindow == nullptr) return;
+  int winW = 0, winH = 0, drawW = 0, drawH = 0;
+  WindowSizes(winW, winH, drawW, drawH);
+  const PixelRect r = FrameRectToWindow({x, y, w, h}, winW, winH, drawW, drawH, kPlatformFrameWidth,
+                                        kPlatformFrameHeight);
+  SDL_Rect area{r.x, r.y, r.w, r.h};
+  SDL_SetTextInputRect(&area);
 }
 
 void PlatformSetPointerMotion(bool on) { gMotionWanted = on; }
