@@ -56,7 +56,9 @@ TEST_F(VideoSetUp, NoDepthThatWorksTellsTheUserOnceAndFails) {
   const std::string message =
       "Graphics System Error: Cannot set desktop resolution.  Your Video Card must support "
       "800 x 600 resolution in 32, 24, or 16 bit mode in order to play this game.\n";
-  EXPECT_EQ(err, message);
+  // Once; a message-box helper of the system may add its own complaint about the missing display.
+  EXPECT_EQ(err.substr(0, message.size()), message);
+  EXPECT_EQ(err.find(message, 1), std::string::npos) << err;
   const std::string trace = ReadWholeFile("debug.txt");
   EXPECT_NE(trace.find("Can't set res!!\n"), std::string::npos) << trace;
   EXPECT_EQ(trace.find("Depth ="), std::string::npos) << trace;
