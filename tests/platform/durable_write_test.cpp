@@ -64,5 +64,9 @@ TEST(DurableWrite, FlushesTheFileBeforeTheRenameAndTheFolderAfterIt) {
   EXPECT_FALSE(PlatformFileReadable("content\\levels\\scr.dat.tmp"));
   // A folder that does not exist cannot take the file; nothing is reported as written.
   EXPECT_FALSE(PlatformWriteFileAtomic("missing\\scr.dat", "x", 1));
+  // Nor can a folder in the file's place; the written copy beside it does not stay.
+  WriteWholeFile("content/levels/busy/inside", "x");
+  EXPECT_FALSE(PlatformWriteFileAtomic("content\\levels\\busy", "x", 1));
+  EXPECT_FALSE(PlatformFileReadable("content\\levels\\busy.tmp"));
 }
 }  // namespace

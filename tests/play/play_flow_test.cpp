@@ -331,6 +331,7 @@ TEST_F(PlayTest, EscapeShortensNoMoreMovesAndAsksAfterTheNewDeal) {
   WritePattern(0, kSpread);
   const auto at = Play({Wait(0).Shows("GAME_LOOP"), Do(LeaveADeadEnd),
                         Escape().After(500).Shows("YES"), PressZone("YES")});
+  EXPECT_LT(at[3] - at[2], 1000u) << "Escape ends the message at once";
   EXPECT_LE(returnedAt - at[3], 2u);
   EXPECT_EQ(h.CountInTrace("vNoMoreMoves() END\n"), 1);
   EXPECT_EQ(h.CountInTrace("vLoadNextLevel() Loading content\\levels\\level0.dat\n"), 2);
