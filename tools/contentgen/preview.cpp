@@ -191,6 +191,7 @@ Image Message(const Images& images, const std::string& message, Rect at) {
 bool bWritePreviewSet(const std::string& folder, const Images& images, const std::vector<Layout>& layouts) {
   const Rect yesNo[2] = {kYesButton, kNoButton};
   std::vector<std::pair<std::string, Image>> pictures;
+  pictures.reserve(16);
   pictures.emplace_back("title", Get(images, "title"));
   pictures.emplace_back("title_menubar", Panel(images, "title", "menubar", kMenuButtons, 3, "menubar"));
   pictures.emplace_back("title_choosediff", Panel(images, "title", "choosediff", kMenuButtons, 3, "menubar"));
