@@ -53,10 +53,23 @@ bool ZoneCentre(const char* name, int& x, int& y) {
 
 bool ZonePresent(const char* name) { return gMouseZones.Find(name) != nullptr; }
 
-void QueueKey(int key) {
+namespace {
+void QueueKeyEvent(int key, bool repeat) {
   PlatformEvent e;
   e.kind = key == kKeyEnter ? kEventEnter : key == kKeyEscape ? kEventEscape : kEventKey;
   e.key = key;
+  e.repeat = repeat;
+  bQueueInput(e);
+}
+}  // namespace
+
+void QueueKey(int key) { QueueKeyEvent(key, false); }
+
+void QueueKeyRepeat(int key) { QueueKeyEvent(key, true); }
+
+void QueueWindowLeft(bool covered) {
+  PlatformEvent e;
+  e.kind = covered ? kEventWindowCovered : kEventWindowLeft;
   bQueueInput(e);
 }
 
@@ -156,7 +169,7 @@ void GameHarness::PressTile(int cell, uint32_t holdMs) {
   Press(screen::iTileLeft(x, z) + 36, screen::iTileTop(y, z) + 44, false, holdMs);
 }
 
-void GameHarness::PressEscape() { gs.iEscapePressed = 1; }
+void GameHarness::PressEscape() { QueueKey(kKeyEscape); }
 
 void GameHarness::LeaveGame() {
   PressEscape();

@@ -34,7 +34,12 @@ int CellOf(const TileAt& t);
 // Keys as the window procedure hands them to the game: a key by its PlatformKey (Enter as
 // Enter), Backspace, or typed text.
 void QueueKey(int key);
+// The same key again while it is held: the system's auto-repeat.
+void QueueKeyRepeat(int key);
 void QueuePadButton(int button);
+// The player switched to another window or minimised this one; `covered`: the game cannot be seen
+// at all.
+void QueueWindowLeft(bool covered = false);
 void QueueBackspace();
 void QueueText(const char* utf8);
 // A pointer event as the window procedure hands it over, at (x, y) of the frame.
@@ -60,6 +65,7 @@ class GameHarness {
   bool PressZone(const char* name, bool right = false, uint32_t holdMs = 30);
   // Presses the tile whose origin is that cell.
   void PressTile(int cell, uint32_t holdMs = 30);
+  // Escape as the player presses it.
   void PressEscape();
   // Leaves a game as a player does: Escape, then YES in the box that asks.
   void LeaveGame();

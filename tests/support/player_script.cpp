@@ -28,6 +28,12 @@ Step Given(std::function<void(GameHarness&)> input) {
 Step Key(int key) {
   return Given([key](GameHarness&) { QueueKey(key); });
 }
+Step KeyRepeat(int key) {
+  return Given([key](GameHarness&) { QueueKeyRepeat(key); });
+}
+Step LeaveWindow(bool covered) {
+  return Given([covered](GameHarness&) { QueueWindowLeft(covered); });
+}
 Step PadButton(int button) {
   return Given([button](GameHarness&) { QueuePadButton(button); });
 }

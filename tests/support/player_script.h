@@ -23,6 +23,10 @@ struct Step {
 using Script = std::vector<Step>;
 
 Step Key(int key);
+// The key's auto-repeat while it is held.
+Step KeyRepeat(int key);
+// The window left: another window chosen, or this one minimised.
+Step LeaveWindow(bool covered = false);
 Step PadButton(int button);
 Step Text(const char* utf8);
 Step Press(int x, int y, uint32_t holdMs = 30);
