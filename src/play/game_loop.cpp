@@ -193,7 +193,7 @@ int32_t iGameLoop() {
   ScreenLoop loop(kGameStartGuardMs);
   loop.EndsOnQuit();  // Escape asks first (bAskToLeave)
   LeaveGuard guard;
-  gs.iEscapePressed = 0;
+  ForgetWindowLeft();  // the window left before the game began is nothing to it
   vAddPlayingZones();
   gFrameStack.Select(gResources.iFrameVB);
   vStartNewGame();

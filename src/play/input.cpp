@@ -22,12 +22,20 @@ struct QueuedInput {
   int x = 0, y = 0;                // where the pointer was
   Command command = Command::kNone;
   std::string typed;  // what a key types (text, kTypedEnter, kTypedBackspace), or nothing
-  bool left = false;  // the window was left
-  bool covered = false;  // ... and the game cannot be seen at all
+  bool fresh = false;  // a key or pad button that went down, not a held key's repeat
+};
+
+// The window left and not yet taken: the first moment, and whether the game was covered then or
+// since. It waits for the game through whatever screens come and go over it.
+struct WindowLeave {
+  bool left = false;
+  uint32_t at = 0;
+  bool covered = false;
 };
 
 std::mutex gLock;
 std::deque<QueuedInput> gQueue;
+WindowLeave gLeave;
 // Input that came at or before this moment belongs to no screen that is still to take it.
 uint32_t gInputAfter = 0;
 // The input method's text being composed while text input is on; like the queue, it belongs to
@@ -119,28 +127,34 @@ bool bFollowTouch(const PlatformEvent& e) {
   return bQueuePointer(tap);
 }
 
+// Back is not queued: a press (not its repeats) raises the flag for the screen that is up, and
+// the flag goes with that screen (vInputAfter).
 bool bQueueKey(const PlatformEvent& e) {
   const bool typing = bTextInputWanted;
-  const bool repeatIgnored = e.repeat && !bIsArrow(e.key);
+  const bool fresh = e.kind != kEventText && !e.repeat;
   if (!typing && !e.repeat && bSoundControlKey(SoundKeyOf(e.key))) return true;
-  const Command command = typing || repeatIgnored ? Command::kNone : CommandOf(e.key);
-  if (CommandOf(e.key) == Command::kBack) gs.iEscapePressed = 1;
+  if (CommandOf(e.key) == Command::kBack) {
+    std::lock_guard<std::mutex> hold(gLock);
+    if (fresh) gs.iEscapePressed = 1;
+    return true;
+  }
   QueuedInput input;
   input.at = timeGetTime();
-  input.command = command;
+  input.fresh = fresh;
+  input.command = typing || !(fresh || bIsArrow(e.key)) ? Command::kNone : CommandOf(e.key);
   input.typed = TypedBy(e);
+  if (!fresh && input.command == Command::kNone && input.typed.empty()) return true;  // idle repeat
   std::lock_guard<std::mutex> hold(gLock);
   vPushLocked(std::move(input));
   return true;
 }
 
 bool bQueueLeft(bool covered) {
-  QueuedInput input;
-  input.at = timeGetTime();
-  input.left = true;
-  input.covered = covered;
+  const uint32_t now = timeGetTime();
   std::lock_guard<std::mutex> hold(gLock);
-  vPushLocked(std::move(input));
+  if (!gLeave.left) gLeave.at = now;
+  gLeave.left = true;
+  gLeave.covered = gLeave.covered || covered;
   return true;
 }
 
@@ -190,6 +204,7 @@ void vInputAfter(uint32_t moment) {
   std::lock_guard<std::mutex> hold(gLock);
   gInputAfter = moment;
   gComposing.clear();
+  gs.iEscapePressed = 0;  // an Escape belongs to the screen it was pressed on
 }
 
 bool bFollowComposing(const PlatformEvent& e) {
@@ -269,27 +284,22 @@ std::string TakeTypedKeys() {
 bool bTakeAnyKey() {
   std::lock_guard<std::mutex> hold(gLock);
   bool any = false;
-  for (QueuedInput key; bTakeKeyLocked(key);) any = true;
+  for (QueuedInput key; bTakeKeyLocked(key);) any = any || key.fresh;
   return any;
 }
 
 bool bTakeWindowLeft(uint32_t& at, bool& covered) {
   std::lock_guard<std::mutex> hold(gLock);
-  bool left = false;
-  covered = false;
-  for (auto it = gQueue.begin(); it != gQueue.end();) {
-    if (!it->left) {
-      ++it;
-      continue;
-    }
-    if (bTimeAfter(it->at, gInputAfter)) {
-      if (!left) at = it->at;
-      left = true;
-      covered = covered || it->covered;
-    }
-    it = gQueue.erase(it);
-  }
-  return left;
+  const WindowLeave leave = gLeave;
+  gLeave = WindowLeave{};
+  at = leave.at;
+  covered = leave.covered;
+  return leave.left;
+}
+
+void ForgetWindowLeft() {
+  std::lock_guard<std::mutex> hold(gLock);
+  gLeave = WindowLeave{};
 }
 
 bool bTakePress(uint32_t guard, PointerPress& press) {
@@ -319,6 +329,7 @@ void vIgnoreHeldButtons() { gHeldIgnored = true; }
 void vForgetInput() {
   std::lock_guard<std::mutex> hold(gLock);
   gQueue.clear();
+  gLeave = WindowLeave{};
   gComposing.clear();
   gInputAfter = 0;
   gHeldIgnored = false;

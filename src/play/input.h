@@ -23,11 +23,13 @@ constexpr char kTypedBackspace = '\b';
 
 // Main thread: one event of the window; false when it is none of the player's input. A sound
 // control (M, S, minus, plus, a pad's shoulders) acts at once and goes no further. Back (Escape, a
-// pad's B) raises gs.iEscapePressed at once. Everything else is queued: a command unless text is
-// being typed (a held key repeats only for the arrows), typed text where it types (text, Enter,
-// Backspace, and a pad's A as Enter), pointer events with their position, a finger's tap (queued
-// as it lifts, where it went down; a finger that moved too far first presses nothing), and the
-// window being left. An input method's composition is kept for the screen to show.
+// pad's B) raises gs.iEscapePressed at once, for the screen that is up: once per press, never on a
+// held key's repeats, and a screen's start and end lower it (ScreenInput). Everything else is
+// queued: a command unless text is being typed (a held key repeats only for the arrows), typed
+// text where it types (text, Enter, Backspace, and a pad's A as Enter), pointer events with their
+// position, a finger's tap (queued as it lifts, where it went down; a finger that moved too far
+// first presses nothing). The window being left is kept apart for the game (bTakeWindowLeft). An
+// input method's composition is kept for the screen to show.
 bool bQueueInput(const PlatformEvent& e);
 
 // Game thread, each taking what it wants of this screen's input (keys that came before the
@@ -36,13 +38,17 @@ bool bQueueInput(const PlatformEvent& e);
 Command TakeCommand();
 // everything typed, in order (its keys are taken);
 std::string TakeTypedKeys();
-// true when any key or pad button went down (its keys are taken);
+// true when a key or pad button went down, not a held key's repeat (its keys are taken);
 bool bTakeAnyKey();
 // the input method's text being composed (not typed until the method commits it), or "";
 std::string ComposingText();
-// true when the window was left (kEventWindowLeft or kEventWindowCovered), with the moment it was
-// first left and whether the game was covered. Taking a command drops a leave not taken first.
+// true when the window was left (kEventWindowLeft or kEventWindowCovered) since the last take,
+// with the moment it was first left and whether the game was covered. Unlike keys, a leave is not
+// dropped when a screen ends: it waits for the game that was left, through the screens over it.
 bool bTakeWindowLeft(uint32_t& at, bool& covered);
+// Forgets a leave not taken: a game begins, or it stood still while the leave came (the pause,
+// Escape's box) and the player has answered since.
+void ForgetWindowLeft();
 
 // A press to act on: where it was made and which buttons were down then.
 struct PointerPress {
@@ -63,8 +69,9 @@ bool bTakePress(uint32_t guard, PointerPress& press);
 void vIgnoreHeldButtons();
 
 // The input of one screen loop, made at its start with its click guard: only what comes after
-// the guard is its own. When it goes, what it left is dropped and what comes from then on
-// belongs to whatever screen runs next (the one that called it, or the next in the flow).
+// the guard is its own, and an Escape only from its start. When it goes, what it left (an Escape
+// too) is dropped and what comes from then on belongs to whatever screen runs next (the one that
+// called it, or the next in the flow).
 class ScreenInput {
  public:
   explicit ScreenInput(uint32_t guard);

@@ -108,19 +108,18 @@ void vShowMenu(void (*draw)(), const char* const* buttons, int lit, const std::s
   ShowFrame(kActiveSlot);
 }
 
-// Up and Down move the highlight, Choose chooses the lit button: its index, or -1; Back gives
-// kEscapeChoice where it leaves the menu.
+// Back gives kEscapeChoice where it leaves the menu; Up and Down move the highlight, Choose
+// chooses the lit button: its index, or -1.
 constexpr int kEscapeChoice = -2;
 int iMenuCommands(int& lit, int count, void (*draw)(), const char* const* buttons,
                   bool escapeLeaves) {
+  if (escapeLeaves && gs.iEscapePressed != 0) return kEscapeChoice;
   for (Command c = TakeCommand(); c != Command::kNone; c = TakeCommand()) {
     if (c == Command::kUp || c == Command::kDown) {
       lit = (lit + (c == Command::kDown ? 1 : count - 1)) % count;
       vShowMenu(draw, buttons, lit, ShortNote(timeGetTime()));
     } else if (c == Command::kChoose) {
       return lit;
-    } else if (c == Command::kBack && escapeLeaves) {
-      return kEscapeChoice;
     }
   }
   return -1;
@@ -132,13 +131,15 @@ void vRemoveMenuButtons(const char* const (&buttons)[N]) {
 }
 
 // Waits for a press on one of the buttons, or their choice by the keys: its index, -1 when
-// shutdown began, kEscapeChoice for Escape where it leaves the menu.
+// shutdown began, kEscapeChoice for Escape where it leaves the menu. Button `lit` is lit first.
 template <size_t N>
-int iWaitForMenuButton(const char* const (&buttons)[N], void (*draw)(), bool escapeLeaves) {
+int iWaitForMenuButton(const char* const (&buttons)[N], void (*draw)(), bool escapeLeaves,
+                       int lit = 0) {
   ScreenLoop loop(kClickGuardMs);
   PointerMotionWanted motion;
   char name[kZoneNameSize];
   MenuLight light;
+  light.lit = lit;
   int chosen = -1;
   std::string note;
   loop.Run(
@@ -185,7 +186,6 @@ bool bRunTitle(ScreenLoop& loop) {
 
 int32_t iTitleScreen() {
   ScreenLoop loop(kClickGuardMs);
-  gs.iEscapePressed = 0;
   vStopAllEffects();
   gMouseZones.Clear();
   gMouseZones.Add("TITLE_SCREEN", 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
@@ -200,15 +200,16 @@ int32_t iTitleScreen() {
   return 0;
 }
 
-int iYesNoBox(void (*draw)(), bool backSaysNo) {
+int iYesNoBox(void (*draw)()) {
   int px = screen::iCentredX(gResources.areYouSure.width);
   int py = screen::iCentredY(gResources.areYouSure.height);
   vAddPanelZone("YES", screen::kYesButton, px, py);
   vAddPanelZone("NO", screen::kNoButton, px, py);
-  vShowMenu(draw, kSureButtons, 0);
+  constexpr int kNo = 1;  // what throws nothing away is lit first
+  vShowMenu(draw, kSureButtons, kNo);
   vPlayCue(Cue::kButtonOver);
-  int choice = iWaitForMenuButton(kSureButtons, draw, backSaysNo);
-  if (choice == kEscapeChoice) choice = 1;
+  int choice = iWaitForMenuButton(kSureButtons, draw, true, kNo);
+  if (choice == kEscapeChoice) choice = kNo;
   if (choice < 0) return -1;
   gMouseZones.Remove("YES");
   gMouseZones.Remove("NO");
@@ -217,11 +218,10 @@ int iYesNoBox(void (*draw)(), bool backSaysNo) {
 }
 
 bool bAreYouSure() {
-  const int choice = iYesNoBox(vDrawAreYouSure, false);
+  const int choice = iYesNoBox(vDrawAreYouSure);
   if (choice < 0) return true;
   const bool yes = choice == 0;
   gs.bQuitGame = yes ? 1 : 0;
-  if (!yes) gs.iEscapePressed = 0;
   return yes;
 }
 
@@ -252,7 +252,6 @@ bool bChooseDifficulty() {
   int choice = iWaitForMenuButton(kDifficultyButtons, vDrawDifficulty, true);
   if (choice == kEscapeChoice) {
     // Back to the main menu, which lies over the title's zone as it does after the title.
-    gs.iEscapePressed = 0;
     gMouseZones.Clear();
     gMouseZones.Add("TITLE_SCREEN", 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
     return false;
@@ -267,7 +266,6 @@ bool bChooseDifficulty() {
 
 int32_t iGameHelp() {
   ScreenLoop loop(kClickGuardMs);
-  gs.iEscapePressed = 0;
   gFrameStack.Select(gResources.iFrameVB);
   gResources.gameHelp.Draw(0, 0);
   ShowFrame(kActiveSlot);

@@ -11,9 +11,9 @@
 int32_t iTitleScreen();
 // True "YES" (or shutdown began), false "NO".
 bool bAreYouSure();
-// The YES/NO box over the picture `draw` paints: 0 YES, 1 NO (also Back where `backSaysNo`),
-// -1 when shutdown began.
-int iYesNoBox(void (*draw)(), bool backSaysNo);
+// The YES/NO box over the picture `draw` paints, asking whether to quit or to throw a game away:
+// NO is lit first. 0 YES, 1 NO (also Back), -1 when shutdown began.
+int iYesNoBox(void (*draw)());
 // 0 "NEWGAME", 1 "HELP", 2 "QUIT" (also when shutdown began), 3 "SCORES" (the table),
 // 4 "OPTIONS".
 int32_t iMainMenu();

@@ -94,7 +94,7 @@ void vPauseGame(uint32_t since) {
         return input == PausedInput::kResume ? PassResult::kEnd : PassResult::kGoOn;
       });
   vLowerMusic(false);
-  gs.iEscapePressed = 0;
+  ForgetWindowLeft();  // the game stood still: leaving while it did is nothing to catch up
   ResumeAfterPause(gs, timeGetTime() - since);
 }
 
@@ -102,9 +102,9 @@ bool bAskToLeave() {
   const uint32_t start = timeGetTime();
   vDebugLog("bAskToLeave()\n");
   gFrameStack.Select(gResources.iFrameVB);
-  const int choice = iYesNoBox(vDrawLeaveBox, true);
+  const int choice = iYesNoBox(vDrawLeaveBox);
   if (choice == 0 || gs.bShutdown != 0) return true;
-  gs.iEscapePressed = 0;
+  ForgetWindowLeft();
   ResumeAfterPause(gs, timeGetTime() - start);
   return false;
 }

@@ -35,7 +35,6 @@ std::string FormatScore(int32_t score) { return GroupDigits(score, Tr("1,000"));
 
 // Starts a screen of its own: a fresh zone table with a full-screen zone of that name.
 void vStartScoreScreen(const char* backgroundZone) {
-  gs.iEscapePressed = 0;
   gMouseZones.Clear();
   gMouseZones.Add(backgroundZone, 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
   gFrameStack.Select(gResources.iFrameVB);

@@ -1,6 +1,6 @@
 // One game on the virtual clock through the per-game loop: leaving it, the in-game help, the
-// pause, held and right presses, the hint button, the last tick, Escape's question, and Escape
-// during the two level ends. The rules' own numbers (tick pace, bonus, count-up) are checked on the rules alone in
+// pause, held and right presses, the hint button, the last tick and Escape's question (Escape
+// during the two level ends is in leftover_input_test). The rules' own numbers (tick pace, bonus, count-up) are checked on the rules alone in
 // rules_tests.
 #include <gtest/gtest.h>
 
@@ -23,14 +23,8 @@ namespace {
 // Eight tiles far enough apart that every one of them is free.
 const std::vector<TileAt> kSpread = {{2, 2, 0}, {6, 2, 0}, {10, 2, 0}, {14, 2, 0},
                                      {2, 6, 0}, {6, 6, 0}, {10, 6, 0}, {14, 6, 0}};
-const std::vector<TileAt> kPair = {{4, 4, 0}, {10, 4, 0}};
 // A point of the board where no tile of either pattern lies.
 constexpr int kOffX = 700, kOffY = 600;
-
-int TilesOnBoard() {
-  return static_cast<int>(std::count_if(std::begin(Board), std::end(Board),
-                                        [](int32_t c) { return c != 0; }));
-}
 
 class PlayTest : public ::testing::Test {
  protected:
@@ -310,35 +304,6 @@ TEST_F(PlayTest, AnUntouchedGameWakesOnlyForItsTimedSteps) {
   EXPECT_LT(wakes, 100);
 }
 
-TEST_F(PlayTest, EscapeShortensTheLevelClearAndAsksAfterTheNextDeal) {
-  WritePattern(0, kPair);
-  const auto at = Play(
-      {Wait(0).Shows("GAME_LOOP"), PressTile(CellOf(kPair[0])), PressTile(CellOf(kPair[1])).After(200),
-       WaitUntil([] { return TilesOnBoard() == 0; }), Escape().After(1000),
-       WaitUntil([] { return ZonePresent("CONTINUE"); }), Wait(0).Shows("CONTINUE", 1000),
-       Do([] { EXPECT_EQ(gs.iEscapePressed.load(), 1) << "the prompt leaves the flag alone"; }),
-       PressZone("CONTINUE").Shows("YES"), PressZone("YES")});
-  EXPECT_LE(at[6] - at[4], 2u) << "the prompt came at once";
-  EXPECT_LE(returnedAt - at[9], 2u);
-  EXPECT_EQ(h.CountInTrace("iGameLoop() Next level loaded\n"), 1);
-  EXPECT_EQ(TilesOnBoard(), 2);
-  EXPECT_EQ(gs.iLevel, 2);
-  EXPECT_GT(gs.iTimeTicks, 0);
-  EXPECT_EQ(StoredBest(), 0) << "no game-over screen";
-}
-
-TEST_F(PlayTest, EscapeShortensNoMoreMovesAndAsksAfterTheNewDeal) {
-  WritePattern(0, kSpread);
-  const auto at = Play({Wait(0).Shows("GAME_LOOP"), Do(LeaveADeadEnd),
-                        Escape().After(500).Shows("YES"), PressZone("YES")});
-  EXPECT_LT(at[3] - at[2], 1000u) << "Escape ends the message at once";
-  EXPECT_LE(returnedAt - at[3], 2u);
-  EXPECT_EQ(h.CountInTrace("vNoMoreMoves() END\n"), 1);
-  EXPECT_EQ(h.CountInTrace("vLoadNextLevel() Loading content\\levels\\level0.dat\n"), 2);
-  EXPECT_EQ(TilesOnBoard(), static_cast<int>(kSpread.size()));
-  EXPECT_EQ(gs.iLevel, 1);
-  EXPECT_GT(gs.iTimeTicks, 0);
-}
 // A press acts where it was made: the pointer moving on to another tile before the game looks
 // changes nothing.
 TEST_F(PlayTest, APressActsWhereItWasMadeNotWhereThePointerWentNext) {
