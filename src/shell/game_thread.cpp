@@ -22,10 +22,14 @@ void vRunFlowOnce() {
   }
   if (title == -1) return;  // quitting was confirmed: bQuitGame is set
   int32_t choice = iMainMenu();
-  // Escape in the difficulty choice, and the options closed, go back to the main menu.
-  while (choice == 0 || choice == 4) {
+  // Escape in the difficulty choice, and the options or the score table closed, go back to the
+  // main menu.
+  while (choice == 0 || choice == 3 || choice == 4) {
     if (choice == 4) {
       vOptionsScreen();
+    } else if (choice == 3) {
+      vLoadHighScores();  // otherwise only a new game reads it
+      vHighScoreTable(-1);
     } else {
       vDebugLog("thrMainGameLoop() New game, choose difficulty\n");
       if (bChooseDifficulty() || gs.bShutdown) {
@@ -35,18 +39,11 @@ void vRunFlowOnce() {
     }
     choice = iMainMenu();
   }
-  switch (choice) {
-    case 1:
-      vDebugLog("thrMainGameLoop() Go to game help\n");
-      iGameHelp();
-      break;
-    case 3:
-      vLoadHighScores();  // otherwise only a new game reads it
-      vHighScoreTable(-1);
-      break;
-    default:
-      gs.bQuitGame = 1;
-      break;
+  if (choice == 1) {
+    vDebugLog("thrMainGameLoop() Go to game help\n");
+    iGameHelp();
+  } else {
+    gs.bQuitGame = 1;
   }
 }
 }  // namespace

@@ -18,6 +18,7 @@
 #include "play/menus.h"
 #include "play/score_screens.h"
 #include "save/scores.h"
+#include "shell/shell.h"
 
 namespace {
 const std::vector<TileAt> kPair = {{4, 4, 0}, {10, 4, 0}};
@@ -54,16 +55,17 @@ TEST_F(TitleAnswers, EscapeThenYesQuits) {
   EXPECT_FALSE(ZonePresent("NO"));
 }
 
-TEST_F(TitleAnswers, NoGoesOnWithTheTitleWhoseTenSecondsKeepRunning) {
-  EXPECT_EQ(Play(NoInTheBox({Do([] {
-                               EXPECT_FALSE(ZonePresent("NO"));
-                               EXPECT_EQ(gs.iEscapePressed.load(), 0);
-                             }).After(2700),
-                             // The title went on: ask again, and answer past its ten seconds.
-                             Escape().Shows("NO"), PressZone("NO").After(6700)})),
+// The title's ten seconds stand still while its box asks: NO (after a press inside the box but
+// off its buttons) goes back to the title with the time it had left, not to the help.
+TEST_F(TitleAnswers, NoGoesBackToTheTitleWithTheTimeItHadLeft) {
+  EXPECT_EQ(Play({Escape().After(8000).Shows("NO"), Press(512, 300), PressZone("NO").After(3000),
+                  Do([] {
+                    EXPECT_FALSE(ZonePresent("NO"));
+                    EXPECT_EQ(gs.iEscapePressed.load(), 0);
+                  }).After(1000)}),
             0);
-  EXPECT_GE(at[4] - at[0], 10000u);
-  EXPECT_LE(returnedAt - at[4], 2u) << "the title's time limit had passed: it ends at once";
+  EXPECT_GE(returnedAt - at[2], 1990u) << "the title ended at once";
+  EXPECT_LE(returnedAt - at[2], 2010u);
   EXPECT_EQ(gs.bQuitGame.load(), 0);
 }
 
@@ -184,6 +186,17 @@ TEST(MainMenu, PressesOffTheButtonsOrWithTheRightButtonOnlyRenewTheGuard) {
   EXPECT_FALSE(ZonePresent("HELP"));
   EXPECT_FALSE(ZonePresent("QUIT"));
   EXPECT_TRUE(ZonePresent("TITLE_SCREEN"));
+}
+
+// The score table opened from the main menu closes back to the menu, as the options do.
+TEST(MainMenu, TheScoreTableClosesBackToTheMenu) {
+  GameHarness h;
+  ASSERT_TRUE(h.StartVideo());
+  PlayScript(h, [] { thrMainGameLoop(nullptr); },
+             {Wait(0).Shows("TITLE_SCREEN"), Press(500, 700).Shows("SCORES"),
+              PressZone("SCORES").Shows("SCORE_TABLE"), Press(10, 10).Shows("NEWGAME"),
+              PressZone("QUIT")});
+  EXPECT_EQ(h.CountInTrace("iGameHelp()\n"), 0);
 }
 
 // A menu lights its first button as it opens and then the button the pointer moves over; Enter
