@@ -21,6 +21,10 @@ int iGlyphFor(char c, int previous) {
   return previous;
 }
 
+// The time warning blinks while time is left; an empty bar has nothing left to hurry for (the
+// last frame of a game stays under the game-over message and the name entry).
+bool WarningShown(const GameVars& vars) { return vars.bTimeWarning != 0 && vars.iTimeTicks > 0; }
+
 bool bIsSelected(const GameVars& vars, int cell) {
   return vars.iSelectedCount != 0 &&
          (cell == vars.aiSelectedCell[0] || cell == vars.aiSelectedCell[1]);
@@ -77,8 +81,14 @@ screen::Rect Within(const screen::Rect& r, const screen::Rect& clip) {
   return {x0, y0, x1 - x0, y1 - y0};
 }
 
+// Fades the part of `r` inside `clip`, since fading is not a drawing the clip rectangle limits.
+void FadeWithin(const screen::Rect& r, const screen::Rect& clip, int dr, int dg, int db) {
+  const screen::Rect part = Within(r, clip);
+  if (part.w > 0 && part.h > 0) FadeFrame(part.x, part.y, part.w, part.h, dr, dg, db);
+}
+
 // A bright frame around the face of the focused tile, over everything else on the board; only
-// inside `clip`, since brightening is not a drawing the clip rectangle limits.
+// inside `clip`.
 void vDrawFocusRing(const GameVars& vars, const int32_t* board, const screen::Rect& clip) {
   if (!vars.bFocusShown || !HoldsTile(board, vars.iFocusCell)) return;
   int x, y, z;
@@ -86,15 +96,16 @@ void vDrawFocusRing(const GameVars& vars, const int32_t* board, const screen::Re
   const int left = screen::iTileLeft(x, z) + screen::kTileMarkDx, top = screen::iTileTop(y, z);
   const int w = screen::kTileZoneWidth - screen::kTileMarkDx, h = screen::kTileZoneHeight - 8;
   const int t = screen::kFocusRing;
-  const int brighten[3] = {140, 120, -60};
   for (const screen::Rect& r : {screen::Rect{left, top, w, t}, screen::Rect{left, top + h - t, w, t},
                                 screen::Rect{left, top + t, t, h - 2 * t},
                                 screen::Rect{left + w - t, top + t, t, h - 2 * t}}) {
-    const screen::Rect part = Within(r, clip);
-    if (part.w > 0 && part.h > 0) {
-      FadeFrame(part.x, part.y, part.w, part.h, brighten[0], brighten[1], brighten[2]);
-    }
+    FadeWithin(r, clip, 140, 120, -60);
   }
+}
+
+// The hint button, painted in the background, is dimmed while no hint is left.
+void DimSpentHintButton(const GameVars& vars, const screen::Rect& clip) {
+  if (vars.iHintsLeft <= 0) FadeWithin(screen::kHintZone, clip, -90, -90, -90);
 }
 
 void vDrawFaces(const GameVars& vars, const int32_t* board, int z) {
@@ -115,7 +126,7 @@ void DrawTimeBar(const GameVars& vars) {
   for (int m = 0; m < screen::kTickCells - ticks; ++m) {
     vDrawTickCell(m, gResources.ticks[kEmptyTick]);
   }
-  if (vars.bTimeWarning) gResources.timeRunningOut.Draw(screen::kTimeWarningX, screen::kTimeWarningY);
+  if (WarningShown(vars)) gResources.timeRunningOut.Draw(screen::kTimeWarningX, screen::kTimeWarningY);
 }
 
 namespace {
@@ -195,6 +206,7 @@ std::vector<screen::Rect> IndicatorAreas(const GameScreenPicture& was, const Gam
     areas.push_back({screen::kHintsLeftX, screen::kHintsLeftY,
                      screen::kHintsLeftStep * std::max(most - 1, 0) + angel.width, angel.height});
   }
+  if ((was.hintsLeft > 0) != (now.hintsLeft > 0)) areas.push_back(screen::kHintZone);
   return areas;
 }
 
@@ -207,7 +219,7 @@ void vDrawHintsLeft(const GameVars& vars) {
 
 void TakePicture(const GameVars& vars, const int32_t* board, GameScreenPicture& picture) {
   picture.ticks = std::clamp(vars.iTimeTicks, 0, screen::kTickCells);
-  picture.timeWarning = vars.bTimeWarning ? 1 : 0;
+  picture.timeWarning = WarningShown(vars) ? 1 : 0;
   picture.shownScore = vars.iShownScore;
   picture.bestScore = vars.iBestScore;
   picture.level = vars.iLevel;
@@ -231,6 +243,7 @@ void vDrawGameScreenWithin(const GameVars& vars, const int32_t* board, const scr
   DrawNumber(vars.iBestScore, screen::kBestX, screen::kNumberY, screen::kNumberFieldWidth);
   DrawNumber(vars.iLevel, screen::kLevelX, screen::kNumberY, screen::kNumberFieldWidth);
   vDrawHintsLeft(vars);
+  DimSpentHintButton(vars, clip);
   for (int z = 0; z < kBoardLayers; ++z) {
     vDrawShadowsAndBases(board, z);
     vDrawFaces(vars, board, z);

@@ -17,7 +17,9 @@
 #include "platform/window.h"
 #include "play/game_loop.h"
 #include "play/input.h"
+#include "raster/raster.h"
 #include "save/settings.h"
+#include "screens/screen_layout.h"
 
 namespace {
 // Eight tiles far enough apart that every one of them is free.
@@ -25,6 +27,28 @@ const std::vector<TileAt> kSpread = {{2, 2, 0}, {6, 2, 0}, {10, 2, 0}, {14, 2, 0
                                      {2, 6, 0}, {6, 6, 0}, {10, 6, 0}, {14, 6, 0}};
 // A point of the board where no tile of either pattern lies.
 constexpr int kOffX = 700, kOffY = 600;
+
+// The pixels of an area of the frame, row by row.
+std::vector<uint32_t> Pixels(const screen::Rect& r) {
+  std::vector<uint32_t> pixels;
+  for (int y = r.y; y < r.y + r.h; ++y) {
+    for (int x = r.x; x < r.x + r.w; ++x) pixels.push_back(GetPixel(x, y) & 0xFFFFFF);
+  }
+  return pixels;
+}
+
+// The pixels as the game-over message darkens them.
+std::vector<uint32_t> Darkened(std::vector<uint32_t> pixels) {
+  for (uint32_t& p : pixels) {
+    uint32_t dark = 0;
+    for (int shift : {16, 8, 0}) {
+      const int c = static_cast<int>((p >> shift) & 0xFF);
+      dark |= static_cast<uint32_t>(std::max(c - 50, 0)) << shift;
+    }
+    p = dark;
+  }
+  return pixels;
+}
 
 class PlayTest : public ::testing::Test {
  protected:
@@ -302,6 +326,50 @@ TEST_F(PlayTest, AnUntouchedGameWakesOnlyForItsTimedSteps) {
     EXPECT_EQ(tickPasses[i] - tickPasses[i - 1], TickInterval(gs.iDifficulty) + 1) << i;
   }
   EXPECT_LT(wakes, 100);
+}
+
+// The time warning goes with the last tick: the game-over message and the name entry after it
+// show the board without the badge.
+TEST_F(PlayTest, TheHurryBadgeGoesWithTheLastTick) {
+  WritePattern(0, kSpread);
+  // Right of the bar, where the badge lies over the background.
+  const screen::Rect badge{screen::kTimeColumnWidth, screen::kTimeWarningY,
+                           screen::kTimeWarningX + screen::kTimeWarningWidth - screen::kTimeColumnWidth,
+                           screen::kTimeWarningHeight};
+  std::vector<uint32_t> without;
+  const auto noBadge = [&](const char* where) {
+    return Do([&, where] { EXPECT_TRUE(Pixels(badge) == Darkened(without)) << where; });
+  };
+  Play({Wait(0).Shows("GAME_LOOP"), Do([&] { without = Pixels(badge); }), Do([] {
+          gs.iScore = gs.iShownScore = 20000;  // enters the table
+          gs.iTimeTicks = 2;
+          gs.bTimeWarning = 1;
+          gs.dwTimeWarningAt = timeGetTime() + 100000;  // shown until the end
+        }),
+        Do([&] { EXPECT_FALSE(Pixels(badge) == without) << "no badge while time is left"; }).After(100),
+        WaitUntil([] { return gs.iTimeTicks == 0; }), noBadge("over the game-over message").After(500),
+        Wait(0).Shows("NAME_OK"), noBadge("under the name entry"), PressZone("NAME_OK"),
+        Wait(0).Shows("SCORE_TABLE"), Press(10, 10)});
+}
+
+// The hint button is dimmed once the last hint is used, and not before.
+TEST_F(PlayTest, TheHintButtonDimsWithTheLastHint) {
+  WritePattern(0, kSpread);
+  std::vector<uint32_t> lit;
+  const auto hint = [](uint32_t after) { return PressZone("HINT").After(after); };
+  // Dimmed: no channel of any pixel brighter than lit, and the button not as it was.
+  const auto look = [&](bool dimmed) {
+    return Do([&, dimmed] {
+      const std::vector<uint32_t> now = Pixels(screen::kHintZone);
+      EXPECT_EQ(now == lit, !dimmed);
+      for (size_t i = 0; i < now.size(); ++i) {
+        for (int shift : {16, 8, 0}) ASSERT_LE((now[i] >> shift) & 0xFF, (lit[i] >> shift) & 0xFF) << i;
+      }
+    }).After(200);
+  };
+  Play({Wait(0).Shows("GAME_LOOP"), Do([&] { lit = Pixels(screen::kHintZone); }), hint(0),
+        hint(300), look(false), hint(0), look(true),
+        Do([] { EXPECT_EQ(gs.iHintsLeft, 0); }), LeaveGame()});
 }
 
 // A press acts where it was made: the pointer moving on to another tile before the game looks
