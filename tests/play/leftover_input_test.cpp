@@ -217,8 +217,8 @@ TEST(LeftoverInput, AnyKeyIsAFreshKeyNotARepeatASoundKeyOrTheWindowLeft) {
 }
 
 // The window left while something is shown over the game (a message, the help, the game's first
-// moments) pauses the game from that moment once it has gone; left while the game already stands
-// still for the pause or Escape's box, it does not pause it again once they are answered.
+// moments) pauses the game from that moment once it has gone; left before the game began, or
+// while it already stood still for the pause or Escape's box, it does not pause it.
 TEST(LeftoverInput, TheWindowLeftReachesTheGameItWasLeftFrom) {
   Bar bar;
   PlayRows(
@@ -245,6 +245,18 @@ TEST(LeftoverInput, TheWindowLeftReachesTheGameItWasLeftFrom) {
         [&bar](GameHarness& h) -> Script {
           return {LeaveWindow().After(100), bar.Look(), bar.StoodStillInThePause(h).After(3000),
                   Press(kOffX, kOffY), LeaveGame().After(300)};
+        }},
+       {"the menus, before the game began", kSpread,
+        [] {
+          QueueWindowLeft();
+          iGameLoop();
+        },
+        [](GameHarness& h) {
+          return Then({Wait(0).Shows("GAME_LOOP", 600)},
+                      Then(GameGoesOn(), {Do([&h] {
+                                            EXPECT_EQ(h.CountInTrace("vPauseGame()\n"), 0);
+                                          }),
+                                          LeaveGame()}));
         }},
        {"pause", kSpread, PlayGame,
         [](GameHarness& h) {
