@@ -194,10 +194,9 @@ int32_t iTitleScreen() {
   while (gs.bShutdown == 0) {
     if (bRunTitle(loop)) return 1;
     if (gs.iEscapePressed == 0) return 0;
-    const uint32_t asked = timeGetTime();
     if (bAreYouSure()) return -1;
-    loop.Restart(500);  // the time limit is not renewed
-    loop.Postpone(timeGetTime() - asked);  // but it stood still while the box asked
+    loop.Restart(500);  // presses wait half a second
+    loop.Until(timeGetTime() + kTitleLimitMs);  // NO shows the title again, with its whole time
   }
   return 0;
 }

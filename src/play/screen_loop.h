@@ -17,8 +17,6 @@ class ScreenLoop {
   explicit ScreenLoop(uint32_t guardMs);
   // The screen ends by itself once the clock reaches `limit`.
   ScreenLoop& Until(uint32_t limit);
-  // That limit moves on by `ms` (the screen stood still while another asked over it).
-  void Postpone(uint32_t ms) { limit_ += ms; }
   // The screen ends as soon as Escape was pressed (gs.iEscapePressed).
   ScreenLoop& EndsOnEscape();
   // The screen ends once the game is to quit (gs.bQuitGame), not only at shutdown.
