@@ -1,6 +1,7 @@
 #include "screens/render.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 #include "gfx/frame_stack.h"
@@ -103,9 +104,16 @@ void vDrawFocusRing(const GameVars& vars, const int32_t* board, const screen::Re
   }
 }
 
-// The hint button, painted in the background, is dimmed while no hint is left.
+// The hint button, a disc painted in the background, is dimmed while no hint is left: row by
+// row across the disc, so that the background around it keeps its look.
 void DimSpentHintButton(const GameVars& vars, const screen::Rect& clip) {
-  if (vars.iHintsLeft <= 0) FadeWithin(screen::kHintZone, clip, -90, -90, -90);
+  if (vars.iHintsLeft > 0) return;
+  const screen::Rect& zone = screen::kHintZone;
+  const int radius = zone.w / 2, centreX = zone.x + radius, centreY = zone.y + zone.h / 2;
+  for (int dy = -radius; dy < radius; ++dy) {
+    const int half = static_cast<int>(std::sqrt(static_cast<double>(radius * radius - dy * dy)));
+    FadeWithin({centreX - half, centreY + dy, 2 * half, 1}, clip, -90, -90, -90);
+  }
 }
 
 void vDrawFaces(const GameVars& vars, const int32_t* board, int z) {

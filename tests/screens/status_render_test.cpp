@@ -162,7 +162,7 @@ TEST_F(StatusRenderTest, HintsLeftStandInARowOfThree) {
 
   gs.iHintsLeft = 0;
   vDrawGameScreen();
-  EXPECT_TRUE(Glyphs(40, 700, 1024).empty());
+  EXPECT_TRUE(Glyphs(40, 700, screen::kHintZone.x).empty());  // the button beyond is dimmed
 }
 
 TEST_F(StatusRenderTest, TimeBarFillsFromTheBottomRightCell) {
