@@ -11,6 +11,7 @@
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
 #include "content/video_setup.h"
+#include "platform/user_paths.h"
 
 namespace {
 // Every image the game loads, in the order of the image table (start-up loads the title first).
@@ -191,26 +192,84 @@ TEST_F(CatalogueTest, AMissingImageIsLoggedOnceAndLoadingGoesOn) {
   EXPECT_EQ(gResources.digits[10].width, WidthOf(73));
 }
 
-TEST_F(CatalogueTest, UnreadableArchiveStopsVideoSetUpWithAMessage) {
+TEST_F(CatalogueTest, UnreadableArchiveStopsVideoSetUpWithAMessageNamingTheFile) {
+  const std::string here = std::filesystem::current_path().string();
   ASSERT_FALSE(bInitVideo(nullptr));  // no index at all
-  EXPECT_STREQ(szContentError, "Cannot open content\\art\\content.idx. Please reinstall the game.");
+  EXPECT_EQ(szContentError, "Cannot open " + here + "/content/art/content.idx. Please reinstall the game.");
 
   WriteArchive(GameArchive());
   std::filesystem::remove("content/art/content.pak");
   ASSERT_FALSE(bInitVideo(nullptr));
-  EXPECT_STREQ(szContentError, "Cannot open content\\art\\content.pak. Please reinstall the game.");
-
-  WriteArchive(GameArchive());
-  std::filesystem::create_directories("content/art/temp.pcx");
-  ASSERT_FALSE(bInitVideo(nullptr));
-  EXPECT_NE(std::string(szContentError).find("Cannot write content\\art\\temp.pcx"),
-            std::string::npos);
+  EXPECT_EQ(szContentError, "Cannot open " + here + "/content/art/content.pak. Please reinstall the game.");
   // Loading stopped at the first image: nothing went on to be reported missing.
   EXPECT_FALSE(std::filesystem::exists("graphics_debug.txt"));
+}
 
-  std::filesystem::remove("content/art/temp.pcx");
-  EXPECT_TRUE(bInitVideo(nullptr));
-  EXPECT_EQ(szContentError[0], '\0');
+// A language's archive "xx" whose title is 9 x 7: the pack is written only when `withPack`.
+void WriteLanguageWithTitle(bool withPack) {
+  const std::string title = SolidPcx(9, 7, 0x804020);
+  if (withPack) WriteWholeFile("content/art/xx/content.pak", title);
+  WriteWholeFile("content/art/xx/content.idx",
+                 EncodeRecord({0, "title.pcx", uint32_t(title.size())}));
+}
+
+// The player's folder cannot be written (the temporary file is sent under a regular file, which
+// stops root too), from before the start or from the middle of play: start-up and a language
+// switch still load every picture.
+TEST_F(CatalogueTest, AFolderThatCannotBeWrittenStopsNeitherStartUpNorALanguageSwitch) {
+  for (bool lockedBeforeStart : {true, false}) {
+    SCOPED_TRACE(lockedBeforeStart ? "locked before the start" : "locked during play");
+    WriteArchive(GameArchive());
+    WriteLanguageWithTitle(true);
+    WriteWholeFile("locked", "a file, not a folder");
+    if (lockedBeforeStart) PlatformRedirectPath("content\\art\\temp.pcx", "locked/temp.pcx");
+    ASSERT_TRUE(bUseLanguage(""));
+    ASSERT_TRUE(bInitVideo(nullptr)) << szContentError;
+    EXPECT_EQ(gResources.title.width, WidthOf(1));
+    EXPECT_EQ(gResources.digits[10].width, WidthOf(73));
+    PlatformRedirectPath("content\\art\\temp.pcx", "locked/temp.pcx");
+    ASSERT_TRUE(bUseLanguage("xx"));
+    vLoadBitmaps();
+    EXPECT_STREQ(szContentError, "");
+    EXPECT_EQ(gResources.title.width, 9) << "the switch shows the language's picture";
+    EXPECT_EQ(gResources.menuBar.width, WidthOf(3));
+    PlatformClearRedirects();
+  }
+}
+
+// A switch whose archive cannot be read any more stops, and every picture stays as it was:
+// the title too, which the menus draw their background with.
+TEST_F(CatalogueTest, ASwitchThatCannotReadTheArchiveKeepsThePicturesItHad) {
+  WriteArchive(GameArchive());
+  WriteLanguageWithTitle(false);
+  ASSERT_TRUE(bInitVideo(nullptr));
+  ASSERT_TRUE(bUseLanguage("xx"));
+  vLoadBitmaps();
+  EXPECT_NE(std::string(szContentError).find("/content/art/xx/content.pak"), std::string::npos);
+  EXPECT_EQ(gResources.title.width, WidthOf(1));
+  EXPECT_EQ(Shown(gResources.title, 1, 0), Stored(0x406080));
+  EXPECT_EQ(gResources.menuBar.width, WidthOf(3));
+  bUseLanguage("");
+}
+
+// Each screen's background that is not in the archive covers the whole frame in black, so the
+// screen shown before it never stays in view.
+TEST_F(CatalogueTest, ABackgroundThatCannotBeLoadedIsBlack) {
+  GameResources& r = gResources;
+  const std::pair<const char*, Sprite*> backgrounds[] = {
+      {"title", &r.title}, {"gamescreen", &r.gameScreen}, {"gamehelp", &r.gameHelp}};
+  for (const auto& [name, sprite] : backgrounds) {
+    WriteArchive(GameArchive(name));
+    ASSERT_TRUE(bInitVideo(nullptr));
+    ASSERT_EQ(sprite->width, kFrameWidth) << name;
+    ASSERT_EQ(sprite->height, kFrameHeight) << name;
+    gFrameStack.Select(frame);
+    SetColor(MakeColor(255, 255, 255));
+    PutPixel(kFrameWidth - 1, kFrameHeight - 1);
+    sprite->Draw(0, 0);
+    EXPECT_EQ(GetPixel(kFrameWidth - 1, kFrameHeight - 1), 0u) << name;
+    DeactivateBuffers();
+  }
 }
 
 }  // namespace
