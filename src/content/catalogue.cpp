@@ -3,7 +3,9 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <strings.h>
 
 #include "content/glyph_sheets.h"
@@ -11,6 +13,7 @@
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
 #include "platform/files.h"
+#include "raster/raster.h"
 #include "util/little_endian.h"
 
 ContentCatalogue gCatalogue;
@@ -58,8 +61,7 @@ bool bReadIndexFile(ContentCatalogue& catalogue, const char* indexPath, const ch
 // The game's own index; false (with the message set) when it cannot be opened.
 bool bReadIndex(ContentCatalogue& catalogue) {
   if (bReadIndexFile(catalogue, kIndexPath, kPackPath)) return true;
-  std::snprintf(szContentError, sizeof szContentError,
-                "Cannot open %s. Please reinstall the game.", kIndexPath);
+  vSetUnreadableError(kIndexPath);
   return false;
 }
 
@@ -70,14 +72,27 @@ bool bHasMember(const ContentCatalogue& catalogue, const std::string& member) {
   return false;
 }
 
+// Points a sprite at the archive it is to load from. One that already holds a picture at the
+// buffers' depth keeps it until the load replaces it: a reload that has to stop leaves it as it
+// was rather than empty.
+void vAimAt(Sprite& sprite, ContentCatalogue* catalogue, bool bTransparent) {
+  if (sprite.pixels == nullptr || sprite.depth != iColorDepth || sprite.frameStack != &gFrameStack) {
+    sprite.Init(0, 0, static_cast<int16_t>(iColorDepth), &gFrameStack, bTransparent, true, catalogue);
+    return;
+  }
+  sprite.transparent = bTransparent ? 1 : 0;
+  sprite.archive = 1;
+  sprite.catalogue = catalogue;
+}
+
 // Sets up one sprite of the archive at the accepted depth and loads the named image into it.
-// False once loading has to stop (the archive cannot be read or the temporary file written).
+// False once loading has to stop (an archive cannot be read).
 // The language's copy of a picture comes first; one that is missing there, or that cannot be
 // used, is taken from the English archive.
 bool bLoadImage(Sprite& sprite, const char* name, bool bTransparent) {
   for (ContentCatalogue* catalogue : {&gLanguageCatalogue, &gCatalogue}) {
     if (catalogue == &gLanguageCatalogue && !bHasMember(gLanguageCatalogue, std::string(name) + ".pcx")) continue;
-    sprite.Init(0, 0, static_cast<int16_t>(iColorDepth), &gFrameStack, bTransparent, true, catalogue);
+    vAimAt(sprite, catalogue, bTransparent);
     sprite.Load(name);
     if (szContentError[0] != '\0') return false;
     if (sprite.width > 0) return true;
@@ -90,6 +105,22 @@ bool bLoadNumbered(Sprite& sprite, const char* pattern, int number, bool bTransp
   char name[64];
   std::snprintf(name, sizeof name, pattern, number);
   return bLoadImage(sprite, name, bTransparent);
+}
+
+// A screen's background that could not be loaded becomes a black picture of the frame's size:
+// drawn as nothing, it would leave the screen before it in view under the new one.
+void vBlackIfEmpty(Sprite& background) {
+  if (background.width > 0) return;
+  background.Resize(kFrameWidth, kFrameHeight);  // cleared, that is black
+  if (background.pixels == nullptr) return;
+  const int previous = GetActiveBuffer();
+  DeactivateBuffers();
+  gFrameStack.SelectScreen();
+  MoveTo(0, kFrameHeight - 1);
+  PutBlock(background.pixels, kFrameWidth, kFrameHeight);
+  background.Grab(0, 0);
+  DeactivateBuffers();
+  if (previous != -1) ActivateBuffer(previous);
 }
 
 struct ImageSlot {
@@ -112,6 +143,8 @@ bool bLoadScreenImages() {
   for (const ImageSlot& slot : screens) {
     if (!bLoadImage(*slot.sprite, slot.name, slot.bTransparent)) return false;
   }
+  vBlackIfEmpty(r.gameScreen);
+  vBlackIfEmpty(r.gameHelp);
   for (int i = 0; i < kHintAngels; ++i) {
     if (!bLoadNumbered(r.hintAngels[i], "hintangel%d", i, true)) return false;
   }
@@ -175,6 +208,17 @@ bool bUseLanguage(const char* language) {
 
 const char* szLanguageInUse() { return gLanguage; }
 
+std::string ShownPath(const char* gamePath) {
+  std::error_code error;
+  const std::filesystem::path path = std::filesystem::absolute(PlatformPath(gamePath), error);
+  return error ? PlatformPath(gamePath) : path.lexically_normal().string();
+}
+
+void vSetUnreadableError(const char* gamePath) {
+  std::snprintf(szContentError, sizeof szContentError, "Cannot open %s. Please reinstall the game.",
+                ShownPath(gamePath).c_str());
+}
+
 bool bReadLanguageIndex(ContentCatalogue& catalogue, const char* language) {
   char index[96], pack[96];
   std::snprintf(index, sizeof index, "%s%s\\content.idx", kArtDir, language);
@@ -199,6 +243,7 @@ void vLoadBitmaps(void (*vTitleLoaded)()) {
   vDebugLog("vLoadBitmaps() Read in %d Index Entries\n", gCatalogue.count);
   // The title first: start-up shows it while the other images load.
   if (!bLoadImage(gResources.title, "title", false)) return;
+  vBlackIfEmpty(gResources.title);
   if (vTitleLoaded != nullptr) vTitleLoaded();
   if (!bLoadScreenImages()) return;
   vLoadTileSet();

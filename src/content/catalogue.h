@@ -44,12 +44,17 @@ bool bReadLanguageIndex(ContentCatalogue& catalogue, const char* language);
 std::vector<std::string> ContentLanguages();
 
 // Reads the index, then loads every image of the game into gResources (and calls vLoadTileSet).
-// When the index, the pack or the temporary file cannot be opened, loading stops and
-// szContentError says which file is missing or unwritable (empty while all is well).
+// When the index or a pack cannot be opened, loading stops and szContentError says which file
+// (empty while all is well); the pictures not loaded by then stay as they were, so a reload that
+// stops leaves the pictures the game had. A background that cannot be loaded is black.
 // The title picture is loaded first; `vTitleLoaded`, when given, is called right after it,
 // before the other images (unless loading has stopped by then).
 void vLoadBitmaps(void (*vTitleLoaded)() = nullptr);
 extern char szContentError[512];
+// Sets szContentError for an archive file that cannot be opened, naming where it was looked for.
+void vSetUnreadableError(const char* gamePath);
+// A game path as the player finds the file: absolute, in this system's form, redirected.
+std::string ShownPath(const char* gamePath);
 // Loads the tile faces, pattern tiles and digits.
 void vLoadTileSet();
 // How many tile faces the tile set holds (set by vLoadTileSet).

@@ -1,6 +1,8 @@
-// Loading one image by name: out of the archive (and into the temporary file), decoded into the
-// screen buffer and grabbed into the sprite.
+// Loading one image by name: out of the archive (a copy left in the temporary file), decoded into
+// the screen buffer and grabbed into the sprite.
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <strings.h>
@@ -16,9 +18,9 @@
 
 namespace {
 enum class Extracted {
-  kWritten,   // the member is in the temporary file
-  kSkipped,   // the record does not describe bytes of the pack: nothing taken from it
-  kStopped,   // the pack or the temporary file cannot be used: loading has to stop
+  kInScratch,  // the member is whole in the scratch block
+  kSkipped,    // the record does not describe bytes of the pack: nothing taken from it
+  kStopped,    // the pack cannot be read: loading has to stop
 };
 
 // Size of the pack in bytes, or -1 when it cannot be told.
@@ -36,32 +38,38 @@ bool bEntryInsidePack(const ContentEntry& entry, int64_t packSize) {
 // Writes the member into the temporary file. An existing file is overwritten in place and then
 // cut to the member's length rather than emptied first: file systems such as ext4 push a file
 // that was emptied and written again out to disk when it is closed, which for every image of
-// the game cost tens of milliseconds at start-up.
+// the game cost tens of milliseconds at start-up. False, with errno set, when it cannot be.
 bool bWriteTemporary(const std::string& tempFile, const uint8_t* bytes, size_t length) {
+  errno = 0;
   FILE* temp = PlatformOpen(tempFile.c_str(), "r+b");
   if (temp == nullptr) temp = PlatformOpen(tempFile.c_str(), "wb");
   bool written = temp != nullptr && std::fwrite(bytes, 1, length, temp) == length;
   if (temp != nullptr) written = std::fclose(temp) == 0 && written;
-  if (written) {
-    std::error_code error;
-    std::filesystem::resize_file(PlatformPath(tempFile.c_str()), length, error);
-    written = !error;
-  }
-  if (!written) {
-    std::snprintf(szContentError, sizeof szContentError,
-                  "Cannot write %s. Please make sure the game's folder can be written to.",
-                  tempFile.c_str());
-  }
-  return written;
+  if (!written) return false;
+  std::error_code error;
+  std::filesystem::resize_file(PlatformPath(tempFile.c_str()), length, error);
+  if (error) errno = error.value();
+  return !error;
 }
 
-// Copies one archive member out of the pack into the temporary file.
+// The temporary file is only a copy: pictures are decoded from the member in memory. A folder
+// that cannot be written (read-only, full) therefore costs nothing but the copy, and is told
+// once in the graphics trace.
+void vKeepTemporaryCopy(const std::string& tempFile, const uint8_t* bytes, size_t length) {
+  static bool told = false;
+  if (bWriteTemporary(tempFile, bytes, length) || told) return;
+  told = true;
+  const int reason = errno;
+  GraphicsDebugLog("** NOTE** CANNOT WRITE %s (%s): PICTURES ARE DECODED FROM MEMORY\n",
+                   ShownPath(tempFile.c_str()).c_str(), std::strerror(reason));
+}
+
+// Copies one archive member out of the pack into the scratch block (and the temporary file).
 Extracted ExtractMember(const ContentCatalogue& catalogue, const ContentEntry& entry,
                         uint8_t* scratch, const std::string& tempFile) {
   FILE* pack = PlatformOpen(catalogue.packPath, "rb");
   if (pack == nullptr) {
-    std::snprintf(szContentError, sizeof szContentError,
-                  "Cannot open %s. Please reinstall the game.", catalogue.packPath);
+    vSetUnreadableError(catalogue.packPath);
     return Extracted::kStopped;
   }
   size_t got = 0;
@@ -75,36 +83,31 @@ Extracted ExtractMember(const ContentCatalogue& catalogue, const ContentEntry& e
                      entry.name, entry.offset, entry.length);
     return Extracted::kSkipped;
   }
-  return bWriteTemporary(tempFile, scratch, got) ? Extracted::kWritten : Extracted::kStopped;
+  vKeepTemporaryCopy(tempFile, scratch, got);
+  return Extracted::kInScratch;
 }
 
 struct ArchiveLookup {
-  bool bMatched = false;  // some entry carries the name
-  bool bWritten = false;  // the last usable one of them is in the temporary file
+  bool bMatched = false;    // some entry carries the name
+  bool bInScratch = false;  // the last usable one of them is whole in the scratch block,
+  size_t length = 0;        // `length` bytes long
   bool bStopped = false;
-  // The usable member is also whole in the scratch block (a later entry of the same name that
-  // could not be used may have overwritten it there), `length` bytes long.
-  bool bInScratch = false;
-  size_t length = 0;
 };
 
-// Every entry of that name is extracted in index order, so the last one in the index wins.
+// Entries of that name are tried from the last in the index: the last usable one wins.
 ArchiveLookup LookUp(const ContentCatalogue& catalogue, const std::string& member,
                      uint8_t* scratch, const std::string& tempFile) {
   ArchiveLookup lookup;
-  for (int i = 0; i < catalogue.count && catalogue.entries != nullptr; ++i) {
+  for (int i = catalogue.entries != nullptr ? catalogue.count - 1 : -1; i >= 0; --i) {
     const ContentEntry& entry = catalogue.entries[i];
     if (strcasecmp(entry.name, member.c_str()) != 0) continue;
     lookup.bMatched = true;
     Extracted result = ExtractMember(catalogue, entry, scratch, tempFile);
-    if (result == Extracted::kStopped) {
-      lookup.bStopped = true;
-      return lookup;
-    }
-    lookup.bInScratch = result == Extracted::kWritten;
-    if (result == Extracted::kWritten) {
-      lookup.bWritten = true;
+    lookup.bStopped = result == Extracted::kStopped;
+    lookup.bInScratch = result == Extracted::kInScratch;
+    if (result != Extracted::kSkipped) {
       lookup.length = entry.length;
+      return lookup;
     }
   }
   return lookup;
@@ -118,24 +121,21 @@ void Sprite::Load(const char* name) {
   frameStack->SelectScreen();
 
   const std::string member = std::string(name) + ".pcx";
-  std::string base = name;  // the plain file of that name unless the archive serves it
-  bool bDecode = true;
   ArchiveLookup lookup;
   if (archive != 0 && catalogue != nullptr) {
-    const std::string tempBase = std::string(catalogue->artDir) + "temp";
-    lookup = LookUp(*catalogue, member, frameStack->Scratch(), tempBase + ".pcx");
-    if (lookup.bWritten) base = tempBase;
+    lookup = LookUp(*catalogue, member, frameStack->Scratch(),
+                    std::string(catalogue->artDir) + "temp.pcx");
     if (!lookup.bMatched) GraphicsDebugLog("** FATAL ERROR** COULD NOT FIND FILE %s\n", member.c_str());
-    // Entries that named the image but could not be used leave it empty, as does a stop.
-    bDecode = !lookup.bStopped && (lookup.bWritten || !lookup.bMatched);
   }
-  if (!bDecode) {
-    Resize(0, 0);
+  if (lookup.bStopped) {
+    // The archive cannot be read: the sprite keeps what it holds (a reload leaves the picture
+    // it had) and loading stops.
   } else if (lookup.bInScratch) {
-    // The bytes just written to the temporary file are decoded where they already are.
     DecodeAndGrab(frameStack->Scratch(), lookup.length);
+  } else if (!lookup.bMatched) {
+    DecodeAndGrab(name);  // the plain file of that name
   } else {
-    DecodeAndGrab(base.c_str());
+    Resize(0, 0);  // entries that named the image but could not be used leave it empty
   }
 
   DeactivateBuffers();

@@ -33,6 +33,8 @@ bool bSwitchLanguage(const std::string& code) {
   vDebugLog("bSwitchLanguage() %s\n", code.c_str());
   bLoadTexts(pictures);
   vLoadBitmaps();
+  // Loading stopped (an archive went unreadable): the pictures not reloaded stay as they were.
+  if (szContentError[0] != '\0') vDebugLog("bSwitchLanguage() pictures kept: %s\n", szContentError);
   return true;
 }
 

@@ -191,26 +191,52 @@ TEST_F(CatalogueTest, AMissingImageIsLoggedOnceAndLoadingGoesOn) {
   EXPECT_EQ(gResources.digits[10].width, WidthOf(73));
 }
 
-TEST_F(CatalogueTest, UnreadableArchiveStopsVideoSetUpWithAMessage) {
+TEST_F(CatalogueTest, UnreadableArchiveStopsVideoSetUpWithAMessageNamingTheFile) {
+  const std::string here = std::filesystem::current_path().string();
   ASSERT_FALSE(bInitVideo(nullptr));  // no index at all
-  EXPECT_STREQ(szContentError, "Cannot open content\\art\\content.idx. Please reinstall the game.");
+  EXPECT_EQ(szContentError, "Cannot open " + here + "/content/art/content.idx. Please reinstall the game.");
 
   WriteArchive(GameArchive());
   std::filesystem::remove("content/art/content.pak");
   ASSERT_FALSE(bInitVideo(nullptr));
-  EXPECT_STREQ(szContentError, "Cannot open content\\art\\content.pak. Please reinstall the game.");
-
-  WriteArchive(GameArchive());
-  std::filesystem::create_directories("content/art/temp.pcx");
-  ASSERT_FALSE(bInitVideo(nullptr));
-  EXPECT_NE(std::string(szContentError).find("Cannot write content\\art\\temp.pcx"),
-            std::string::npos);
+  EXPECT_EQ(szContentError, "Cannot open " + here + "/content/art/content.pak. Please reinstall the game.");
   // Loading stopped at the first image: nothing went on to be reported missing.
   EXPECT_FALSE(std::filesystem::exists("graphics_debug.txt"));
+}
 
-  std::filesystem::remove("content/art/temp.pcx");
-  EXPECT_TRUE(bInitVideo(nullptr));
-  EXPECT_EQ(szContentError[0], '\0');
+// A switch whose archive cannot be read any more stops, and every picture stays as it was:
+// the title too, which the menus draw their background with.
+TEST_F(CatalogueTest, ASwitchThatCannotReadTheArchiveKeepsThePicturesItHad) {
+  WriteArchive(GameArchive());
+  WriteWholeFile("content/art/xx/content.idx", EncodeRecord({0, "title.pcx", 100}));  // no pack
+  ASSERT_TRUE(bInitVideo(nullptr));
+  ASSERT_TRUE(bUseLanguage("xx"));
+  vLoadBitmaps();
+  EXPECT_NE(std::string(szContentError).find("/content/art/xx/content.pak"), std::string::npos);
+  EXPECT_EQ(gResources.title.width, WidthOf(1));
+  EXPECT_EQ(Shown(gResources.title, 1, 0), Stored(0x406080));
+  EXPECT_EQ(gResources.menuBar.width, WidthOf(3));
+  bUseLanguage("");
+}
+
+// Each screen's background that is not in the archive covers the whole frame in black, so the
+// screen shown before it never stays in view.
+TEST_F(CatalogueTest, ABackgroundThatCannotBeLoadedIsBlack) {
+  GameResources& r = gResources;
+  const std::pair<const char*, Sprite*> backgrounds[] = {
+      {"title", &r.title}, {"gamescreen", &r.gameScreen}, {"gamehelp", &r.gameHelp}};
+  for (const auto& [name, sprite] : backgrounds) {
+    WriteArchive(GameArchive(name));
+    ASSERT_TRUE(bInitVideo(nullptr));
+    ASSERT_EQ(sprite->width, kFrameWidth) << name;
+    ASSERT_EQ(sprite->height, kFrameHeight) << name;
+    gFrameStack.Select(frame);
+    SetColor(MakeColor(255, 255, 255));
+    PutPixel(kFrameWidth - 1, kFrameHeight - 1);
+    sprite->Draw(0, 0);
+    EXPECT_EQ(GetPixel(kFrameWidth - 1, kFrameHeight - 1), 0u) << name;
+    DeactivateBuffers();
+  }
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "content_fixture.h"
 #include "gfx/frame_stack.h"
 #include "gfx/sprite.h"
+#include "platform/user_paths.h"
 
 namespace {
 constexpr uint32_t kRed = 0xF80000, kGreen = 0x00FC00, kBlue = 0x0000F8;
@@ -156,22 +157,38 @@ TEST_F(SpriteLoadFaultTest, TemporaryFileHoldsExactlyTheLastMemberLoaded) {
   EXPECT_EQ(ReadWholeFile("content/art/temp.pcx"), small);  // nothing of the larger one left
 }
 
-TEST_F(SpriteLoadFaultTest, MissingPackOrUnwritableTemporaryFileStopsWithAMessage) {
-  TestCatalogue index(WriteArchive({{"tile0.pcx", SolidPcx(2, 2, kRed)}}));
-  std::filesystem::create_directories("content/art/temp.pcx");  // a folder cannot be written
+// A data folder that cannot be written, as root too: the temporary file is sent under a
+// regular file. The pictures still load, from the member in memory, and the trace says once
+// where the copy could not be written.
+TEST_F(SpriteLoadFaultTest, UnwritableTemporaryFileStillLoadsEveryPictureAndIsToldOnce) {
+  TestCatalogue index(WriteArchive({{"tile0.pcx", SolidPcx(2, 2, kRed)},
+                                    {"tile1.pcx", SolidPcx(3, 1, kBlue)}}));
+  WriteWholeFile("locked", "a file, not a folder");
+  PlatformRedirectPath("content\\art\\temp.pcx", "locked/temp.pcx");
   szContentError[0] = '\0';
   LoadFrom(sprite, &index.catalogue, "tile0");
-  EXPECT_EQ(sprite.width, 0);
-  EXPECT_NE(std::string(szContentError).find("Cannot write content\\art\\temp.pcx"),
-            std::string::npos);
+  EXPECT_EQ(sprite.width, 2);
+  EXPECT_EQ(Shown(sprite, 1, 1), Stored(kRed));
+  LoadFrom(sprite, &index.catalogue, "tile1");
+  EXPECT_EQ(sprite.width, 3);
+  EXPECT_EQ(Shown(sprite, 2, 0), Stored(kBlue));
+  PlatformClearRedirects();
+  EXPECT_STREQ(szContentError, "");
+  EXPECT_EQ(GraphicsTrace(), "** NOTE** CANNOT WRITE " + std::filesystem::current_path().string() +
+                                 "/locked/temp.pcx (Not a directory): PICTURES ARE DECODED FROM MEMORY\n");
+}
 
-  std::filesystem::remove("content/art/temp.pcx");
+// A pack that cannot be read stops loading with a message naming the file where it was looked
+// for; the sprite keeps the picture it had.
+TEST_F(SpriteLoadFaultTest, MissingPackStopsWithItsPathAndKeepsThePicture) {
+  TestCatalogue index(WriteArchive({{"tile0.pcx", SolidPcx(2, 2, kRed)}}));
+  LoadFrom(sprite, &index.catalogue, "tile0");
   std::filesystem::remove("content/art/content.pak");
   szContentError[0] = '\0';
-  LoadFrom(sprite, &index.catalogue, "tile0");
-  EXPECT_EQ(sprite.width, 0);
-  EXPECT_NE(std::string(szContentError).find("Cannot open content\\art\\content.pak"),
-            std::string::npos);
+  sprite.Load("tile0");
+  EXPECT_EQ(szContentError, "Cannot open " + std::filesystem::current_path().string() + "/content/art/content.pak. Please reinstall the game.");
+  EXPECT_EQ(sprite.width, 2);
+  EXPECT_EQ(Shown(sprite, 1, 1), Stored(kRed));
   EXPECT_FALSE(std::filesystem::exists("graphics_debug.txt"));
 }
 
