@@ -296,9 +296,10 @@ Image MakeGameHelp(const Language& language) {
   // One line of captions, one under each example tile and one under the stacked pair: one size,
   // never touching each other. The outer tiles' captions may move outwards a little, the pair's
   // to the right, where nothing else is.
-  const std::vector<Language::Caption> captions = {{"free", ex + 40, kHelpMarkRoom, kHelpCaptionShift},
+  constexpr double kOuterRoom = kHelpMarkRoom + 2 * kHelpCaptionShift;
+  const std::vector<Language::Caption> captions = {{"free", ex + 40, kOuterRoom, kHelpCaptionShift},
                                                    {"blocked", ex + 40 + 64, kHelpMarkRoom + 28},
-                                                   {"free", ex + 40 + 128, kHelpMarkRoom, kHelpCaptionShift},
+                                                   {"free", ex + 40 + 128, kOuterRoom, kHelpCaptionShift},
                                                    {"the top tile is free", 645, 250, 2 * kHelpCaptionShift}};
   const CaptionRow row = language.FitCaptions(captions, Face::Serif, true, 17, kHelpCaptionGap);
   for (size_t k = 0; k < captions.size(); ++k) {
