@@ -100,7 +100,7 @@ constexpr Rect kOptionsOkButton{280, 490, 200, 64};
 constexpr int kOptionsMinusX = 520;                 // the volume's minus sign
 constexpr Rect kOptionsMinusZone{510, -8, 44, 46};  // relative to the volume row's top
 constexpr int kControlsFirstRowY = 100, kControlsRowStep = 38;
-constexpr int kControlsKeysX = 50, kControlsActionX = 408, kControlsFooterY = 522;
+constexpr int kControlsKeysX = 50, kControlsActionX = 414, kControlsFooterY = 522;
 
 // Board geometry: a tile at column c, row r, layer z has its top-left corner here; each layer up
 // is 9 pixels right and 10 up. Its zone covers the face and the base below it.
