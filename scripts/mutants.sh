@@ -18,10 +18,11 @@ CONTENT=$ROOT/build/release/game/content
 JOBS=2
 
 # A fault is tested by the programs of its own library: one in src/<library>/ by those of
-# tests/<library>/, which the build target and the CTest label tests_<library> name. A fault that
+# tests/<library>/ (one in the content generator by tests/tools/), which the build target and the CTest label tests_<library> name. A fault that
 # shows only through a program of another folder names that program in its line's fourth field
 # (names separated by spaces). guards_for FILE [PROGRAMS]: the targets, which are also labels.
 guards_for() {
+  [[ $1 == tools/contentgen/* ]] && { echo "tests_tools $2"; return 0; }
   [[ $1 == src/*/* ]] || return 0
   local library=${1#src/}
   library=${library%%/*}

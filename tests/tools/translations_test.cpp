@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "contentgen/catalogue.h"
+#include "contentgen/art_screens.h"
 #include "contentgen/content_writer.h"
+#include "contentgen/drawn_texts.h"
 #include "contentgen/lettering.h"
 #include "contentgen/po_catalogue.h"
 #include "support/temp_dir.h"
@@ -140,4 +142,80 @@ TEST(ContentWriter, ALanguageArchiveHoldsOnlyThePicturesItsTextsChange) {
   // A text that cannot fit stops the build.
   WriteWholeFile("po/yy.po", std::string(kHeader) + "msgid \"OK\"\nmsgstr \"" + std::string(60, 'W') + "\"\n");
   EXPECT_FALSE(bWriteArt("art", "po"));
+}
+
+TEST(DrawnTexts, ATextTooWideForItsBoxFailsNamingLanguageTextAndBoxNeverCut) {
+  const std::string longAction = "eine viel zu lange Beschreibung dieser Taste";
+  const Language xx("xx", {{"pause", longAction}, {"hint", "Tipp"}, {"Rank %d", "Platz %d"}});
+  const std::vector<std::string> overflows = DrawnTextOverflows(xx);
+  ASSERT_EQ(overflows.size(), 1u);
+  EXPECT_NE(overflows[0].find("xx: \"" + longAction + "\""), std::string::npos) << overflows[0];
+  EXPECT_NE(overflows[0].find("controls list, actions column"), std::string::npos) << overflows[0];
+
+  // Measured as the game lays out its glyphs, with each %d at the box's widest number.
+  const std::vector<DrawnBox> boxes = {{"rank", GlyphTextWidth("Platz 10"), {"Rank %d"}},
+                                       {"note", GlyphTextWidth("Platz 9") - 1, {"Rank %d"}, "9"}};
+  const std::vector<std::string> tight = DrawnTextOverflows(xx, boxes);
+  ASSERT_EQ(tight.size(), 1u);
+  EXPECT_NE(tight[0].find("its box, the note,"), std::string::npos) << tight[0];
+  EXPECT_EQ(GlyphTextWidth("Tipp"), GlyphWidth(U'T') + GlyphWidth(U'i') + 2 * GlyphWidth(U'p'));
+
+  // The build stops on it.
+  ScopedTempCwd cwd;
+  WriteWholeFile("po/xx.po", std::string(kHeader) + "msgid \"pause\"\nmsgstr \"" + longAction + "\"\n");
+  std::filesystem::create_directories("art");
+  EXPECT_FALSE(bWriteArt("art", "po"));
+}
+
+TEST(DrawnTexts, EveryCatalogueFitsTheBoxesTheGameDrawsIn) {
+  std::vector<std::string> warnings;
+  for (const Translations& t : ReadAllTranslations(TAVIMORA_CATALOGUE_DIR, warnings)) {
+    const std::vector<std::string> overflows = DrawnTextOverflows(Language(t.language, t.translated));
+    EXPECT_TRUE(overflows.empty()) << overflows.front();
+  }
+  EXPECT_TRUE(DrawnTextOverflows(Language()).empty());
+}
+
+TEST(Lettering, AMessagesLinesShareTheSizeTheWidestNeeds) {
+  const Language xx("xx", {{"NO MORE", "KEINE ZÜGE"}, {"MOVES", "MEHR"}});
+  const std::vector<Lettering> lines = xx.FitTogether({"NO MORE", "MOVES"}, Face::Serif, true, 40, 150);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_LT(lines[0].size, 40);
+  EXPECT_DOUBLE_EQ(lines[1].size, lines[0].size);
+  EXPECT_DOUBLE_EQ(lines[0].size, xx.Fit("NO MORE", Face::Serif, true, 40, 150).size);
+}
+
+TEST(Lettering, CaptionsSideBySideMakeWayThenShrinkTogetherAndFailRatherThanOverlap) {
+  const auto ink = [](const Lettering& l) {
+    Canvas probe(1, 1);
+    SelectFont(probe.cr(), l);
+    return MeasureText(probe.cr(), l.text).width;
+  };
+  const auto apart = [&](const CaptionRow& row, size_t i) {
+    return row.centres[i] - row.centres[i - 1] - (ink(row.lines[i - 1]) + ink(row.lines[i])) / 2;
+  };
+  const Language xx("xx", {{"free", "wolny"}, {"blocked", "zablokowany"}});
+  using C = Language::Caption;
+  // Room enough once the outer captions move outwards: full size, centres moved, kept apart.
+  const CaptionRow moved = xx.FitCaptions({C{"free", 100, 200, 20}, C{"blocked", 164, 200}, C{"free", 228, 200, 20}},
+                                          Face::Serif, true, 17, 8);
+  EXPECT_TRUE(xx.Overflows().empty());
+  EXPECT_LT(moved.centres[0], 100);
+  EXPECT_DOUBLE_EQ(moved.centres[1], 164);
+  EXPECT_GT(moved.centres[2], 228);
+  for (size_t i = 1; i < 3; ++i) EXPECT_GE(apart(moved, i), 8 - 1e-6) << i;
+
+  // Without the moves the row is set smaller, all in one size.
+  const CaptionRow smaller =
+      xx.FitCaptions({C{"free", 100, 200}, C{"blocked", 172, 200}, C{"free", 244, 200}}, Face::Serif, true, 17, 8);
+  EXPECT_LT(smaller.lines[0].size, 17);
+  for (const Lettering& l : smaller.lines) EXPECT_DOUBLE_EQ(l.size, smaller.lines[0].size);
+  for (size_t i = 1; i < 3; ++i) EXPECT_GE(apart(smaller, i), 8 - 1e-6) << i;
+  EXPECT_TRUE(xx.Overflows().empty());
+
+  // Too close even at the floor: reported, naming both.
+  xx.FitCaptions({C{"free", 100, 200}, C{"blocked", 130, 200}}, Face::Serif, true, 17, 8);
+  ASSERT_EQ(xx.Overflows().size(), 1u);
+  EXPECT_NE(xx.Overflows()[0].find("xx: \"wolny\" and \"zablokowany\" overlap"), std::string::npos)
+      << xx.Overflows()[0];
 }

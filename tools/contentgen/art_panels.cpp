@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "art_screens.h"
 #include "art_tiles.h"
@@ -247,7 +248,7 @@ Image MakeMessageBar(bool second) {
   cairo_reset_clip(cr);
   PaintGoldFrame(cr, 2, 2, m.w - 4, m.h - 4, 26, 5);
   // The flat middle where the messages are placed, framed by a thin gold line.
-  RoundedRect(cr, 136, 68, m.w - 272, m.h - 136, 12);
+  RoundedRect(cr, kMessageFlatInset, 68, m.w - 2 * kMessageFlatInset, m.h - 136, 12);
   SetColour(cr, inner);
   cairo_fill(cr);
   cairo_set_line_width(cr, 3);
@@ -269,9 +270,6 @@ Image MakeMessageBar(bool second) {
   return c.Masked(kLacquerDeep.ToRgb());
 }
 
-// A message's texts keep clear of the plaque's edges.
-constexpr double kMessageMargin = 24;
-
 // A message's small line under its words.
 Lettering InkLine(const Language& language, const std::string& text, double width) {
   return language.Fit(text, Face::Serif, false, 15, width - kMessageMargin);
@@ -292,8 +290,10 @@ Image MakeNoMoreMoves(const Language& language) {
   Canvas c(kNoMoreMoves.w, kNoMoreMoves.h);
   FillFlat(c);
   double cx = kNoMoreMoves.w / 2.0, room = kNoMoreMoves.w - kMessageMargin;
-  PaintGoldText(c.cr(), language.Fit("NO MORE", Face::Serif, true, 40, room), cx, 38, 1.8);
-  PaintGoldText(c.cr(), language.Fit("MOVES", Face::Serif, true, 40, room), cx, 86, 1.8);
+  // Both lines in one size, whichever needs the smaller.
+  const std::vector<Lettering> lines = language.FitTogether({"NO MORE", "MOVES"}, Face::Serif, true, 40, room);
+  PaintGoldText(c.cr(), lines[0], cx, 38, 1.8);
+  PaintGoldText(c.cr(), lines[1], cx, 86, 1.8);
   PaintInkText(c.cr(), InkLine(language, "the tiles are dealt again", kNoMoreMoves.w), cx, 134, kIvory);
   return c.Opaque();
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "art_tiles.h"
 #include "layout_constants.h"
@@ -17,6 +18,10 @@ namespace {
 constexpr double kHelpLineRoom = 850;
 // A label under one example tile.
 constexpr double kHelpMarkRoom = 64;
+// The least space between two captions on the help's line of examples.
+constexpr double kHelpCaptionGap = 8;
+// How far an outer example tile's caption may move from the tile's middle: it stays under the tile.
+constexpr double kHelpCaptionShift = 16;
 
 // A tile drawn at (x, y), turned by `angle` and scaled, with a soft shadow under it.
 void PaintLooseTile(cairo_t* cr, double x, double y, double angle, double scale, int face) {
@@ -278,13 +283,6 @@ Image MakeGameHelp(const Language& language) {
     PaintTileFace(cr, k == 1 ? 4 : 1);
     cairo_restore(cr);
   }
-  // Three labels 64 px apart: the middle one may take some of the room its short neighbours leave.
-  const char* marks[] = {"free", "blocked", "free"};
-  const double rooms[] = {kHelpMarkRoom, kHelpMarkRoom + 28, kHelpMarkRoom};
-  for (int k = 0; k < 3; ++k) {
-    PaintInkText(cr, language.Fit(marks[k], Face::Serif, true, 17, rooms[k]), ex + 9 + 31 + k * 64, ey + 108,
-                 k == 1 ? Colour{250, 120, 100} : kGoldLight);
-  }
   cairo_save(cr);
   cairo_translate(cr, 600, 560);
   PaintTileBody(cr);
@@ -295,8 +293,18 @@ Image MakeGameHelp(const Language& language) {
   PaintTileBody(cr);
   PaintTileFace(cr, 5);
   cairo_restore(cr);
-  // Its left half may reach the right label of the example beside it.
-  PaintInkText(cr, language.Fit("the top tile is free", Face::Serif, true, 17, 250), 645, 668, kGoldLight);
+  // One line of captions, one under each example tile and one under the stacked pair: one size,
+  // never touching each other. The outer tiles' captions may move outwards a little, the pair's
+  // to the right, where nothing else is.
+  constexpr double kOuterRoom = kHelpMarkRoom + 2 * kHelpCaptionShift;
+  const std::vector<Language::Caption> captions = {{"free", ex + 40, kOuterRoom, kHelpCaptionShift},
+                                                   {"blocked", ex + 40 + 64, kHelpMarkRoom + 28},
+                                                   {"free", ex + 40 + 128, kOuterRoom, kHelpCaptionShift},
+                                                   {"the top tile is free", 645, 250, 2 * kHelpCaptionShift}};
+  const CaptionRow row = language.FitCaptions(captions, Face::Serif, true, 17, kHelpCaptionGap);
+  for (size_t k = 0; k < captions.size(); ++k) {
+    PaintInkText(cr, row.lines[k], row.centres[k], ey + 108, k == 1 ? Colour{250, 120, 100} : kGoldLight);
+  }
   // How to leave the help, and how to reach its second page.
   PaintInkText(cr,
                language.Fit("Enter goes back too; the Right arrow shows every key and pad button",

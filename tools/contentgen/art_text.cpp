@@ -2,11 +2,13 @@
 // the flat field of the score panel, one picture per character, as wide as its advance.
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
 
 #include "art_screens.h"
 #include "layout_constants.h"
 #include "lettering.h"
+#include "rules/score_table.h"
 #include "theme.h"
 
 namespace contentgen {
@@ -36,7 +38,7 @@ std::string GlyphFamily(char32_t c) {
 
 // A gold-edged box with a question mark: the character has no glyph.
 Image MakeReplacementMark() {
-  Canvas c(16, kGlyphHeight);
+  Canvas c(kReplacementMarkWidth, kGlyphHeight);
   cairo_t* cr = c.cr();
   RoundedRect(cr, 2, kGlyphBaseline - 17, 12, 19, 2.5);
   cairo_set_line_width(cr, 1.5);
@@ -55,16 +57,29 @@ Image MakeGlyph(int slot) {
   return MakeCharacterGlyph(GlyphCharacter(slot));
 }
 
+int GlyphWidth(char32_t character) {
+  if (character < 0x20 || (character >= 0x7F && character < 0xA0)) return kReplacementMarkWidth;
+  static std::map<char32_t, int> measured;
+  auto [at, added] = measured.emplace(character, 0);
+  if (added) {
+    const std::string text = Utf8Of(character);
+    Canvas probe(1, 1);
+    SelectFont(probe.cr(), Lettering{text, GlyphFamily(character), true, kGlyphFontSize});
+    at->second = std::max(1, int(std::lround(MeasureText(probe.cr(), text).x_advance)) + 1);
+  }
+  return at->second;
+}
+
+int GlyphTextWidth(const std::string& utf8) {
+  int width = 0;
+  for (size_t pos = 0; pos < utf8.size();) width += GlyphWidth(NextCharacter(utf8, pos));
+  return width;
+}
+
 Image MakeCharacterGlyph(char32_t character) {
   const std::string text = Utf8Of(character);
   const Lettering font{text, GlyphFamily(character), true, kGlyphFontSize};
-  int width = 0;
-  {
-    Canvas probe(1, 1);
-    SelectFont(probe.cr(), font);
-    width = std::max(1, int(std::lround(MeasureText(probe.cr(), text).x_advance)) + 1);
-  }
-  Canvas c(width, kGlyphHeight);
+  Canvas c(GlyphWidth(character), kGlyphHeight);
   cairo_t* cr = c.cr();
   SelectFont(cr, font);
   cairo_move_to(cr, 0.5, kGlyphBaseline);

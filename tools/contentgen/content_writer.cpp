@@ -13,6 +13,7 @@
 #include "bmp_writer.h"
 #include "catalogue.h"
 #include "deal_check.h"
+#include "drawn_texts.h"
 #include "glyph_sheets.h"
 #include "layouts.h"
 #include "level_order.h"
@@ -76,9 +77,17 @@ std::vector<uint8_t> TextTableBytes(const Translations& translations) {
   return bytes;
 }
 
+// Fails, naming each, when a text the game draws is wider than its box.
+bool bDrawnTextsFit(const Language& language) {
+  const std::vector<std::string> overflows = DrawnTextOverflows(language);
+  for (const std::string& overflow : overflows) bFail(overflow);
+  return overflows.empty();
+}
+
 // One language's archive in artFolder/<language>.
 bool bWriteLanguage(const std::string& artFolder, const Translations& translations, const PictureBytes& english) {
   const Language language(translations.language, translations.translated);
+  if (!bDrawnTextsFit(language)) return false;
   ArchiveWriter archive;
   for (const CatalogueEntry& entry : Catalogue()) {
     if (!entry.paint) continue;
@@ -119,6 +128,7 @@ std::vector<Translations> ReadCatalogues(const std::string& catalogueFolder) {
 }  // namespace
 
 bool bWriteArt(const std::string& artFolder, const std::string& catalogueFolder) {
+  if (!bDrawnTextsFit(Language())) return false;
   ArchiveWriter archive;
   PictureBytes english;  // the pictures that hold text, to compare each language's with
   for (const CatalogueEntry& entry : Catalogue()) {

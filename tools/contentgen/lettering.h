@@ -18,6 +18,12 @@ struct Lettering {
   double size = 0;
 };
 
+// A line of captions: each one's lettering and the x of its middle.
+struct CaptionRow {
+  std::vector<Lettering> lines;
+  std::vector<double> centres;
+};
+
 // A text that needs no translation (the game's name, a question mark), in one of our faces.
 Lettering Untranslated(const std::string& text, Face face, bool bold, double size);
 
@@ -34,6 +40,7 @@ class Language {
   Language(std::string code, std::map<std::string, std::string> translated);
 
   const std::string& Code() const { return code_; }  // "" for English
+  std::string Name() const { return code_.empty() ? "en" : code_; }  // for messages
 
   // The English text in this language, in its script's counterpart of `face`, at `size` or
   // smaller so that its ink is at most `room` pixels wide, or as wide as the English text if
@@ -45,6 +52,25 @@ class Language {
   // three between words, where the script has letters.
   Lettering FitSpaced(const std::string& english, Face face, bool bold, double size, double room) const;
 
+  // Lines that belong together (a message's two lines), each fitted to `room` as Fit() does and
+  // all set at the smallest size any of them needs, so that they show in one size.
+  std::vector<Lettering> FitTogether(const std::vector<std::string>& english, Face face, bool bold, double size,
+                                     double room) const;
+
+  // Captions side by side on one line, in order from the left, each under its own thing and
+  // fitted to its room: all set at one size, and placed so that neighbours' inks stay `gap`
+  // apart, a caption moving up to its shift from its centre where that makes the room. Set
+  // smaller when that is not enough; two that clash even at the floor are noted in Overflows().
+  struct Caption {
+    std::string english;
+    double centre, room;
+    double shift = 0;
+  };
+  CaptionRow FitCaptions(const std::vector<Caption>& captions, Face face, bool bold, double size, double gap) const;
+
+  // The English text in this language (the English itself when it has no translation).
+  std::string Translate(const std::string& english) const;
+
   // One line per text that did not fit: the language, the text, its width and its room.
   const std::vector<std::string>& Overflows() const { return overflows_; }
   // Every English text asked for so far.
@@ -53,7 +79,9 @@ class Language {
  private:
   Lettering Set(const std::string& english, const std::string& text, Face face, bool bold, double size,
                 double room) const;
-  std::string Translate(const std::string& english) const;
+  // Fits each text to its room; returns the smallest size any of them took.
+  double FitEach(const std::vector<Caption>& texts, Face face, bool bold, double size,
+                 std::vector<Lettering>& fitted) const;
   std::string FamilyFor(Face face) const;
 
   std::string code_;

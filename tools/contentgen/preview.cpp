@@ -6,11 +6,14 @@
 #include <map>
 #include <string>
 
+#include "art_screens.h"
 #include "art_tiles.h"
 #include "catalogue.h"
+#include "drawn_texts.h"
 #include "layouts.h"
 #include "layout_constants.h"
 #include "po_catalogue.h"
+#include "rules/score_table.h"
 
 namespace contentgen {
 namespace {
@@ -187,16 +190,66 @@ Image Message(const Images& images, const std::string& message, Rect at) {
   return frame;
 }
 
+// A line of text drawn from the glyphs as the game draws it, its top-left corner at (x, y).
+void DrawGlyphText(Image& frame, const std::string& text, int x, int y) {
+  static std::map<char32_t, Image> glyphs;
+  for (size_t pos = 0; pos < text.size();) {
+    const char32_t c = NextCharacter(text, pos);
+    auto [at, added] = glyphs.emplace(c, Image());
+    if (added) at->second = MakeCharacterGlyph(c);
+    BlitTransparent(frame, at->second, x, y);
+    x += at->second.width;
+  }
+}
+
+void DrawGlyphTextCentred(Image& frame, const std::string& text, int centreX, int y) {
+  DrawGlyphText(frame, text, centreX - GlyphTextWidth(text) / 2, y);
+}
+
+// The controls page as the options draw it, its two columns' boxes outlined.
+Image ControlsPage(const Images& images, const Language& language) {
+  Image frame = Panel(images, "title", "scorepanel", nullptr, 0, "scorepanel");
+  const int x = iCentredX(kScorePanelWidth), y = iCentredY(kScorePanelHeight);
+  DrawGlyphTextCentred(frame, DrawnText(language, "Controls"), x + kScorePanelWidth / 2, y + kScoreHeadingY);
+  int top = y + kControlsFirstRowY;
+  for (const ControlLine& line : ControlLines()) {
+    DrawGlyphText(frame, line.keys[1] == '\0' ? line.keys : DrawnText(language, line.keys), x + kControlsKeysX, top);
+    DrawGlyphText(frame, DrawnText(language, line.action), x + kControlsActionX, top);
+    top += kControlsRowStep;
+  }
+  DrawGlyphTextCentred(frame, DrawnText(language, "A click or a key goes back"), x + kScorePanelWidth / 2,
+                       y + kControlsFooterY);
+  const int rows = int(ControlLines().size()) * kControlsRowStep;
+  Outline(frame, {x + kControlsKeysX, y + kControlsFirstRowY, kControlsKeysRoom, rows});
+  Outline(frame, {x + kControlsActionX, y + kControlsFirstRowY, kControlsActionRoom, rows});
+  return frame;
+}
+
+// The paused game: the board hidden, the plaque with its two lines and its options button.
+Image PausePlaque(const Images& images, const Language& language) {
+  Image frame = GameFrame(images, 90, false, {});
+  Draw(frame, images, "messagebar", kMessageBar.x, kMessageBar.y);
+  const int centre = kMessageBar.x + kMessageBar.w / 2;
+  DrawGlyphTextCentred(frame, DrawnText(language, "PAUSED"), centre, kPausedTextY);
+  DrawGlyphTextCentred(frame, DrawnText(language, "P or a click goes on"), centre, kPausedTextY + kPausedLineStep);
+  Draw(frame, images, "pausedoptions", kPausedOptionsButton.x, kPausedOptionsButton.y);
+  Outline(frame, kPausedOptionsButton);
+  return frame;
+}
+
 // One set of previews, drawn from `images`, into `folder`.
-bool bWritePreviewSet(const std::string& folder, const Images& images, const std::vector<Layout>& layouts) {
+bool bWritePreviewSet(const std::string& folder, const Images& images, const Language& language,
+                      const std::vector<Layout>& layouts) {
   const Rect yesNo[2] = {kYesButton, kNoButton};
   std::vector<std::pair<std::string, Image>> pictures;
-  pictures.reserve(16);
+  pictures.reserve(18);
   pictures.emplace_back("title", Get(images, "title"));
   pictures.emplace_back("title_menubar", Panel(images, "title", "menubar", kMenuButtons, 3, "menubar"));
   pictures.emplace_back("title_choosediff", Panel(images, "title", "choosediff", kMenuButtons, 3, "menubar"));
   pictures.emplace_back("title_areyousure", Panel(images, "title", "areyousure", yesNo, 2, "areyousure"));
   pictures.emplace_back("gamehelp", Get(images, "gamehelp"));
+  pictures.emplace_back("gamehelp_controls", ControlsPage(images, language));
+  pictures.emplace_back("paused", PausePlaque(images, language));
   pictures.emplace_back("gamescreen", GameFrame(images, 97, false));
   pictures.emplace_back("gamescreen_warning", GameFrame(images, 23, true));
   pictures.emplace_back("message_gameover", Message(images, "gameover", kGameOver));
@@ -224,7 +277,7 @@ bool bWritePreviewSet(const std::string& folder, const Images& images, const std
 bool bWritePreviews(const std::string& folder, const std::vector<Layout>& layouts, const std::string& catalogueFolder) {
   Images images;
   for (const CatalogueEntry& e : Catalogue()) images[e.name] = e.make();
-  if (!bWritePreviewSet(folder, images, layouts)) return false;
+  if (!bWritePreviewSet(folder, images, Language(), layouts)) return false;
   if (catalogueFolder.empty()) return true;
   std::vector<std::string> warnings;
   for (const Translations& translations : ReadAllTranslations(catalogueFolder, warnings)) {
@@ -235,7 +288,7 @@ bool bWritePreviews(const std::string& folder, const std::vector<Layout>& layout
     const std::string languageFolder = folder + "/" + translations.language;
     std::error_code ec;
     std::filesystem::create_directories(languageFolder, ec);
-    if (!bWritePreviewSet(languageFolder, images, {})) return false;  // the layouts hold no text
+    if (!bWritePreviewSet(languageFolder, images, language, {})) return false;  // the layouts hold no text
   }
   for (const std::string& warning : warnings) std::fprintf(stderr, "tavimora_contentgen: warning: %s\n", warning.c_str());
   return true;

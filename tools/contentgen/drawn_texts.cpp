@@ -1,0 +1,91 @@
+#include "drawn_texts.h"
+
+#include <cstdio>
+
+#include "art_screens.h"
+
+namespace contentgen {
+namespace {
+
+// Lines centred on the score panel's field keep this far from either edge.
+constexpr int kFieldMargin = 12;
+constexpr int kFieldRoom = kScoreField.w - 2 * kFieldMargin;
+// The pause plaque's lines are centred on the message plaque's flat middle.
+constexpr int kPlaqueRoom = int(kMessageBar.w - 2 * kMessageFlatInset - kMessageMargin);
+
+std::vector<std::string> KeysNeedingTranslation() {
+  std::vector<std::string> keys;
+  for (const ControlLine& line : ControlLines()) {
+    if (line.keys[1] != '\0') keys.emplace_back(line.keys);
+  }
+  return keys;
+}
+
+std::vector<std::string> Actions() {
+  std::vector<std::string> actions;
+  for (const ControlLine& line : ControlLines()) actions.emplace_back(line.action);
+  return actions;
+}
+
+}  // namespace
+
+const std::vector<ControlLine>& ControlLines() {
+  static const std::vector<ControlLine> lines = {
+      {"Click, Enter, Space, pad A", "take a tile, choose"},
+      {"Arrows, d-pad, left stick", "move ring or light"},
+      {"H, pad X", "hint"},
+      {"P, Pause, pad Start", "pause"},
+      {"F1, pad Y", "help"},
+      {"Escape, pad B", "back; leave a game"},
+      {"M", "music on or off"},
+      {"S", "effects on or off"},
+      {"- and +, pad shoulders", "volume"},
+      {"F11, Alt+Enter", "full screen"},
+      {"O, pad Back", "options (in pause)"},
+  };
+  return lines;
+}
+
+const std::vector<DrawnBox>& DrawnBoxes() {
+  static const std::vector<DrawnBox> boxes = {
+      {"controls list, keys column", kControlsKeysRoom, KeysNeedingTranslation()},
+      {"controls list, actions column", kControlsActionRoom, Actions()},
+      {"score panel, a centred line", kFieldRoom,
+       {"Controls", "A click or a key goes back", "NEW HIGH SCORE!", "Type your name:", "Enter or OK to confirm",
+        "HIGH SCORES", "Click or press any key to close"}},
+      // The place shares its line with the score after it.
+      {"name entry, the place", 300, {"Rank %d"}},
+      {"score table, a name", kTableNameWidth, {"Player"}},
+      {"pause plaque", kPlaqueRoom, {"PAUSED", "P or a click goes on"}},
+      // The strip widens to the left for a longer note, as far as its panel picture's two halves
+      // reach.
+      {"short note", 2 * kNotePanelWidth - 2 * kNoteMargin,
+       {"Music on", "Music off", "Effects on", "Effects off", "Volume %d of %d"}, "8"},
+  };
+  return boxes;
+}
+
+std::string DrawnText(const Language& language, const std::string& english, const std::string& widest) {
+  std::string text = language.Translate(english);
+  for (size_t at = text.find("%d"); at != std::string::npos; at = text.find("%d", at)) text.replace(at, 2, widest);
+  return text;
+}
+
+std::vector<std::string> DrawnTextOverflows(const Language& language, const std::vector<DrawnBox>& boxes) {
+  std::vector<std::string> overflows;
+  for (const DrawnBox& box : boxes) {
+    for (const std::string& english : box.texts) {
+      const std::string text = DrawnText(language, english, box.widest);
+      const int width = GlyphTextWidth(text);
+      if (width <= box.room) continue;
+      char line[200];
+      std::snprintf(line, sizeof line, "\") is %d px wide; its box, the %s, has %d px", width, box.name.c_str(),
+                    box.room);
+      overflows.push_back(language.Name() + ": \"" + text + "\" (English \"" +
+                          english + line);
+    }
+  }
+  return overflows;
+}
+
+}  // namespace contentgen
