@@ -136,7 +136,7 @@ web() {
   timeout 300 node --experimental-websocket tests/web/web_test.mjs \
     http://127.0.0.1:8091/ http://127.0.0.1:8092/ build/web-desktop-frame.rgb 2>&1 | tee build/web-test.log
   local rc=${PIPESTATUS[0]}
-  for check in phone_test hidden_test music_test language_test; do
+  for check in phone_test hidden_test music_test language_test storage_test; do
     timeout 120 node --experimental-websocket tests/web/$check.mjs http://127.0.0.1:8091/ 2>&1 |
       tee -a build/web-test.log
     [ "${PIPESTATUS[0]}" -eq 0 ] || rc=1

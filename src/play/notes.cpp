@@ -4,15 +4,17 @@
 
 #include "gfx/frame_stack.h"
 #include "play/pointer.h"
+#include "play/translations.h"
 #include "save/failed_saves.h"
 #include "screens/render.h"
 #include "screens/screen_layout.h"
 #include "util/time_compare.h"
 
 namespace {
-// What the player reads when a save failed, by SavedFile.
+// What the player reads when a save failed, by SavedFile (in English: Tr gives the language's).
 constexpr const char* kFailedSaveText[kSavedFiles] = {
-    "Could not save the best score", "Could not save the score table", "Could not save the settings"};
+    "Could not save the best score", "Could not save the score table", "Could not save the settings",
+    "Could not save the name"};
 
 std::mutex gLock;  // the sound keys put notes up on the main thread
 std::string gText;
@@ -35,7 +37,7 @@ std::string ShortNote(uint32_t now) {
   std::lock_guard<std::mutex> hold(gLock);
   SavedFile failed;
   if (!bUpLocked(now) && bTakeFailedSave(failed)) {
-    vPutLocked(kFailedSaveText[static_cast<int>(failed)], now, kFailedSaveNoteMs);
+    vPutLocked(Tr(kFailedSaveText[static_cast<int>(failed)]), now, kFailedSaveNoteMs);
   }
   return bUpLocked(now) ? gText : std::string();
 }
@@ -57,7 +59,12 @@ bool bShortNoteChanged(std::string& shown, PassWait& wake) {
 NoteOverPicture::NoteOverPicture() {
   under_.Init(screen::kScreenWidth, screen::kNoteStrip.h, gFrameStack.Depth(), &gFrameStack, false,
               false, nullptr);
+  KeepUnder();
+}
+
+void NoteOverPicture::KeepUnder() {
   under_.Grab(0, screen::kNoteStrip.y);
+  shown_.clear();  // the note, if one is up, is drawn again over the new picture
 }
 
 NoteOverPicture::~NoteOverPicture() { under_.Draw(0, screen::kNoteStrip.y); }

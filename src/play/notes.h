@@ -36,6 +36,8 @@ class NoteOverPicture {
   bool Changed(PassWait& wake) { return bShortNoteChanged(shown_, wake); }
   // Puts back what lay under the strip, then draws the note (nothing more when none is up).
   void Draw() const;
+  // Keeps what lies under the strip now: the picture beneath was drawn again.
+  void KeepUnder();
 
  private:
   std::string shown_;

@@ -9,12 +9,14 @@
 #include "play/input.h"
 #include "play/language_switch.h"
 #include "play/main_thread_asks.h"
+#include "play/notes.h"
 #include "play/pointer.h"
 #include "play/screen_loop.h"
 #include "play/translations.h"
 #include "platform/window.h"
 #include "save/settings.h"
 #include "screens/mouse_zones.h"
+#include "screens/render.h"
 #include "screens/screen_layout.h"
 #include "screens/text.h"
 
@@ -107,7 +109,16 @@ void vDrawOptions(const Settings& s, int lit) {
   if (const MouseZone* z = gMouseZones.Find(kRowZones[lit])) {
     FadeFrame(z->x, z->y, z->width, z->height, 60, 60, 30);
   }
-  ShowFrame(kActiveSlot);
+}
+
+// The options opened from the pause lie over the playing screen, whose zone the pause keeps.
+bool bOverGame() { return gMouseZones.Find("GAME_LOOP") != nullptr; }
+
+// What lies beneath the panel, drawn again in the language now in use: over a game, the playing
+// screen with its board hidden as the pause shows it (the panel covers the pause's plaque).
+void vDrawBeneath(bool overGame) {
+  static const int32_t kNoTiles[kBoardCells] = {};
+  if (overGame) DrawGameScreen(gs, kNoTiles);
 }
 
 // The Language row: the next language of the list (`step` 1) or the one before (-1), shown at
@@ -222,17 +233,30 @@ void vOptionsScreen() {
   vDebugLog("vOptionsScreen()\n");
   gs.iEscapePressed = 0;
   gFrameStack.Select(gResources.iFrameVB);
+  const bool overGame = bOverGame();
+  vDrawBeneath(overGame);  // without the note of the screen before, which the panel's own replaces
+  NoteOverPicture note;
   vAddOptionZones();
   MenuLight light;
   Settings shown;
+  std::string language = LanguageInUse();
   bool redraw = true;
   char name[kZoneNameSize];
   loop.Run(
-      [&](PassWait&) {
+      [&](PassWait& wake) {
         const Settings now = CurrentSettings();
         const bool arrived = bShowArrivedLanguage();
-        if (arrived || bFollowPointer(light, kRowZones, kRows) || redraw || !(now == shown)) {
+        if (LanguageInUse() != language) {
+          language = LanguageInUse();
+          vDrawBeneath(overGame);
+          note.KeepUnder();
+        }
+        const bool noteChanged = note.Changed(wake);
+        const bool moved = bFollowPointer(light, kRowZones, kRows);
+        if (arrived || moved || noteChanged || redraw || !(now == shown)) {
           vDrawOptions(now, light.lit);
+          note.Draw();
+          ShowFrame(kActiveSlot);
           shown = now;
           redraw = false;
         }

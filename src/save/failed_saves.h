@@ -2,8 +2,8 @@
 // Saves that did not reach the disk. A file's failure is told once: one trace line, and a note
 // the play layer takes for the player. The same file failing again is told again only after a
 // write of it has succeeded in between.
-enum class SavedFile { kBestScore, kScoreTable, kSettings };
-constexpr int kSavedFiles = 3;
+enum class SavedFile { kBestScore, kScoreTable, kSettings, kLastName };
+constexpr int kSavedFiles = 4;
 
 // How a write of `gamePath` went; `caller` names the saving function in the trace line. Either
 // thread.

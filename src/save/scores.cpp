@@ -149,7 +149,8 @@ std::string LastEnteredName() {
 
 void vSaveLastEnteredName(const char* name) {
   std::string text = std::string(name) + "\n";
-  PlatformWriteFileAtomic(kLastNamePath, text.data(), text.size());
+  const bool written = PlatformWriteFileAtomic(kLastNamePath, text.data(), text.size());
+  vRecordSave(SavedFile::kLastName, kLastNamePath, written, "vSaveLastEnteredName");
 }
 
 void vLoadBestScore(int32_t& iBestScore) {

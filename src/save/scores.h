@@ -33,6 +33,7 @@ bool bSaveHighScores();
 
 // The name last entered in the table (its first line, at most 32 bytes), or "" when none was.
 std::string LastEnteredName();
+// Stores `name` as the one last entered; how the write went is recorded as the table's is.
 void vSaveLastEnteredName(const char* name);
 
 // Reads the stored best score into iBestScore, or creates scr.dat with its current value when
