@@ -19,6 +19,8 @@ int FuzzTextTable(const uint8_t* data, size_t size) {
     FUZZ_CHECK(!english.empty() && !translated.empty());
     Translated(table, english, {1, 2}, problems);
   }
-  FUZZ_CHECK(Translated(table, "\x01 not in any table %d", {7}, problems) == "\x01 not in any table 7");
+  // A text the table lacks shows in English (the input may itself translate the probe).
+  const std::string absent = "\x01 not in any table %d";
+  if (table.count(absent) == 0) FUZZ_CHECK(Translated(table, absent, {7}, problems) == "\x01 not in any table 7");
   return 0;
 }
