@@ -97,8 +97,8 @@ constexpr int kOptionsFirstRowY = 116, kOptionsRowStep = 50;
 constexpr int kOptionsLabelX = 70, kOptionsValueRight = 690;
 constexpr Rect kOptionsRowZone{50, -8, 660, 46};  // relative to a row's top
 constexpr Rect kOptionsOkButton{280, 490, 200, 64};
-constexpr int kOptionsMinusX = 520;                 // the volume's minus sign
-constexpr Rect kOptionsMinusZone{510, -8, 44, 46};  // relative to the volume row's top
+constexpr int kOptionsMinusX = 500;                 // the volume's minus sign
+constexpr Rect kOptionsMinusZone{490, -8, 44, 46};  // relative to the volume row's top
 constexpr int kControlsFirstRowY = 100, kControlsRowStep = 38;
 constexpr int kControlsKeysX = 50, kControlsActionX = 414, kControlsFooterY = 522;
 

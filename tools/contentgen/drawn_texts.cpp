@@ -1,5 +1,6 @@
 #include "drawn_texts.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "art_screens.h"
@@ -10,8 +11,23 @@ namespace {
 // Lines centred on the score panel's field keep this far from either edge.
 constexpr int kFieldMargin = 12;
 constexpr int kFieldRoom = kScoreField.w - 2 * kFieldMargin;
+// The options panel's columns: names end a gap before the volume's minus sign; the Language row's
+// name keeps to its own room so that the language's own name has the rest of the row.
+constexpr int kOptionsGap = 8;
+constexpr int kOptionsNameRoom = kOptionsMinusX - kOptionsLabelX - kOptionsGap;
+constexpr int kOptionsLanguageNameRoom = 200;
+constexpr int kOptionsLanguageRoom = kOptionsValueRight - kOptionsLabelX - kOptionsLanguageNameRoom - 2 * kOptionsGap;
 // The pause plaque's lines are centred on the message plaque's flat middle.
 constexpr int kPlaqueRoom = int(kMessageBar.w - 2 * kMessageFlatInset - kMessageMargin);
+
+// The volume's number is centred between the minus sign's left edge and the plus sign's right
+// edge, and keeps a gap from both signs.
+int VolumeRoom() {
+  const int centre = (kOptionsMinusX + kOptionsValueRight) / 2;
+  const int left = kOptionsMinusX + GlyphTextWidth("-") + kOptionsGap;
+  const int right = kOptionsValueRight - GlyphTextWidth("+") - kOptionsGap;
+  return 2 * std::min(centre - left, right - centre);
+}
 
 std::vector<std::string> KeysNeedingTranslation() {
   std::vector<std::string> keys;
@@ -53,6 +69,14 @@ const std::vector<DrawnBox>& DrawnBoxes() {
       {"score panel, a centred line", kFieldRoom,
        {"Controls", "A click or a key goes back", "NEW HIGH SCORE!", "Type your name:", "Enter or OK to confirm",
         "HIGH SCORES", "Click or press any key to close"}},
+      // The options panel: a setting's name from the left, its value ending at the right, the
+      // volume's number between its signs.
+      {"options panel, a setting's name", kOptionsNameRoom,
+       {"Music", "Effects", "Volume", "Full screen", "Pause when the game is left", "Controls"}},
+      {"options panel, the Language row's name", kOptionsLanguageNameRoom, {"Language"}},
+      {"options panel, a setting's value", kOptionsValueRight - kOptionsMinusX, {"on", "off", "show"}},
+      {"options panel, the volume between its signs", VolumeRoom(), {"%d of %d"}},
+      {"options panel, the language in use", kOptionsLanguageRoom, {"English"}},
       // The place shares its line with the score after it.
       {"name entry, the place", 300, {"Rank %d"}},
       {"score table, a name", kTableNameWidth, {"Player"}},
