@@ -51,8 +51,7 @@ void vDrawPaused(const std::string& note) {
 enum class PausedInput { kNone, kResume, kOptions };
 
 bool bOnOptionsButton(const PointerPress& press) {
-  const screen::Rect& b = screen::kPausedOptionsButton;
-  return press.x >= b.x && press.x < b.x + b.w && press.y >= b.y && press.y < b.y + b.h;
+  return screen::kPausedOptionsButton.Contains(press.x, press.y);
 }
 
 // P or Pause resume, O or a pad's Back open the options; a press resumes, or opens the options
