@@ -1,8 +1,5 @@
 #include "play/game_loop.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
@@ -25,6 +22,7 @@
 #include "save/settings.h"
 #include "screens/mouse_zones.h"
 #include "screens/screen_layout.h"
+#include "screens/zones.h"
 
 namespace {
 constexpr uint32_t kGameStartGuardMs = 250;
@@ -50,7 +48,8 @@ bool bActOnZone(const char* name) {
     iGameHelp();
     return false;
   } else {
-    vSelectTile(std::atoi(name));
+    CellIndex cell = -1;
+    if (TileZoneCell(name, cell)) vSelectTile(cell);
   }
   return true;
 }
@@ -64,7 +63,7 @@ bool bChooseTapped(int x, int y, char name[kZoneNameSize]) {
   }
   const CellIndex cell = TappedCell(x, y);
   if (cell < 0) return false;
-  std::snprintf(name, kZoneNameSize, "%d", cell);
+  TileZoneName(cell, name);
   return true;
 }
 
@@ -99,11 +98,6 @@ bool bPausedAway() {
   if (!bTakeWindowLeft(at, covered) || !(covered || CurrentSettings().pauseAway)) return false;
   vPauseGame(at);
   return true;
-}
-
-void vAddZone(const char* name, const screen::Rect& r) {
-  gMouseZones.Add(name, static_cast<int16_t>(r.x), static_cast<int16_t>(r.y),
-                  static_cast<int16_t>(r.w), static_cast<int16_t>(r.h), kZoneLeft);
 }
 
 // Deals the next level after a level end, on a fresh zone table.
@@ -184,9 +178,9 @@ class LeaveGuard {
 
 void vAddPlayingZones() {
   gMouseZones.Clear();
-  gMouseZones.Add("GAME_LOOP", 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
-  vAddZone("HINT", screen::kHintZone);
-  vAddZone("HELP", screen::kHelpZone);
+  AddWholeScreenZone("GAME_LOOP");
+  AddZone("HINT", screen::kHintZone);
+  AddZone("HELP", screen::kHelpZone);
 }
 
 int32_t iGameLoop() {

@@ -10,6 +10,7 @@ constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 
 using Rect = PixelRect;
+constexpr Rect kWholeScreen{0, 0, kScreenWidth, kScreenHeight};
 
 // Time bar: 4 x 45 cells of 17 px from (0, 0), filled from the bottom-right cell.
 constexpr int kTickSize = 17;
