@@ -25,7 +25,6 @@
 #include "screens/zones.h"
 
 namespace {
-constexpr uint32_t kGameStartGuardMs = 250;
 constexpr uint32_t kGameClickGuardMs = 125;
 constexpr char kNoLevelText[] =
     "No level can be dealt: the pattern files in content\\levels are missing or broken. "
@@ -184,7 +183,7 @@ void vAddPlayingZones() {
 }
 
 int32_t iGameLoop() {
-  ScreenLoop loop(kGameStartGuardMs);
+  ScreenLoop loop(kClickGuardMs);
   loop.EndsOnQuit();  // Escape asks first (bAskToLeave)
   LeaveGuard guard;
   ForgetWindowLeft();  // the window left before the game began is nothing to it

@@ -26,7 +26,6 @@
 #include "screens/zones.h"
 
 namespace {
-constexpr uint32_t kClickGuardMs = 250;
 constexpr uint32_t kTitleLimitMs = 10000;
 constexpr uint32_t kHelpLimitMs = 60000;
 constexpr uint32_t kGameOverLimitMs = 4000;

@@ -22,8 +22,6 @@
 #include "screens/text.h"
 
 namespace {
-constexpr uint32_t kPauseGuardMs = 250;
-
 // The playing screen without its tiles: a game that stands still shows nothing to study.
 void vDrawHiddenBoard() {
   static const int32_t kNoTiles[kBoardCells] = {};
@@ -70,7 +68,7 @@ PausedInput TakePausedInput(ScreenLoop& loop) {
 void vPauseGame() { vPauseGame(timeGetTime()); }
 
 void vPauseGame(uint32_t since) {
-  ScreenLoop loop(kPauseGuardMs);
+  ScreenLoop loop(kClickGuardMs);
   loop.EndsOnEscape();  // Escape closes the panel; it does not end the game
   vDebugLog("vPauseGame()\n");
   vLowerMusic(true);
@@ -87,7 +85,7 @@ void vPauseGame(uint32_t since) {
         if (input == PausedInput::kOptions) {
           vOptionsScreen();
           vIgnoreHeldButtons();  // the press that closed the options does not resume
-          loop.Renew(kPauseGuardMs);
+          loop.Renew(kClickGuardMs);
           redraw = true;
         }
         return input == PausedInput::kResume ? PassResult::kEnd : PassResult::kGoOn;

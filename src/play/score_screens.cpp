@@ -22,7 +22,6 @@
 #include "screens/zones.h"
 
 namespace {
-constexpr uint32_t kClickGuardMs = 250;
 constexpr uint32_t kTableLimitMs = 60000;
 constexpr char kDefaultName[] = "Player";
 
