@@ -106,22 +106,17 @@ void vDealAfterLevelEnd() {
   if (gs.bNoPlayableLevel) vSetFatalError(kNoLevelText);
 }
 
-void vAfterLevelClear() {
+// A level's end: the cleared board's bonus and prompt or the dead end's message over the playing
+// screen, then the next deal shown at once.
+void vAfterLevelEnd(bool cleared) {
   vDrawAndShow();
-  vLevelClear();
+  if (cleared) {
+    vLevelClear();
+  } else {
+    vNoMoreMoves();
+  }
   vDealAfterLevelEnd();
-  vDebugLog("iGameLoop() Next level loaded\n");
-  vDebugLog("iGameLoop() Rendering\n");
-  vDrawGameScreen();
-  vDebugLog("iGameLoop() Showing VB\n");
-  ShowFrame(kActiveSlot);
-  vDebugLog("iGameLoop() Continuing\n");
-}
-
-void vAfterNoMoreMoves() {
-  vDrawAndShow();
-  vNoMoreMoves();
-  vDealAfterLevelEnd();
+  if (cleared) vDebugLog("iGameLoop() Next level loaded\n");
   vDebugLog("iGameLoop() Rendering\n");
   vDrawGameScreen();
   vDebugLog("iGameLoop() Showing VB\n");
@@ -150,12 +145,9 @@ PassResult ActOnPass(ScreenLoop& loop, PlayingScreenFrames& frames) {
     vEnterHighScore(gs.iShownScore);
     return PassResult::kEnd;
   }
-  if (bBoardEmpty()) {
-    vAfterLevelClear();
-    frames.Invalidate();
-    vIgnoreHeldButtons();
-  } else if (!bMoveAvailable()) {
-    vAfterNoMoreMoves();
+  const bool cleared = bBoardEmpty();
+  if (cleared || !bMoveAvailable()) {
+    vAfterLevelEnd(cleared);
     frames.Invalidate();
     vIgnoreHeldButtons();
   } else {

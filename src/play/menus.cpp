@@ -300,20 +300,28 @@ void vClickToContinue() {
       });
 }
 
-void vGameOverScreen() {
-  // Nothing pressed during the message acts on it or on a later screen.
-  ScreenLoop loop(kGameOverLimitMs);
-  loop.Until(timeGetTime() + kGameOverLimitMs).EndsOnEscape();
-  FadeFrame(0, 0, screen::kScreenWidth, screen::kScreenHeight, -50, -50, -50);
+void vDrawMessage(const Sprite& message, const PixelRect& at) {
+  gResources.messageBar.Draw(screen::kMessageBar.x, screen::kMessageBar.y);
+  message.Draw(at.x, at.y);
+}
+
+void vShowTimedMessage(const Sprite& message, const PixelRect& at, uint32_t ms) {
+  ScreenLoop loop(ms);
+  loop.Until(timeGetTime() + ms).EndsOnEscape();
+  const PixelRect& all = screen::kWholeScreen;
+  FadeFrame(all.x, all.y, all.w, all.h, -50, -50, -50);
   bool shown = false;  // the message does not change while it is up
   loop.Run(
       [&](PassWait& wake) {
         if (shown || !wake.FrameDue()) return;
-        gResources.messageBar.Draw(screen::kMessageBar.x, screen::kMessageBar.y);
-        gResources.gameOver.Draw(screen::kGameOver.x, screen::kGameOver.y);
+        vDrawMessage(message, at);
         ShowFrame(kActiveSlot);
         shown = true;
       },
       [] { return PassResult::kGoOn; });
+}
+
+void vGameOverScreen() {
+  vShowTimedMessage(gResources.gameOver, screen::kGameOver, kGameOverLimitMs);
   vSaveBestScore(gs.iShownScore, gs.iBestScore);
 }

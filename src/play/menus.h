@@ -7,6 +7,10 @@
 // pressed (where the screen looks at it) or the main thread shuts down.
 #include <cstdint>
 
+#include "util/pixel_rect.h"
+
+class Sprite;
+
 // 1 a button was pressed; 0 the title timed out (or shutdown began); -1 quitting was confirmed.
 int32_t iTitleScreen();
 // True "YES" (or shutdown began), false "NO".
@@ -26,5 +30,11 @@ bool bChooseDifficulty();
 int32_t iGameHelp();
 // Waits for a click after a level clear while the displayed score counts up.
 void vClickToContinue();
+// The message plaque with `message` drawn over it at `at`.
+void vDrawMessage(const Sprite& message, const PixelRect& at);
+// Darkens the screen and shows `message` at `at` on the message plaque until `ms` have passed,
+// Escape was pressed or shutdown began. The click guard lasts as long, so nothing pressed during
+// the message acts on it or on what follows.
+void vShowTimedMessage(const Sprite& message, const PixelRect& at, uint32_t ms);
 // Darkens the board, shows the game-over message for 4 seconds, saves the best score.
 void vGameOverScreen();
