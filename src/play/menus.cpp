@@ -34,8 +34,8 @@ constexpr uint32_t kChoiceDelayMs = 250;
 // The three buttons of the main menu and the difficulty choice lie at the same places.
 using MenuButtons = const char* const[3];
 constexpr MenuButtons kMainButtons = {"NEWGAME", "HELP", "QUIT"};
-// The main menu's choices: its three buttons and the two small ones below the panel for the
-// table and the options.
+// The main menu's choices (MainMenuChoice): its three buttons and the two small ones below the
+// panel for the table and the options.
 constexpr const char* kMainChoices[5] = {"NEWGAME", "HELP", "QUIT", "SCORES", "OPTIONS"};
 constexpr MenuButtons kDifficultyButtons = {"EASY", "MEDIUM", "HARD"};
 constexpr const char* kSureButtons[2] = {"YES", "NO"};
@@ -213,7 +213,7 @@ bool bAreYouSure() {
   return yes;
 }
 
-int32_t iMainMenu() {
+MainMenuChoice iMainMenu() {
   int px = screen::iCentredX(gResources.menuBar.width);
   int py = screen::iCentredY(gResources.menuBar.height);
   ScreenZones zones;
@@ -222,10 +222,10 @@ int32_t iMainMenu() {
   vShowMenu(vDrawMainMenu, kMainChoices, 0);
   vPlayCue(Cue::kButtonOver);
   int choice = iWaitForMenuButton(kMainChoices, vDrawMainMenu, false);
-  if (choice < 0) return 2;
+  if (choice < 0) return MainMenuChoice::kQuit;
   vPlayCue(Cue::kGoodMove);
   Sleep(kChoiceDelayMs);
-  return choice;
+  return static_cast<MainMenuChoice>(choice);
 }
 
 bool bChooseDifficulty() {
