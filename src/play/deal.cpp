@@ -1,5 +1,5 @@
-// Loading the next level: walk the pattern files, skip those that are broken or cannot be dealt,
-// deal the first good one and give every tile its mouse zone.
+// Dealing on the game's own board (play/deal.h): walk the pattern files, skip those that are
+// broken or cannot be dealt, deal the first good one and give every tile its mouse zone.
 #include <cstdio>
 #include <cstring>
 

@@ -1,4 +1,4 @@
-// The pause (src/play/pause.cpp) as the player meets it.
+// Tests src/play/pause.cpp: the pause as the player meets it.
 #include <gtest/gtest.h>
 
 #include "game_harness.h"
