@@ -98,16 +98,16 @@ void FrameStack::ShowFrame(int16_t slot) {
 }
 
 void FrameStack::ShowFrameWithin(int x, int y, int w, int h) {
-  const ChangedRect within{x, y, w, h};
+  const PixelRect within{x, y, w, h};
   PresentChanges(&within);
 }
 
 // Only what changed since the last frame goes to the window; an unchanged frame sends nothing.
-void FrameStack::PresentChanges(const ChangedRect* within) {
+void FrameStack::PresentChanges(const PixelRect* within) {
   if (ActiveRecord() == nullptr) return;
   BufferView view;
   ViewActiveBuffer(view);
-  for (const ChangedRect& r : presented_.TakeChanges(view, GetActiveBuffer(), within)) {
+  for (const PixelRect& r : presented_.TakeChanges(view, GetActiveBuffer(), within)) {
     PresentClipped(r.x, r.y, r.w, r.h, r.x, r.y);
   }
 }

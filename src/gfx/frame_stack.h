@@ -73,7 +73,7 @@ class FrameStack {
   // The record of the active buffer, or null when none is active or it is not ours.
   const SlotRecord* ActiveRecord() const;
   void PresentClipped(int sx, int sy, int w, int h, int dx, int dy);
-  void PresentChanges(const ChangedRect* within);
+  void PresentChanges(const PixelRect* within);
   static constexpr int kSlotRecords = 64;   // indexed by the raster library's handle
   static constexpr int kSearchedSlots = 31; // only these are handed out
   SlotRecord slots_[kSlotRecords] = {};

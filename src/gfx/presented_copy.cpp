@@ -25,7 +25,7 @@ bool PresentedCopy::ChangedSpan(const BufferView& frame, int y, int x0, int x1, 
   return true;
 }
 
-void PresentedCopy::CopyRows(const BufferView& frame, const ChangedRect& r) {
+void PresentedCopy::CopyRows(const BufferView& frame, const PixelRect& r) {
   const size_t rowBytes = static_cast<size_t>(width_) * bytesPerPixel_;
   const size_t offset = static_cast<size_t>(r.x) * bytesPerPixel_;
   const size_t bytes = static_cast<size_t>(r.w) * bytesPerPixel_;
@@ -35,11 +35,11 @@ void PresentedCopy::CopyRows(const BufferView& frame, const ChangedRect& r) {
   }
 }
 
-std::vector<ChangedRect> PresentedCopy::TakeChanges(const BufferView& frame, int slot,
-                                                    const ChangedRect* within) {
-  std::vector<ChangedRect> changes;
+std::vector<PixelRect> PresentedCopy::TakeChanges(const BufferView& frame, int slot,
+                                                    const PixelRect* within) {
+  std::vector<PixelRect> changes;
   if (frame.pixels == nullptr || frame.width < 1 || frame.height < 1) return changes;
-  ChangedRect whole{0, 0, frame.width, frame.height};
+  PixelRect whole{0, 0, frame.width, frame.height};
   if (!Matches(frame, slot)) {
     slot_ = slot;
     width_ = frame.width;
@@ -69,15 +69,15 @@ std::vector<ChangedRect> PresentedCopy::TakeChanges(const BufferView& frame, int
     }
     if (maxX < 0) continue;
     int bandEnd = std::min(band + kBandRows, height_);
-    ChangedRect r{minX, band, maxX - minX + 1, bandEnd - band};
+    PixelRect r{minX, band, maxX - minX + 1, bandEnd - band};
     if (!changes.empty() && changes.back().y + changes.back().h == band) {
-      ChangedRect& prev = changes.back();  // touches the band above: one rectangle for both
+      PixelRect& prev = changes.back();  // touches the band above: one rectangle for both
       int left = std::min(prev.x, r.x), right = std::max(prev.x + prev.w, r.x + r.w);
       prev = {left, prev.y, right - left, bandEnd - prev.y};
     } else {
       changes.push_back(r);
     }
   }
-  for (const ChangedRect& r : changes) CopyRows(frame, r);
+  for (const PixelRect& r : changes) CopyRows(frame, r);
   return changes;
 }

@@ -5,12 +5,7 @@
 // arithmetic, no SDL, so that it can be checked without a window.
 #include <cstdint>
 
-struct PixelRect {
-  int x = 0;
-  int y = 0;
-  int w = 0;
-  int h = 0;
-};
+#include "util/pixel_rect.h"
 
 // The frame's place in a drawable of drawW x drawH pixels: the largest size with the frame's
 // aspect that fits, centred. One to one when the drawable is the frame's size.

@@ -1,9 +1,7 @@
 #include "play/cues.h"
 
-#include <cstdio>
-
 #include "audio/sound_effects.h"
-#include "screens/mouse_zones.h"
+#include "screens/zones.h"
 
 namespace {
 SoundEffect* EffectFor(Cue cue) {
@@ -20,8 +18,8 @@ SoundEffect* EffectFor(Cue cue) {
 }
 
 void vRemoveTileZone(CellIndex cell) {
-  char name[16];
-  std::snprintf(name, sizeof name, "%d", cell);
+  char name[kZoneNameSize];
+  TileZoneName(cell, name);
   gMouseZones.Remove(name);
 }
 }  // namespace

@@ -1,8 +1,5 @@
 #include "play/game_loop.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "diag/debug_log.h"
 #include "gfx/frame_stack.h"
 #include "gfx/game_resources.h"
@@ -25,9 +22,9 @@
 #include "save/settings.h"
 #include "screens/mouse_zones.h"
 #include "screens/screen_layout.h"
+#include "screens/zones.h"
 
 namespace {
-constexpr uint32_t kGameStartGuardMs = 250;
 constexpr uint32_t kGameClickGuardMs = 125;
 constexpr char kNoLevelText[] =
     "No level can be dealt: the pattern files in content\\levels are missing or broken. "
@@ -50,7 +47,8 @@ bool bActOnZone(const char* name) {
     iGameHelp();
     return false;
   } else {
-    vSelectTile(std::atoi(name));
+    CellIndex cell = -1;
+    if (TileZoneCell(name, cell)) vSelectTile(cell);
   }
   return true;
 }
@@ -64,7 +62,7 @@ bool bChooseTapped(int x, int y, char name[kZoneNameSize]) {
   }
   const CellIndex cell = TappedCell(x, y);
   if (cell < 0) return false;
-  std::snprintf(name, kZoneNameSize, "%d", cell);
+  TileZoneName(cell, name);
   return true;
 }
 
@@ -101,11 +99,6 @@ bool bPausedAway() {
   return true;
 }
 
-void vAddZone(const char* name, const screen::Rect& r) {
-  gMouseZones.Add(name, static_cast<int16_t>(r.x), static_cast<int16_t>(r.y),
-                  static_cast<int16_t>(r.w), static_cast<int16_t>(r.h), kZoneLeft);
-}
-
 // Deals the next level after a level end, on a fresh zone table.
 void vDealAfterLevelEnd() {
   vAddPlayingZones();
@@ -113,22 +106,17 @@ void vDealAfterLevelEnd() {
   if (gs.bNoPlayableLevel) vSetFatalError(kNoLevelText);
 }
 
-void vAfterLevelClear() {
+// A level's end: the cleared board's bonus and prompt or the dead end's message over the playing
+// screen, then the next deal shown at once.
+void vAfterLevelEnd(bool cleared) {
   vDrawAndShow();
-  vLevelClear();
+  if (cleared) {
+    vLevelClear();
+  } else {
+    vNoMoreMoves();
+  }
   vDealAfterLevelEnd();
-  vDebugLog("iGameLoop() Next level loaded\n");
-  vDebugLog("iGameLoop() Rendering\n");
-  vDrawGameScreen();
-  vDebugLog("iGameLoop() Showing VB\n");
-  ShowFrame(kActiveSlot);
-  vDebugLog("iGameLoop() Continuing\n");
-}
-
-void vAfterNoMoreMoves() {
-  vDrawAndShow();
-  vNoMoreMoves();
-  vDealAfterLevelEnd();
+  if (cleared) vDebugLog("iGameLoop() Next level loaded\n");
   vDebugLog("iGameLoop() Rendering\n");
   vDrawGameScreen();
   vDebugLog("iGameLoop() Showing VB\n");
@@ -157,12 +145,9 @@ PassResult ActOnPass(ScreenLoop& loop, PlayingScreenFrames& frames) {
     vEnterHighScore(gs.iShownScore);
     return PassResult::kEnd;
   }
-  if (bBoardEmpty()) {
-    vAfterLevelClear();
-    frames.Invalidate();
-    vIgnoreHeldButtons();
-  } else if (!bMoveAvailable()) {
-    vAfterNoMoreMoves();
+  const bool cleared = bBoardEmpty();
+  if (cleared || !bMoveAvailable()) {
+    vAfterLevelEnd(cleared);
     frames.Invalidate();
     vIgnoreHeldButtons();
   } else {
@@ -184,13 +169,13 @@ class LeaveGuard {
 
 void vAddPlayingZones() {
   gMouseZones.Clear();
-  gMouseZones.Add("GAME_LOOP", 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
-  vAddZone("HINT", screen::kHintZone);
-  vAddZone("HELP", screen::kHelpZone);
+  AddWholeScreenZone("GAME_LOOP");
+  AddZone("HINT", screen::kHintZone);
+  AddZone("HELP", screen::kHelpZone);
 }
 
 int32_t iGameLoop() {
-  ScreenLoop loop(kGameStartGuardMs);
+  ScreenLoop loop(kClickGuardMs);
   loop.EndsOnQuit();  // Escape asks first (bAskToLeave)
   LeaveGuard guard;
   ForgetWindowLeft();  // the window left before the game began is nothing to it

@@ -5,7 +5,6 @@
 #include <mutex>
 
 GameState gs;
-int32_t Board[kBoardCells];
 
 void vResetGameState() {
   static_cast<GameVars&>(gs) = GameVars{};

@@ -19,11 +19,6 @@
 namespace {
 constexpr uint32_t kNoMoreMovesMs = 4000;
 constexpr uint32_t kLevelClearMs = 5000;
-
-void vDrawMessage(const Sprite& message, const screen::Rect& at) {
-  gResources.messageBar.Draw(screen::kMessageBar.x, screen::kMessageBar.y);
-  message.Draw(at.x, at.y);
-}
 }  // namespace
 
 void vStartNewGame() {
@@ -41,22 +36,11 @@ bool bBoardEmpty() { return BoardEmpty(Board); }
 // The sequences end at their time or on Escape; their guard lasts as long, so nothing pressed
 // during one acts on it or on what follows (a new deal not seen yet, the prompt).
 void vNoMoreMoves() {
-  ScreenLoop loop(kNoMoreMovesMs);
-  loop.Until(timeGetTime() + kNoMoreMovesMs).EndsOnEscape();
   vDebugLog("vNoMoreMoves() BEGIN\n");
   vPauseMusic();
-  FadeFrame(0, 0, screen::kScreenWidth, screen::kScreenHeight, -50, -50, -50);
   vPlayCue(Cue::kNoMoves);
   vDebugLog("vNoMoreMoves() Loop\n");
-  bool shown = false;  // the message does not change while it is up
-  loop.Run(
-      [&](PassWait& wake) {
-        if (shown || !wake.FrameDue()) return;
-        vDrawMessage(gResources.noMoreMoves, screen::kNoMoreMoves);
-        ShowFrame(kActiveSlot);
-        shown = true;
-      },
-      [] { return PassResult::kGoOn; });
+  vShowTimedMessage(gResources.noMoreMoves, screen::kNoMoreMoves, kNoMoreMovesMs);
   vDebugLog("vNoMoreMoves() End Loop\n");
   EndNoMoreMoves(gs);
   vResumeMusic();

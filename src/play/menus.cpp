@@ -23,9 +23,9 @@
 #include "screens/mouse_zones.h"
 #include "screens/render.h"
 #include "screens/screen_layout.h"
+#include "screens/zones.h"
 
 namespace {
-constexpr uint32_t kClickGuardMs = 250;
 constexpr uint32_t kTitleLimitMs = 10000;
 constexpr uint32_t kHelpLimitMs = 60000;
 constexpr uint32_t kGameOverLimitMs = 4000;
@@ -34,22 +34,16 @@ constexpr uint32_t kChoiceDelayMs = 250;
 // The three buttons of the main menu and the difficulty choice lie at the same places.
 using MenuButtons = const char* const[3];
 constexpr MenuButtons kMainButtons = {"NEWGAME", "HELP", "QUIT"};
-// The main menu's choices: its three buttons and the two small ones below the panel for the
-// table and the options.
+// The main menu's choices (MainMenuChoice): its three buttons and the two small ones below the
+// panel for the table and the options.
 constexpr const char* kMainChoices[5] = {"NEWGAME", "HELP", "QUIT", "SCORES", "OPTIONS"};
 constexpr MenuButtons kDifficultyButtons = {"EASY", "MEDIUM", "HARD"};
 constexpr const char* kSureButtons[2] = {"YES", "NO"};
 
 
-// Adds a zone for the rectangle of a panel whose top-left corner is at (px, py).
-void vAddPanelZone(const char* name, const screen::Rect& r, int px, int py) {
-  gMouseZones.Add(name, static_cast<int16_t>(px + r.x), static_cast<int16_t>(py + r.y),
-                  static_cast<int16_t>(r.w), static_cast<int16_t>(r.h), kZoneLeft);
-}
-
 // Adds three menu buttons over the panel at (px, py).
-void vAddMenuButtons(const MenuButtons& buttons, int px, int py) {
-  for (int i = 0; i < 3; ++i) vAddPanelZone(buttons[i], screen::kMenuButtons[i], px, py);
+void vAddMenuButtons(ScreenZones& zones, const MenuButtons& buttons, int px, int py) {
+  for (int i = 0; i < 3; ++i) zones.Add(buttons[i], screen::kMenuButtons[i], px, py);
 }
 
 // Choose among the commands given since the last look: the keyboard's or the pad's press.
@@ -125,11 +119,6 @@ int iMenuCommands(int& lit, int count, void (*draw)(), const char* const* button
   return -1;
 }
 
-template <size_t N>
-void vRemoveMenuButtons(const char* const (&buttons)[N]) {
-  for (const char* name : buttons) gMouseZones.Remove(name);
-}
-
 // Waits for a press on one of the buttons, or their choice by the keys: its index, -1 when
 // shutdown began, kEscapeChoice for Escape where it leaves the menu. Button `lit` is lit first.
 template <size_t N>
@@ -188,7 +177,7 @@ int32_t iTitleScreen() {
   ScreenLoop loop(kClickGuardMs);
   vStopAllEffects();
   gMouseZones.Clear();
-  gMouseZones.Add("TITLE_SCREEN", 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
+  AddWholeScreenZone("TITLE_SCREEN");
   gFrameStack.Select(gResources.iFrameVB);
   loop.Until(timeGetTime() + kTitleLimitMs).EndsOnEscape();
   while (gs.bShutdown == 0) {
@@ -204,16 +193,14 @@ int32_t iTitleScreen() {
 int iYesNoBox(void (*draw)()) {
   int px = screen::iCentredX(gResources.areYouSure.width);
   int py = screen::iCentredY(gResources.areYouSure.height);
-  vAddPanelZone("YES", screen::kYesButton, px, py);
-  vAddPanelZone("NO", screen::kNoButton, px, py);
+  ScreenZones zones;
+  zones.Add("YES", screen::kYesButton, px, py).Add("NO", screen::kNoButton, px, py);
   constexpr int kNo = 1;  // what throws nothing away is lit first
   vShowMenu(draw, kSureButtons, kNo);
   vPlayCue(Cue::kButtonOver);
   int choice = iWaitForMenuButton(kSureButtons, draw, true, kNo);
   if (choice == kEscapeChoice) choice = kNo;
   if (choice < 0) return -1;
-  gMouseZones.Remove("YES");
-  gMouseZones.Remove("NO");
   vPlayCue(choice == 0 ? Cue::kBadMove : Cue::kGoodMove);
   return choice;
 }
@@ -226,20 +213,19 @@ bool bAreYouSure() {
   return yes;
 }
 
-int32_t iMainMenu() {
+MainMenuChoice iMainMenu() {
   int px = screen::iCentredX(gResources.menuBar.width);
   int py = screen::iCentredY(gResources.menuBar.height);
-  vAddMenuButtons(kMainButtons, px, py);
-  vAddPanelZone("SCORES", screen::kScoresButton, 0, 0);
-  vAddPanelZone("OPTIONS", screen::kOptionsButton, 0, 0);
+  ScreenZones zones;
+  vAddMenuButtons(zones, kMainButtons, px, py);
+  zones.Add("SCORES", screen::kScoresButton).Add("OPTIONS", screen::kOptionsButton);
   vShowMenu(vDrawMainMenu, kMainChoices, 0);
   vPlayCue(Cue::kButtonOver);
   int choice = iWaitForMenuButton(kMainChoices, vDrawMainMenu, false);
-  if (choice < 0) return 2;
-  vRemoveMenuButtons(kMainChoices);
+  if (choice < 0) return MainMenuChoice::kQuit;
   vPlayCue(Cue::kGoodMove);
   Sleep(kChoiceDelayMs);
-  return choice;
+  return static_cast<MainMenuChoice>(choice);
 }
 
 bool bChooseDifficulty() {
@@ -247,18 +233,18 @@ bool bChooseDifficulty() {
   gFrameStack.Select(gResources.iFrameVB);
   int px = screen::iCentredX(gResources.menuBar.width);
   int py = screen::iCentredY(gResources.menuBar.height);
-  vAddMenuButtons(kDifficultyButtons, px, py);
+  ScreenZones zones;
+  vAddMenuButtons(zones, kDifficultyButtons, px, py);
   vShowMenu(vDrawDifficulty, kDifficultyButtons, 0);
   vPlayCue(Cue::kButtonOver);
   int choice = iWaitForMenuButton(kDifficultyButtons, vDrawDifficulty, true);
   if (choice == kEscapeChoice) {
     // Back to the main menu, which lies over the title's zone as it does after the title.
     gMouseZones.Clear();
-    gMouseZones.Add("TITLE_SCREEN", 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
+    AddWholeScreenZone("TITLE_SCREEN");
     return false;
   }
   if (choice < 0) return false;
-  vRemoveMenuButtons(kDifficultyButtons);
   vPlayCue(Cue::kGoodMove);
   gs.iDifficulty = choice;
   Sleep(kChoiceDelayMs);
@@ -294,7 +280,8 @@ int32_t iGameHelp() {
 void vClickToContinue() {
   ScreenLoop loop(kClickGuardMs);
   vStopAllEffects();
-  gMouseZones.Add("CONTINUE", 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
+  ScreenZones zones;
+  zones.AddWholeScreen("CONTINUE");
   char name[kZoneNameSize];
   PlayingScreenFrames frames;
   loop.Run(
@@ -307,29 +294,34 @@ void vClickToContinue() {
         vAddTimedSteps(wake);
       },
       [&] {
-        if ((loop.bZone(name) && bZoneIs(name, "CONTINUE")) || bChooseGiven()) {
-          gMouseZones.Remove("CONTINUE");
-          return PassResult::kEnd;
-        }
+        if ((loop.bZone(name) && bZoneIs(name, "CONTINUE")) || bChooseGiven()) return PassResult::kEnd;
         vStepShownScore();
         return PassResult::kGoOn;
       });
 }
 
-void vGameOverScreen() {
-  // Nothing pressed during the message acts on it or on a later screen.
-  ScreenLoop loop(kGameOverLimitMs);
-  loop.Until(timeGetTime() + kGameOverLimitMs).EndsOnEscape();
-  FadeFrame(0, 0, screen::kScreenWidth, screen::kScreenHeight, -50, -50, -50);
+void vDrawMessage(const Sprite& message, const PixelRect& at) {
+  gResources.messageBar.Draw(screen::kMessageBar.x, screen::kMessageBar.y);
+  message.Draw(at.x, at.y);
+}
+
+void vShowTimedMessage(const Sprite& message, const PixelRect& at, uint32_t ms) {
+  ScreenLoop loop(ms);
+  loop.Until(timeGetTime() + ms).EndsOnEscape();
+  const PixelRect& all = screen::kWholeScreen;
+  FadeFrame(all.x, all.y, all.w, all.h, -50, -50, -50);
   bool shown = false;  // the message does not change while it is up
   loop.Run(
       [&](PassWait& wake) {
         if (shown || !wake.FrameDue()) return;
-        gResources.messageBar.Draw(screen::kMessageBar.x, screen::kMessageBar.y);
-        gResources.gameOver.Draw(screen::kGameOver.x, screen::kGameOver.y);
+        vDrawMessage(message, at);
         ShowFrame(kActiveSlot);
         shown = true;
       },
       [] { return PassResult::kGoOn; });
+}
+
+void vGameOverScreen() {
+  vShowTimedMessage(gResources.gameOver, screen::kGameOver, kGameOverLimitMs);
   vSaveBestScore(gs.iShownScore, gs.iBestScore);
 }

@@ -22,8 +22,6 @@
 #include "screens/text.h"
 
 namespace {
-constexpr uint32_t kPauseGuardMs = 250;
-
 // The playing screen without its tiles: a game that stands still shows nothing to study.
 void vDrawHiddenBoard() {
   static const int32_t kNoTiles[kBoardCells] = {};
@@ -51,8 +49,7 @@ void vDrawPaused(const std::string& note) {
 enum class PausedInput { kNone, kResume, kOptions };
 
 bool bOnOptionsButton(const PointerPress& press) {
-  const screen::Rect& b = screen::kPausedOptionsButton;
-  return press.x >= b.x && press.x < b.x + b.w && press.y >= b.y && press.y < b.y + b.h;
+  return screen::kPausedOptionsButton.Contains(press.x, press.y);
 }
 
 // P or Pause resume, O or a pad's Back open the options; a press resumes, or opens the options
@@ -71,7 +68,7 @@ PausedInput TakePausedInput(ScreenLoop& loop) {
 void vPauseGame() { vPauseGame(timeGetTime()); }
 
 void vPauseGame(uint32_t since) {
-  ScreenLoop loop(kPauseGuardMs);
+  ScreenLoop loop(kClickGuardMs);
   loop.EndsOnEscape();  // Escape closes the panel; it does not end the game
   vDebugLog("vPauseGame()\n");
   vLowerMusic(true);
@@ -88,7 +85,7 @@ void vPauseGame(uint32_t since) {
         if (input == PausedInput::kOptions) {
           vOptionsScreen();
           vIgnoreHeldButtons();  // the press that closed the options does not resume
-          loop.Renew(kPauseGuardMs);
+          loop.Renew(kClickGuardMs);
           redraw = true;
         }
         return input == PausedInput::kResume ? PassResult::kEnd : PassResult::kGoOn;

@@ -23,9 +23,8 @@ bool bPollZone(char name[kZoneNameSize], uint32_t guard, TapChooser chooseTapped
 // Case-insensitive comparison of a zone name with a name the screen knows.
 bool bZoneIs(const char* name, const char* known);
 
-// True at most once every 16 ms: screens draw and present a frame only then, and poll the
-// mouse, the clock and their flags on every 1 ms pass in between. Keeps a screen at about 60
-// frames a second instead of drawing as fast as the processor allows.
+// True at most once every 16 ms: screens draw and present a frame only then, however often
+// their passes wake (PassWait). Keeps a screen at about 60 frames a second at the most.
 bool bFrameDue();
 
 // The lit button of a menu: its first one as it opens (wherever the pointer rests), then where

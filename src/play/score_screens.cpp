@@ -19,9 +19,9 @@
 #include "screens/mouse_zones.h"
 #include "screens/screen_layout.h"
 #include "screens/text.h"
+#include "screens/zones.h"
 
 namespace {
-constexpr uint32_t kClickGuardMs = 250;
 constexpr uint32_t kTableLimitMs = 60000;
 constexpr char kDefaultName[] = "Player";
 
@@ -36,7 +36,7 @@ std::string FormatScore(int32_t score) { return GroupDigits(score, Tr("1,000"));
 // Starts a screen of its own: a fresh zone table with a full-screen zone of that name.
 void vStartScoreScreen(const char* backgroundZone) {
   gMouseZones.Clear();
-  gMouseZones.Add(backgroundZone, 0, 0, screen::kScreenWidth, screen::kScreenHeight, kZoneEither);
+  AddWholeScreenZone(backgroundZone);
   gFrameStack.Select(gResources.iFrameVB);
 }
 
@@ -87,9 +87,8 @@ std::string NameEntry(int rank, int32_t score) {
   if (offered.empty()) offered = Tr(kDefaultName);
   vStartScoreScreen("NAME_ENTRY");
   NoteOverPicture note;
-  const screen::Rect& ok = screen::kNameOkButton;
-  gMouseZones.Add("NAME_OK", static_cast<int16_t>(kPanelX + ok.x), static_cast<int16_t>(kPanelY + ok.y),
-                  static_cast<int16_t>(ok.w), static_cast<int16_t>(ok.h), kZoneLeft);
+  ScreenZones zones;
+  zones.Add("NAME_OK", screen::kNameOkButton, kPanelX, kPanelY);
   bTextInputWanted = true;
   vPlayCue(Cue::kButtonOver);
   std::string name = offered;
@@ -122,7 +121,6 @@ std::string NameEntry(int rank, int32_t score) {
         return PassResult::kGoOn;
       });
   bTextInputWanted = false;
-  gMouseZones.Remove("NAME_OK");
   if (!confirmed) return offered;
   vPlayCue(Cue::kGoodMove);
   return name;

@@ -8,6 +8,10 @@
 #include "play/input.h"
 #include "play/pointer.h"
 
+// A screen's click guard: its input waits this long after it starts, and after a press that does
+// not end it, so that the press that led to it or a double click does not act on it.
+constexpr uint32_t kClickGuardMs = 250;
+
 // What a pass decided: go on, or end the screen.
 enum class PassResult { kGoOn, kEnd };
 

@@ -10,17 +10,6 @@
 #include "rules/level.h"
 #include "rules/selection.h"
 
-bool bIsTileBlocked(CellIndex cell, bool bQuiet) {
-  bool blocked = TileIsBlocked(Board, cell);
-  // A cell that cannot be a tile origin is never judged, so never shown as blocked.
-  if (blocked && !bQuiet && ValidOrigin(cell)) vFlagBlockedTile(cell);
-  return blocked;
-}
-
-void vFlagBlockedTile(CellIndex cell) {
-  vApplyOutcome(FlagBlockedTile(gs, cell, timeGetTime()));
-}
-
 void vSelectTile(CellIndex cell) { vApplyOutcome(SelectTile(gs, Board, cell, timeGetTime())); }
 
 void vMatchSelectedPair() { vApplyOutcome(MatchSelectedPair(gs, Board, timeGetTime())); }

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "util/pixel_rect.h"
+
 MouseZoneList gMouseZones;
 
 MouseZoneList::MouseZoneList() { Clear(); }
@@ -62,8 +64,7 @@ bool MouseZoneList::HitTest(int16_t x, int16_t y, char name[kZoneNameSize], bool
   for (int slot = highestUsed_; slot >= 0; --slot) {
     const MouseZone& z = zones_[slot];
     if (!z.inUse || !KindAdmits(z.kind, left, right)) continue;
-    int32_t px = x, py = y;
-    if (px >= z.x && py >= z.y && px <= int32_t{z.x} + z.width && py <= int32_t{z.y} + z.height) {
+    if (PixelRect{z.x, z.y, z.width, z.height}.Contains(x, y)) {
       std::memcpy(name, z.name, kZoneNameSize);
       return true;
     }

@@ -262,7 +262,7 @@ void vDrawGameScreenWithin(const GameVars& vars, const int32_t* board, const scr
 }  // namespace
 
 void DrawGameScreen(const GameVars& vars, const int32_t* board) {
-  vDrawGameScreenWithin(vars, board, {0, 0, screen::kScreenWidth, screen::kScreenHeight});
+  vDrawGameScreenWithin(vars, board, screen::kWholeScreen);
 }
 
 void DrawShortNote(const std::string& note) {

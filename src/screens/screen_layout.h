@@ -2,14 +2,15 @@
 // Where the game draws things and where its buttons lie, in pixels of the 1024 x 768 frame or
 // relative to a panel's top-left corner. The content generator paints the art to fit these
 // places, so both read them from here.
+#include "util/pixel_rect.h"
+
 namespace screen {
 
 constexpr int kScreenWidth = 1024;
 constexpr int kScreenHeight = 768;
 
-struct Rect {
-  int x, y, w, h;
-};
+using Rect = PixelRect;
+constexpr Rect kWholeScreen{0, 0, kScreenWidth, kScreenHeight};
 
 // Time bar: 4 x 45 cells of 17 px from (0, 0), filled from the bottom-right cell.
 constexpr int kTickSize = 17;

@@ -21,13 +21,14 @@ void vRunFlowOnce() {
     return;
   }
   if (title == -1) return;  // quitting was confirmed: bQuitGame is set
-  int32_t choice = iMainMenu();
+  MainMenuChoice choice = iMainMenu();
   // Escape in the difficulty choice, and the options or the score table closed, go back to the
   // main menu.
-  while (choice == 0 || choice == 3 || choice == 4) {
-    if (choice == 4) {
+  while (choice == MainMenuChoice::kNewGame || choice == MainMenuChoice::kScores ||
+         choice == MainMenuChoice::kOptions) {
+    if (choice == MainMenuChoice::kOptions) {
       vOptionsScreen();
-    } else if (choice == 3) {
+    } else if (choice == MainMenuChoice::kScores) {
       vLoadHighScores();  // otherwise only a new game reads it
       vHighScoreTable(-1);
     } else {
@@ -39,7 +40,7 @@ void vRunFlowOnce() {
     }
     choice = iMainMenu();
   }
-  if (choice == 1) {
+  if (choice == MainMenuChoice::kHelp) {
     vDebugLog("thrMainGameLoop() Go to game help\n");
     iGameHelp();
   } else {

@@ -48,12 +48,12 @@ TEST(PresentedCopy, ComparesOnlyWithinTheRectangleItIsGiven) {
   copy.TakeChanges(f.View(), 3);
   f.Set(40, 20, 1);
   f.Set(199, 99, 1);
-  const ChangedRect within{30, 18, 20, 5};
+  const PixelRect within{30, 18, 20, 5};
   auto changes = copy.TakeChanges(f.View(), 3, &within);
   ASSERT_EQ(changes.size(), 1u);
   EXPECT_EQ(changes[0].x, 40);
   EXPECT_EQ(changes[0].w, 1);
-  const ChangedRect offFrame{190, 90, 50, 50};  // cut to the frame: the bottom-right pixel
+  const PixelRect offFrame{190, 90, 50, 50};  // cut to the frame: the bottom-right pixel
   changes = copy.TakeChanges(f.View(), 3, &offFrame);
   ASSERT_EQ(changes.size(), 1u);
   EXPECT_EQ(changes[0].x, 199);

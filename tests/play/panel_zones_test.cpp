@@ -1,3 +1,4 @@
+// Tests src/play/menus.cpp (the panels' zones).
 // The buttons of the main menu, the difficulty choice and the quit confirmation lie where the art
 // shows them: each screen's zones, read back once the screen has added them, against the numbers.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// Tests src/play/game_loop.cpp.
 // One game on the virtual clock through the per-game loop: leaving it, the in-game help, the
 // pause, held and right presses, the hint button, the last tick and Escape's question (Escape
 // during the two level ends is in leftover_input_test). The rules' own numbers (tick pace, bonus, count-up) are checked on the rules alone in

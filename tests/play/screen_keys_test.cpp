@@ -1,3 +1,4 @@
+// Tests src/play/screen_loop.cpp (what a screen takes as it starts and ends).
 // A key belongs to the screen on which it was pressed: Enter, Space or a sound key pressed as a
 // screen ends leaves the next screen as if nothing had been pressed. Each case walks one screen
 // end with each of those keys, on the virtual clock.

@@ -1,3 +1,4 @@
+// Tests src/play/menus.cpp.
 // The screens around the game, on the virtual clock: the title with its quit confirmation and
 // time limit, the help screen, the main menu and the difficulty choice.
 #include <gtest/gtest.h>
@@ -167,7 +168,7 @@ TEST(MainMenu, PressesOffTheButtonsOrWithTheRightButtonOnlyRenewTheGuard) {
   ASSERT_TRUE(h.StartVideo());
   gMouseZones.Add("TITLE_SCREEN", 0, 0, 1024, 768, kZoneEither);
   const uint32_t start = timeGetTime();
-  int32_t result = 99;
+  MainMenuChoice result = MainMenuChoice::kQuit;
   uint32_t returnedAt = 0;
   PlayScript(h,
              [&] {
@@ -179,7 +180,7 @@ TEST(MainMenu, PressesOffTheButtonsOrWithTheRightButtonOnlyRenewTheGuard) {
               PressZone("NEWGAME", true).After(200),     // right: the title's zone
               PressZone("QUIT").After(100),              // within the renewed guard
               PressZone("HELP").After(300)});
-  EXPECT_EQ(result, 1);
+  EXPECT_EQ(result, MainMenuChoice::kHelp);
   EXPECT_GE(returnedAt - start, 1250u) << "a choice is followed by a 250 ms pause";
   EXPECT_LE(returnedAt - start, 1251u);
   EXPECT_FALSE(ZonePresent("NEWGAME"));
@@ -205,17 +206,17 @@ TEST(MainMenu, EnterChoosesTheButtonLitByTheKeysOrThePointer) {
   struct Case {
     const char* pointerOver;  // nullptr: the pointer stays off the buttons
     int key;                  // pressed after the pointer moved, or 0
-    int32_t chosen;
+    MainMenuChoice chosen;
   };
-  const Case cases[] = {
-      {nullptr, 0, 0},        {"HELP", 0, 1},   {"HELP", kKeyDown, 2},
-      {"SCORES", 0, 3},       {"OPTIONS", 0, 4}, {"QUIT", kKeyUp, 1}};
+  using enum MainMenuChoice;
+  const Case cases[] = {{nullptr, 0, kNewGame},   {"HELP", 0, kHelp},       {"HELP", kKeyDown, kQuit},
+                        {"SCORES", 0, kScores},   {"OPTIONS", 0, kOptions}, {"QUIT", kKeyUp, kHelp}};
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.pointerOver ? c.pointerOver : "none") + " " + std::to_string(c.key));
     GameHarness h;
     ASSERT_TRUE(h.StartVideo());
     PlatformSetPointerPosition(0, 0);
-    int32_t choice = -1;
+    MainMenuChoice choice = MainMenuChoice::kQuit;
     bool motionWanted = false;
     Script script = {Wait(0).Shows("NEWGAME"), Do([&] {
                        motionWanted = bPointerMotionWanted;

@@ -1,3 +1,4 @@
+// Tests src/play/translations.cpp.
 // The run-time texts' table: a broken or missing entry gives the English text and says so.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// Tests src/play/pointer.cpp (bPollZone's tap rule).
 // A finger on the board, sent through the input queue as the window hands it over: a tap beside
 // a free tile, outside its area but within reach, takes the tile, where a click at the same
 // place takes nothing.

@@ -1,5 +1,5 @@
-// Loading the next level: walk the pattern files, skip those that are broken or cannot be dealt,
-// deal the first good one and give every tile its mouse zone.
+// Dealing on the game's own board (play/deal.h): walk the pattern files, skip those that are
+// broken or cannot be dealt, deal the first good one and give every tile its mouse zone.
 #include <cstdio>
 #include <cstring>
 
@@ -13,6 +13,7 @@
 #include "rules/selection.h"
 #include "screens/mouse_zones.h"
 #include "screens/screen_layout.h"
+#include "screens/zones.h"
 
 int32_t DealtBoard[kBoardCells];
 
@@ -86,14 +87,13 @@ void vAddTileZones() {
   int zone = 0;
   for (CellIndex cell = 0; cell < kBoardCells; ++cell) {
     if (Board[cell] == 0) continue;
-    char name[16];
-    std::snprintf(name, sizeof name, "%d", cell);
+    char name[kZoneNameSize];
+    TileZoneName(cell, name);
     vDebugLog("vLoadNextLevel() Create mouse zone #%d [%s]\n", zone++, name);
     int x, y, z;
     vGetCellXYZ(cell, x, y, z);
-    gMouseZones.Add(name, static_cast<int16_t>(screen::iTileLeft(x, z)),
-                    static_cast<int16_t>(screen::iTileTop(y, z)), screen::kTileZoneWidth,
-                    screen::kTileZoneHeight, kZoneLeft);
+    AddZone(name, {screen::iTileLeft(x, z), screen::iTileTop(y, z), screen::kTileZoneWidth,
+                   screen::kTileZoneHeight});
   }
 }
 
