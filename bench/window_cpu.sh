@@ -43,12 +43,6 @@ thread_marks() {
   for t in /proc/"$1"/task/*; do echo "${t##*/} $(cut -d' ' -f1 "$t/schedstat")"; done >"$WORK/threads"
 }
 
-# memory PID: resident and proportional set size in MB (smaps_rollup).
-memory() {
-  awk '/^Rss:/ {r = $2} /^Pss:/ {p = $2} END {printf "resident %5.1f MB  proportional %5.1f MB", r / 1024, p / 1024}' \
-    "/proc/$1/smaps_rollup" 2>/dev/null
-}
-
 # measure NAME: processor time of APP_PID and XVFB_PID over SECS seconds, measured on the
 # processor (schedstat) and, in brackets, from the tick counts (stat).
 measure() {
@@ -83,11 +77,6 @@ click_latency() {
   else
     echo "a tile click: no change seen"
   fi
-}
-
-start_playing() {  # title -> NEW GAME -> EASY, then the game runs untouched
-  sleep 1; click 500 700; sleep 0.8; click 512 263; sleep 0.8; click 512 263; sleep 2
-  xdotool mousemove 0 0
 }
 
 echo "Each case: ${SECS} s under Xvfb; presentation: SDL_FRAMEBUFFER_ACCELERATION=${SDL_FRAMEBUFFER_ACCELERATION:-unset, as the game chooses}."

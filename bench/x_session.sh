@@ -45,3 +45,14 @@ click() {  # click FX FY: a left click on that frame pixel
   screen_point "$1" "$2"
   xdotool mousemove "$SX" "$SY" click 1
 }
+
+# memory PID: resident and proportional set size in MB (smaps_rollup).
+memory() {
+  awk '/^Rss:/ {r = $2} /^Pss:/ {p = $2} END {printf "resident %5.1f MB  proportional %5.1f MB", r / 1024, p / 1024}' \
+    "/proc/$1/smaps_rollup" 2>/dev/null
+}
+
+start_playing() {  # title -> NEW GAME -> EASY, then the game runs untouched
+  sleep 1; click 500 700; sleep 0.8; click 512 263; sleep 0.8; click 512 263; sleep 2
+  xdotool mousemove 0 0
+}

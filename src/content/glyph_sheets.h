@@ -6,7 +6,8 @@
 // downloads those only with the language.
 
 // Cuts the listed glyphs out of their sheets into gResources.moreGlyphs: the English content's
-// once, and each language's once its folder is there (every folder at start-up on the desktop; on
-// a page, once the language has been fetched). Lines that make no sense are passed over; without
-// a list there are no more glyphs than Latin-1's.
+// once; from each language folder, once it is there (on a page, once the language has been
+// fetched), the alphabets a name may be typed in; and the characters of the language in use,
+// releasing those of the language shown before. Lines that make no sense are passed over;
+// without a list there are no more glyphs than Latin-1's.
 void vLoadGlyphSheets();

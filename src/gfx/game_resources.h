@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "gfx/sprite.h"
 
@@ -30,10 +31,14 @@ struct GameResources {
   Sprite hintAngels[kHintAngels];
   Sprite glyphs[kGlyphSprites];
   // The glyphs beyond Latin-1 (other alphabets, the catalogues' characters), from the glyph
-  // sheets of the English content and of each language folder, listed in glyphFolders once cut
-  // ("" for the English); loaded at start-up, and when a page has fetched a language.
+  // sheets of the English content and of the language folders. glyphFolders lists the folders
+  // whose alphabets are cut ("" for the English content's, all of whose glyphs are); the language
+  // in use also has its own characters cut (glyphLanguage, their characters in languageGlyphs),
+  // released when another language is shown.
   std::map<char32_t, Sprite> moreGlyphs;
   std::set<std::string> glyphFolders;
+  std::string glyphLanguage;
+  std::vector<char32_t> languageGlyphs;
   Sprite scorePanel, scoresButton, okButton;
   Sprite leaveGame, optionsButton, optionsPanel, pausedOptions;
   Sprite notePanel;

@@ -20,6 +20,8 @@
 namespace {
 using namespace std::string_literals;
 
+constexpr char32_t kPerson = U'\u4EBA';  // among Japanese's texts, not Chinese's
+
 struct TextCase {
   const char* what;
   std::string table;  // the bytes of a language's table
@@ -64,8 +66,8 @@ TEST(Texts, ScoresAreGroupedByTheMarkTheLanguageWritesOneThousandWith) {
 
 // The names players type in Latin, Greek and Cyrillic letters (and compose in kana or jamo), and
 // every text of every language, are drawn with glyphs of their own, as the generated content
-// holds them: the English content's sheets and the language folders', all of which a desktop
-// game cuts at start-up.
+// holds them: the English content's sheets and the language folders', each language's own
+// characters while it is shown.
 TEST(Texts, EveryAlphabetsLettersAndEveryTranslatedCharacterHaveAGlyph) {
   GameHarness h;
   ASSERT_TRUE(h.StartVideo());
@@ -88,12 +90,14 @@ TEST(Texts, EveryAlphabetsLettersAndEveryTranslatedCharacterHaveAGlyph) {
     std::ifstream in(folder.path() / "texts", std::ios::binary);
     if (!in) continue;
     ++tables;
+    ASSERT_TRUE(bSwitchLanguage(folder.path().filename().string()));
     const std::string bytes{std::istreambuf_iterator<char>(in), {}};
     for (size_t pos = 0; pos < bytes.size();) {
       const char32_t c = NextCharacter(bytes, pos);
       if (c != 0) check(c);
     }
   }
+  bSwitchLanguage("en");
   EXPECT_EQ(tables, 10u);
   EXPECT_TRUE(missing.empty()) << missing.size() << " characters, the first U+" << std::hex
                                << unsigned(missing.empty() ? 0 : missing[0]);
@@ -108,12 +112,36 @@ TEST(Texts, ALanguageThatArrivesLaterBringsItsGlyphs) {
   std::filesystem::rename("content/art/ja", "ja_on_its_way");
   gResources.moreGlyphs.clear();
   gResources.glyphFolders.clear();
+  gResources.languageGlyphs.clear();
+  gResources.glyphLanguage.clear();
   vLoadGlyphSheets();
-  const bool before = bHasGlyph(no);
+  const bool before = bHasGlyph(no) || bHasGlyph(kPerson);
   std::filesystem::rename("ja_on_its_way", "content/art/ja");
   ASSERT_TRUE(bSwitchLanguage("ja"));
   EXPECT_FALSE(before);
   EXPECT_TRUE(bHasGlyph(no));
+  EXPECT_TRUE(bHasGlyph(kPerson));
   bSwitchLanguage("en");
+}
+
+// Only the language shown has its own characters cut: a switch releases the old language's and
+// cuts the new one's, while the alphabets a name may be typed in (Cyrillic from the English
+// content, kana and jamo from their folders) draw in every language.
+TEST(Texts, ASwitchReleasesTheOldLanguagesGlyphsAndKeepsTheNameAlphabets) {
+  GameHarness h;
+  ASSERT_TRUE(h.StartVideo());
+  const size_t english = gResources.moreGlyphs.size();
+  const struct {
+    const char* language;
+    bool person, three;  // a character only Japanese's texts have, one only Chinese's
+  } steps[] = {{"ja", true, false}, {"zh_CN", false, true}, {"ru", false, false}, {"en", false, false}};
+  for (const auto& step : steps) {
+    ASSERT_TRUE(bSwitchLanguage(step.language));
+    EXPECT_EQ(gResources.moreGlyphs.size(), english + gResources.languageGlyphs.size()) << step.language;
+    EXPECT_EQ(bHasGlyph(kPerson), step.person) << step.language;
+    EXPECT_EQ(bHasGlyph(U'\u4E09'), step.three) << step.language;
+    for (const char32_t c : {U'\u0416', U'\u307B', U'\u314E'}) EXPECT_TRUE(bHasGlyph(c)) << step.language;
+  }
+  EXPECT_TRUE(gResources.languageGlyphs.empty());
 }
 }  // namespace
