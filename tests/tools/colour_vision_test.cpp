@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "contentgen/art_tiles.h"
 #include "contentgen/colour_vision.h"
 
@@ -43,4 +46,21 @@ TEST(ColourVision, FacesThatDifferOnlyInARedGreenHueFailNamingThePairAndTheDefic
 TEST(ColourVision, EveryTwoClearFacesStayApartUnderEverySimulation) {
   const std::vector<std::string> alike = PairsTooAlike(TileSetFaces(kClearTiles), kClearFacesMinimum);
   EXPECT_TRUE(alike.empty()) << alike.front();
+}
+
+// Each clear face names itself in its corner: a mark no other face has, in dark ink.
+TEST(ClearTiles, EveryFaceCarriesADarkCornerMarkOfItsOwn) {
+  std::set<std::pair<Suit, std::string>> marks;
+  auto darkInCorner = [](const Image& face) {
+    int dark = 0;
+    for (int y = 2; y < 44; ++y) {
+      for (int x = kFaceX; x < kFaceX + 24; ++x) dark += face.at(x, y).r + face.at(x, y).g < 120 ? 1 : 0;
+    }
+    return dark;
+  };
+  for (int face = 1; face <= kTileFaces; ++face) {
+    const FaceMark mark = MarkOfFace(face);
+    EXPECT_TRUE(marks.insert({mark.suit, mark.label}).second) << "face " << face << " shares its mark";
+    EXPECT_GE(darkInCorner(MakeClearFace(face)), 60) << "face " << face;
+  }
 }
