@@ -50,12 +50,12 @@ bool bOpaqueImage(const std::string& name) {
 
 TEST(Images, EveryImageTheGameLoadsIsThereOnceInLoadingOrder) {
   std::vector<CatalogueEntry> list = Catalogue();
-  ASSERT_EQ(list.size(), 274u);
+  ASSERT_EQ(list.size(), 303u);
   std::set<std::string> names;
   for (const CatalogueEntry& e : list) EXPECT_TRUE(names.insert(e.name).second) << e.name << " twice";
   EXPECT_EQ(list.front().name, "gamescreen");
-  EXPECT_EQ(list.back().name, "glyph191");
-  for (int i = 0; i <= 28; ++i) EXPECT_TRUE(names.count("tile" + std::to_string(i)));
+  EXPECT_EQ(list.back().name, "cleartile28");
+  for (int i = 0; i <= 28; ++i) EXPECT_TRUE(names.count("tile" + std::to_string(i)) && names.count("cleartile" + std::to_string(i)));
   for (int i = 0; i < 4; ++i) EXPECT_TRUE(names.count("hintangel" + std::to_string(i)));
 }
 
@@ -71,7 +71,10 @@ TEST(Images, SizesFitWhereTheGameDrawsThem) {
   ExpectSize("levelclearbonus", {348, 178});
   ExpectSize("border", {72, 88});
   ExpectSize("shadow", {72, 88});
-  for (int i = 0; i <= 28; ++i) ExpectSize("tile" + std::to_string(i), {72, 88});
+  for (int i = 0; i <= 28; ++i) {
+    ExpectSize("tile" + std::to_string(i), {72, 88});
+    ExpectSize("cleartile" + std::to_string(i), {72, 88});
+  }
   ExpectSize("tileselect", {63, 78});
   ExpectSize("tileblock", {63, 78});
   for (int i = 0; i < 4; ++i) ExpectSize("hintangel" + std::to_string(i), {32, 32});
@@ -127,8 +130,9 @@ TEST(Images, GlyphsShareALineAndHaveTheirOwnWidths) {
 }
 
 TEST(Images, FacesAndMarksStayInsideTheFace) {
-  for (int i = 0; i <= 28; ++i) {
-    const Image& face = Images().at("tile" + std::to_string(i));
+  for (int n = 0; n <= 2 * 28 + 1; ++n) {
+    const int i = n % 29;
+    const Image& face = Images().at((n < 29 ? "tile" : "cleartile") + std::to_string(i));
     for (int y = 0; y < face.height; ++y) {
       for (int x = 0; x < face.width; ++x) {
         bool inFace = x >= 9 && y < 78;
@@ -148,8 +152,8 @@ TEST(Images, FacesAndMarksStayInsideTheFace) {
   }
   // Different faces look different.
   std::set<std::string> distinct;
-  for (int i = 1; i <= 28; ++i) distinct.insert(PixelBytes("tile" + std::to_string(i)));
-  EXPECT_EQ(distinct.size(), 28u);
+  for (int i = 1; i <= 28; ++i) distinct.insert({PixelBytes("tile" + std::to_string(i)), PixelBytes("cleartile" + std::to_string(i))});
+  EXPECT_EQ(distinct.size(), 2 * 28u);
 }
 
 TEST(Images, NumberFieldsAndTimeColumnAreFlatWhereDigitsAndTicksGo) {

@@ -264,11 +264,11 @@ void Characters(cairo_t* cr, int n) {
   Glyph(cr, "萬", kCx, kCy + 16, 31, kRed);
 }
 
-void WindFace(cairo_t* cr, int wind) {
+void WindFace(cairo_t* cr, int wind, bool withLetter) {
   static const char* kWinds[] = {"東", "南", "西", "北"};
   static const char* kLetters[] = {"E", "S", "W", "N"};
   Glyph(cr, kWinds[wind], kCx + 1, kCy + 3, 44, kNavy);
-  Glyph(cr, kLetters[wind], kFaceX + 9, 10, 11, kRed, Face::Sans, true);
+  if (withLetter) Glyph(cr, kLetters[wind], kFaceX + 9, 10, 11, kRed, Face::Sans, true);
 }
 
 void WhiteDragon(cairo_t* cr) {
@@ -406,7 +406,30 @@ void Peony(cairo_t* cr) {
 
 }  // namespace
 
-void PaintFaceSymbol(cairo_t* cr, int face) {
+FaceMark MarkOfFace(int face) {
+  static const char* const kNumbers[] = {"", "1", "2", "3", "4", "5", "6"};
+  static const char* const kWinds[] = {"E", "S", "W", "N"};
+  if (face < 1 || face > kTileFaces) return {Suit::Dots, ""};
+  const FaceSpec& f = kFaces[face];
+  switch (f.kind) {
+    case Kind::Dot: return {Suit::Dots, kNumbers[f.number]};
+    case Kind::Bamboo: return {Suit::Bamboo, kNumbers[f.number]};
+    case Kind::Character: return {Suit::Characters, kNumbers[f.number]};
+    case Kind::Wind: return {Suit::Winds, kWinds[f.number]};
+    case Kind::RedDragon: return {Suit::Dragons, "R"};
+    case Kind::GreenDragon: return {Suit::Dragons, "G"};
+    case Kind::WhiteDragon: return {Suit::Dragons, "W"};
+    case Kind::Plum: return {Suit::Flowers, "1"};
+    case Kind::Orchid: return {Suit::Flowers, "2"};
+    case Kind::Chrysanthemum: return {Suit::Flowers, "3"};
+    case Kind::Peony: return {Suit::Flowers, "4"};
+  }
+  return {Suit::Dots, ""};
+}
+
+void PaintFaceSymbol(cairo_t* cr, int face) { PaintFaceSymbol(cr, face, true); }
+
+void PaintFaceSymbol(cairo_t* cr, int face, bool windLetter) {
   if (face < 1 || face > kTileFaces) return;
   const FaceSpec& f = kFaces[face];
   cairo_save(cr);
@@ -414,7 +437,7 @@ void PaintFaceSymbol(cairo_t* cr, int face) {
     case Kind::Dot: Dots(cr, f.number); break;
     case Kind::Bamboo: Bamboos(cr, f.number); break;
     case Kind::Character: Characters(cr, f.number); break;
-    case Kind::Wind: WindFace(cr, f.number); break;
+    case Kind::Wind: WindFace(cr, f.number, windLetter); break;
     case Kind::RedDragon: Glyph(cr, "中", kCx, kCy, 50, kRed); break;
     case Kind::GreenDragon: Glyph(cr, "發", kCx, kCy, 46, kGreen); break;
     case Kind::WhiteDragon: WhiteDragon(cr); break;

@@ -120,11 +120,25 @@ Image MakeBorder() {
   return c.Masked(kEdgeMatte);
 }
 
-Image MakeFace(int face) {
+namespace {
+// A face painted by `symbol` over the plate, cut to the face outline.
+Image FaceImage(int face, void (*symbol)(cairo_t*, int)) {
   Canvas c(kTileWidth, kTileHeight);
   PaintTileBody(c.cr());
-  PaintTileFace(c.cr(), face);
+  PaintFacePlate(c.cr());
+  if (face > 0) symbol(c.cr(), face);
   return CutToFace(c.Masked(kEdgeMatte));
+}
+}  // namespace
+
+Image MakeFace(int face) { return FaceImage(face, PaintFaceSymbol); }
+
+Image MakeClearFace(int face) { return FaceImage(face, PaintClearFaceSymbol); }
+
+std::vector<NamedFace> TileSetFaces(const TileSet& set) {
+  std::vector<NamedFace> faces;
+  for (int face = 1; face <= kTileFaces; ++face) faces.push_back({set.prefix + std::to_string(face), set.make(face)});
+  return faces;
 }
 
 Image MakeShadow() {

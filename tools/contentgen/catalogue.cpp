@@ -40,7 +40,10 @@ std::vector<CatalogueEntry> Catalogue() {
   list.push_back({"emptytick", V::Planar16, [] { return MakeTick(Tick::Empty); }});
   list.push_back({"messagebar", V::Rgb24, [] { return MakeMessageBar(false); }});
   list.push_back({"messagebar2", V::Rgb24, [] { return MakeMessageBar(true); }});
-  for (int i = 0; i <= kTileFaces; ++i) list.push_back({"tile" + std::to_string(i), V::Rgb24, [i] { return MakeFace(i); }});
+  auto addTileSet = [&list](const TileSet& set) {
+    for (int i = 0; i <= kTileFaces; ++i) list.push_back({set.prefix + std::to_string(i), V::Rgb24, [set, i] { return set.make(i); }});
+  };
+  addTileSet(kClassicTiles);
   for (int i = 0; i < kPatternTiles; ++i) {
     list.push_back({"patterntile" + std::to_string(i), V::Rgb24, [i] { return MakePatternTile(i); }});
   }
@@ -54,6 +57,7 @@ std::vector<CatalogueEntry> Catalogue() {
   list.push_back(WithText("pausedoptions", MakePausedOptionsButton));
   list.push_back({"notepanel", V::Rgb24, MakeNotePanel});
   for (int i = 0; i < kGlyphCount; ++i) list.push_back({"glyph" + std::to_string(i), V::Rgb24, [i] { return MakeGlyph(i); }});
+  addTileSet(kClearTiles);  // not loaded yet: the game offers it as a choice
   return list;
 }
 

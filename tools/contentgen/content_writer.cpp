@@ -9,9 +9,11 @@
 #include <sstream>
 
 #include "archive_writer.h"
+#include "art_tiles.h"
 #include "audio_files.h"
 #include "bmp_writer.h"
 #include "catalogue.h"
+#include "colour_vision.h"
 #include "deal_check.h"
 #include "drawn_texts.h"
 #include "glyph_sheets.h"
@@ -125,10 +127,29 @@ std::vector<Translations> ReadCatalogues(const std::string& catalogueFolder) {
   return all;
 }
 
+// Every two faces of the clear set stay apart for players with a colour-vision deficiency.
+bool bClearFacesStayApart() {
+  const std::vector<std::string> alike = PairsTooAlike(TileSetFaces(kClearTiles), kClearFacesMinimum);
+  for (const std::string& line : alike) bFail("clear tile set: " + line);
+  return alike.empty();
+}
+
 }  // namespace
 
+void PrintColourCheck(int count) {
+  for (const TileSet& set : {kClassicTiles, kClearTiles}) {
+    std::printf("%s%%d faces, closest pairs (pixels differing by %.0f or more in CIELAB; the clear set needs %d):\n",
+                set.prefix, kClearlyDifferent, kClearFacesMinimum);
+    const std::vector<FacePair> pairs = PairsClosestFirst(TileSetFaces(set));
+    for (size_t i = 0; i < pairs.size() && i < size_t(count); ++i) {
+      std::printf("  %-12s %-12s %-13s %5d\n", pairs[i].a.c_str(), pairs[i].b.c_str(), VisionName(pairs[i].vision),
+                  pairs[i].difference);
+    }
+  }
+}
+
 bool bWriteArt(const std::string& artFolder, const std::string& catalogueFolder) {
-  if (!bDrawnTextsFit(Language())) return false;
+  if (!bDrawnTextsFit(Language()) || !bClearFacesStayApart()) return false;
   ArchiveWriter archive;
   PictureBytes english;  // the pictures that hold text, to compare each language's with
   for (const CatalogueEntry& entry : Catalogue()) {

@@ -13,8 +13,14 @@ namespace contentgen {
 // pictures that hold text, painted in that language, less those that come out the same as the
 // English (the game takes the English one then). A catalogue that cannot be read is left out
 // with a warning; a text that does not fit its room even at the smallest size fails, naming the
-// picture, the language, the text and its room.
+// picture, the language, the text and its room. Two faces of the clear tile set that come closer
+// than kClearFacesMinimum under a simulated colour-vision deficiency fail, naming both and the
+// deficiency.
 bool bWriteArt(const std::string& artFolder, const std::string& catalogueFolder = "");
+
+// Prints, for the classic and the clear tile set, the `count` closest pairs of faces under the
+// simulated colour-vision deficiencies (colour_vision.h), with the clear set's minimum.
+void PrintColourCheck(int count);
 
 // content/sound: the six effects as WAV files.
 bool bWriteSoundEffects(const std::string& soundFolder);

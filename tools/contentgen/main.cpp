@@ -6,6 +6,8 @@
 //   tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR] [--catalogues PO_DIR]
 //   tavimora_contentgen --icons ICON_DIR      (the desktop icons, 16.png ... 256.png)
 //   tavimora_contentgen --web-icons ICON_DIR  (the web app's icons, 180.png, 192.png, 512.png)
+//   tavimora_contentgen --colour-check COUNT  (the closest pairs of faces of both tile sets as
+//                                              players with a colour-vision deficiency see them)
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -30,6 +32,7 @@ int Usage() {
                "       tavimora_contentgen --preview PREVIEW_DIR [--layouts LAYOUT_DIR] [--catalogues PO_DIR]\n"
                "       tavimora_contentgen --icons ICON_DIR\n"
                "       tavimora_contentgen --web-icons ICON_DIR\n"
+               "       tavimora_contentgen --colour-check COUNT\n"
                "       tavimora_contentgen --music SOUND_DIR --music-kbps KBPS   (the music alone)\n");
   return 2;
 }
@@ -45,7 +48,7 @@ bool bMakeFolder(const std::string& path) {
 
 int main(int argc, char** argv) {
   std::string out, layouts, preview, icons, webIcons, order, music, catalogues;
-  int musicKbps = kMusicKbps;
+  int musicKbps = kMusicKbps, colourCheck = 0;
   for (int i = 1; i + 1 < argc; i += 2) {
     if (std::strcmp(argv[i], "--out") == 0) out = argv[i + 1];
     else if (std::strcmp(argv[i], "--layouts") == 0) layouts = argv[i + 1];
@@ -56,9 +59,14 @@ int main(int argc, char** argv) {
     else if (std::strcmp(argv[i], "--write-order") == 0) order = argv[i + 1];
     else if (std::strcmp(argv[i], "--music") == 0) music = argv[i + 1];
     else if (std::strcmp(argv[i], "--music-kbps") == 0) musicKbps = std::atoi(argv[i + 1]);
+    else if (std::strcmp(argv[i], "--colour-check") == 0) colourCheck = std::atoi(argv[i + 1]);
     else return Usage();
   }
   if (argc % 2 == 0) return Usage();
+  if (colourCheck > 0) {
+    PrintColourCheck(colourCheck);
+    return 0;
+  }
   // The web page's copy of the music is smaller: a browser downloads it before playing.
   if (!music.empty()) return bMakeFolder(music) && bWriteMusic(music, musicKbps) ? 0 : 1;
   if (!icons.empty()) return bMakeFolder(icons) && bWriteIcons(icons, kDesktopIconSizes) ? 0 : 1;

@@ -9,6 +9,7 @@
 #include "art_screens.h"
 #include "art_tiles.h"
 #include "catalogue.h"
+#include "colour_vision.h"
 #include "drawn_texts.h"
 #include "layouts.h"
 #include "layout_constants.h"
@@ -237,6 +238,38 @@ Image PausePlaque(const Images& images, const Language& language) {
   return frame;
 }
 
+// Both tile sets side by side, faces 1..28 on their tile bodies in two rows each, as seen with
+// normal vision and through each simulated colour-vision deficiency (one band of four rows each).
+Image TileSetSheet(const Images& images) {
+  constexpr int kPerRow = 14, kStepX = kTileWidth + 4, kStepY = kTileHeight + 4, kBandGap = 16;
+  const int band = 4 * kStepY + kBandGap;
+  Image sheet(kPerRow * kStepX + 8, 4 * band, {30, 60, 54});
+  for (int v = 0; v < 4; ++v) {
+    for (int set = 0; set < 2; ++set) {
+      const std::string prefix = set ? kClearTiles.prefix : kClassicTiles.prefix;
+      for (int face = 1; face <= kTileFaces; ++face) {
+        const int x = 4 + (face - 1) % kPerRow * kStepX, y = v * band + (2 * set + (face - 1) / kPerRow) * kStepY + 4;
+        Image tile(kTileWidth, kTileHeight);
+        BlitTransparent(tile, Get(images, "border"), 0, 0);
+        BlitTransparent(tile, Get(images, prefix + std::to_string(face)), 0, 0);
+        if (v > 0) {
+          for (Rgb& c : tile.pixels) if (c != kTransparent) c = KeepVisible(SimulateVision(c, kVisions[v - 1]));
+        }
+        BlitTransparent(sheet, tile, x, y);
+      }
+    }
+  }
+  return sheet;
+}
+
+// The playing screen with the clear tile set in place of the classic one.
+Image ClearTilesFrame(Images images) {
+  for (int face = 0; face <= kTileFaces; ++face) {
+    images[kClassicTiles.prefix + std::to_string(face)] = Get(images, kClearTiles.prefix + std::to_string(face));
+  }
+  return GameFrame(images, 97, false);
+}
+
 // One set of previews, drawn from `images`, into `folder`.
 bool bWritePreviewSet(const std::string& folder, const Images& images, const Language& language,
                       const std::vector<Layout>& layouts) {
@@ -252,6 +285,8 @@ bool bWritePreviewSet(const std::string& folder, const Images& images, const Lan
   pictures.emplace_back("paused", PausePlaque(images, language));
   pictures.emplace_back("gamescreen", GameFrame(images, 97, false));
   pictures.emplace_back("gamescreen_warning", GameFrame(images, 23, true));
+  pictures.emplace_back("gamescreen_clear_tiles", ClearTilesFrame(images));
+  pictures.emplace_back("tile_sets", TileSetSheet(images));
   pictures.emplace_back("message_gameover", Message(images, "gameover", kGameOver));
   pictures.emplace_back("message_nomoremoves", Message(images, "nomoremoves", kNoMoreMoves));
   pictures.emplace_back("message_levelclearbonus", Message(images, "levelclearbonus", kLevelClearBonus));
