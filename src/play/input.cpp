@@ -7,12 +7,11 @@
 #include "platform/clock.h"
 #include "platform/window.h"
 #include "play/game_state.h"
-#include "play/sound_controls.h"
+#include "play/main_thread_asks.h"
 #include "rules/score_table.h"
 #include "rules/tap.h"
 
 std::atomic<bool> bTextInputWanted{false};
-std::atomic<bool> bPointerMotionWanted{false};
 
 namespace {
 struct QueuedInput {
@@ -80,13 +79,6 @@ std::string TypedBy(const PlatformEvent& e) {
   return typed;
 }
 
-// The key a sound control answers to, for a key or pad button (kKeyOther when none).
-int SoundKeyOf(int key) {
-  if (key == kPadLeftShoulder) return kKeyMinus;
-  if (key == kPadRightShoulder) return kKeyPlus;
-  return key;
-}
-
 void vPushLocked(QueuedInput&& input) {
   const size_t keys = static_cast<size_t>(std::count_if(
       gQueue.begin(), gQueue.end(), [](const QueuedInput& q) { return !q.pointer; }));
@@ -127,13 +119,24 @@ bool bFollowTouch(const PlatformEvent& e) {
   return bQueuePointer(tap);
 }
 
+bool IsKeyEvent(PlatformEventKind kind) {
+  return kind == kEventKey || kind == kEventEscape || kind == kEventEnter ||
+         kind == kEventBackspace || kind == kEventPadButton;
+}
+
+// While text is typed, of the main thread's commands only full screen acts (the rest type).
+bool IsMainThreadKey(Command c, bool typing) {
+  return IsMainThreadCommand(c) && (!typing || c == Command::kFullScreen);
+}
+
 // Back is not queued: a press (not its repeats) raises the flag for the screen that is up, and
-// the flag goes with that screen (vInputAfter).
+// the flag goes with that screen (vInputAfter). The main thread's commands go no further.
 bool bQueueKey(const PlatformEvent& e) {
   const bool typing = bTextInputWanted;
   const bool fresh = e.kind != kEventText && !e.repeat;
-  if (!typing && !e.repeat && bSoundControlKey(SoundKeyOf(e.key))) return true;
-  if (CommandOf(e.key) == Command::kBack) {
+  const Command command = e.kind == kEventText ? Command::kNone : CommandOf(e.key);
+  if (IsMainThreadKey(command, typing)) return true;
+  if (command == Command::kBack) {
     std::lock_guard<std::mutex> hold(gLock);
     if (fresh) gs.iEscapePressed = 1;
     return true;
@@ -141,7 +144,7 @@ bool bQueueKey(const PlatformEvent& e) {
   QueuedInput input;
   input.at = timeGetTime();
   input.fresh = fresh;
-  input.command = typing || !(fresh || bIsArrow(e.key)) ? Command::kNone : CommandOf(e.key);
+  input.command = typing || !(fresh || bIsArrow(e.key)) ? Command::kNone : command;
   input.typed = TypedBy(e);
   if (!fresh && input.command == Command::kNone && input.typed.empty()) return true;  // idle repeat
   std::lock_guard<std::mutex> hold(gLock);
@@ -214,32 +217,15 @@ bool bFollowComposing(const PlatformEvent& e) {
 }
 }  // namespace
 
-Command CommandOf(int key) {
-  switch (key) {
-    case kKeyUp:
-    case kPadUp: return Command::kUp;
-    case kKeyDown:
-    case kPadDown: return Command::kDown;
-    case kKeyLeft:
-    case kPadLeft: return Command::kLeft;
-    case kKeyRight:
-    case kPadRight: return Command::kRight;
-    case kKeyEnter:
-    case kKeySpace:
-    case kPadA: return Command::kChoose;
-    case kKeyEscape:
-    case kPadB: return Command::kBack;
-    case 'h':
-    case kPadX: return Command::kHint;
-    case 'p':
-    case kKeyPause:
-    case kPadStart: return Command::kPause;
-    case kKeyF1:
-    case kPadY: return Command::kHelp;
-    case 'o':
-    case kPadBack: return Command::kOptions;
-    default: return Command::kNone;
-  }
+void WantTypedText(bool on) {
+  bTextInputWanted = on;
+  AskMainThread({MainThreadRequest::Kind::kTextInput, Command::kNone, on});
+}
+
+Command MainThreadCommandOf(const PlatformEvent& e) {
+  if (!IsKeyEvent(e.kind) || e.repeat) return Command::kNone;
+  const Command command = CommandOf(e.key);
+  return IsMainThreadKey(command, bTextInputWanted) ? command : Command::kNone;
 }
 
 bool bQueueInput(const PlatformEvent& e) {

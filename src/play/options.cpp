@@ -32,21 +32,6 @@ constexpr const char* kRowLabels[kOk] = {"Music",      "Effects",  "Volume",  "F
 static_assert(kOk == screen::kOptionsRows, "one row of the panel a setting");
 constexpr char kVolumeDown[] = "OPT_VOLUME_DOWN";  // the minus sign before the volume
 
-// Every key and pad button and what it does.
-constexpr const char* kControlLines[][2] = {
-    {"Click, Enter, Space, pad A", "take a tile, choose"},
-    {"Arrows, d-pad, left stick", "move ring or light"},
-    {"H, pad X", "hint"},
-    {"P, Pause, pad Start", "pause"},
-    {"F1, pad Y", "help"},
-    {"Escape, pad B", "back; leave a game"},
-    {"M", "music on or off"},
-    {"S", "effects on or off"},
-    {"- and +, pad shoulders", "volume"},
-    {"F11, Alt+Enter", "full screen"},
-    {"O, pad Back", "options (in pause)"},
-};
-
 constexpr int kPanelX = screen::iCentredX(screen::kOptionsPanelWidth);
 constexpr int kPanelY = screen::iCentredY(screen::kOptionsPanelHeight);
 
@@ -142,10 +127,12 @@ void vNextLanguage(int step) {
 // The main thread carries out what only it may do and keeps it in the settings.
 void vChangeRow(int row, int step) {
   switch (row) {
-    case kMusic: vAskMainThread('m'); break;
-    case kEffects: vAskMainThread('s'); break;
-    case kVolume: vAskMainThread(step > 0 ? kKeyPlus : kKeyMinus); break;
-    case kFullScreen: vAskMainThread(kAskFullScreen); break;
+    case kMusic: AskMainThread(CommandRequest(Command::kMusic)); break;
+    case kEffects: AskMainThread(CommandRequest(Command::kEffects)); break;
+    case kVolume:
+      AskMainThread(CommandRequest(step > 0 ? Command::kVolumeUp : Command::kVolumeDown));
+      break;
+    case kFullScreen: AskMainThread(CommandRequest(Command::kFullScreen)); break;
     case kPauseAway: {
       Settings s = CurrentSettings();
       s.pauseAway = !s.pauseAway;
@@ -201,9 +188,6 @@ PassResult ActOnZone(const char* name, MenuLight& light, bool& redraw) {
   return PassResult::kGoOn;
 }
 
-// A line's keys: the single keys' letters stay as they are printed on the keyboard.
-std::string ControlText(const char* keys) { return keys[1] == '\0' ? keys : Tr(keys); }
-
 constexpr int kColumnGap = 8;
 constexpr int kKeysRoom = screen::kControlsActionX - screen::kControlsKeysX - kColumnGap;
 constexpr int kActionRoom = screen::kScoreField.x + screen::kScoreField.w - screen::kControlsActionX - kColumnGap;
@@ -214,10 +198,10 @@ void vDrawControls() {
   gResources.scorePanel.Draw(x, y);
   vDrawTextCentred(Tr("Controls"), x + screen::kScorePanelWidth / 2, y + screen::kScoreHeadingY);
   int top = y + screen::kControlsFirstRowY;
-  for (const auto& line : kControlLines) {
+  for (const ControlsLine& line : ControlsLines()) {
     // A translation longer than its column is cut rather than run into the next.
-    iDrawText(ControlText(line[0]), x + screen::kControlsKeysX, top, kKeysRoom);
-    iDrawText(Tr(line[1]), x + screen::kControlsActionX, top, kActionRoom);
+    iDrawText(line.keys, x + screen::kControlsKeysX, top, kKeysRoom);
+    iDrawText(Tr(line.action), x + screen::kControlsActionX, top, kActionRoom);
     top += screen::kControlsRowStep;
   }
   vDrawTextCentred(Tr("A click or a key goes back"), x + screen::kScorePanelWidth / 2,

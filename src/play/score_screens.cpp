@@ -90,7 +90,7 @@ std::string NameEntry(int rank, int32_t score) {
   const screen::Rect& ok = screen::kNameOkButton;
   gMouseZones.Add("NAME_OK", static_cast<int16_t>(kPanelX + ok.x), static_cast<int16_t>(kPanelY + ok.y),
                   static_cast<int16_t>(ok.w), static_cast<int16_t>(ok.h), kZoneLeft);
-  bTextInputWanted = true;
+  WantTypedText(true);
   vPlayCue(Cue::kButtonOver);
   std::string name = offered;
   std::string composing;
@@ -121,7 +121,7 @@ std::string NameEntry(int rank, int32_t score) {
         loop.Renew(kClickGuardMs);
         return PassResult::kGoOn;
       });
-  bTextInputWanted = false;
+  WantTypedText(false);
   gMouseZones.Remove("NAME_OK");
   if (!confirmed) return offered;
   vPlayCue(Cue::kGoodMove);

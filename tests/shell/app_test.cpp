@@ -18,6 +18,7 @@
 #include "platform/audio.h"
 #include "platform/virtual_clock.h"
 #include "play/game_state.h"
+#include "play/main_thread_asks.h"
 #include "play/input.h"
 #include "save/settings.h"
 #include "screens/screen_layout.h"
@@ -99,7 +100,7 @@ TEST(App, ShortClicksEscapeAndQuitTakeTheShippedRoad) {
   auto act = [&](bool acted, Step next, uint32_t now) {
     if (!acted) {
       ADD_FAILURE() << "the main loop did not take the events at step " << step;
-      gs.bQuitGame = 1;
+      AskToQuit();
     }
     step = acted ? next : kDone;
     at = now;
@@ -188,7 +189,7 @@ TEST(App, AClickWakesTheGameOnlyOnceItIsQueued) {
           watching = true;  // the game thread stands still here, so the press stays queued
           EXPECT_TRUE(player.Click(500, 700));
           watching = false;
-          gs.bQuitGame = 1;
+          AskToQuit();
           return false;
         },
         60000);
@@ -214,7 +215,7 @@ TEST(App, WithoutASoundDeviceTheGameStartsSilently) {
         [&](uint32_t now) {
           if (std::this_thread::get_id() == mainThread) return true;
           playing = bPressedOnToPlay(h, player, now);
-          if (playing) gs.bQuitGame = 1;
+          if (playing) AskToQuit();
           return !playing;
         },
         120000);
@@ -248,7 +249,7 @@ TEST(App, AGamepadAloneClearsALevel) {
                                                         SDL_CONTROLLER_BUTTON_MAX, 0);
             pad = SDL_JoystickOpen(index);
             EXPECT_NE(pad, nullptr) << SDL_GetError();
-            if (pad == nullptr) gs.bQuitGame = 1;
+            if (pad == nullptr) AskToQuit();
             return pad != nullptr;
           }
           if (h.ZoneReady("TITLE_SCREEN", now) && !ZonePresent("NEWGAME")) {
@@ -260,7 +261,7 @@ TEST(App, AGamepadAloneClearsALevel) {
           } else if (gs.iLevel == 1 && played < kLevel.size() && h.ZoneReady("GAME_LOOP", now)) {
             player.Pad(pad, kLevel[played++]);
           } else if (gs.iLevel == 2 && h.ZoneReady("GAME_LOOP", now)) {
-            gs.bQuitGame = 1;
+            AskToQuit();
             return false;
           }
           return true;
@@ -329,7 +330,7 @@ TEST_P(SavedSettings, StartTheGameAndPlayByPresses) {
             musicLevel = Mix_VolumeMusic(-1);
           }
           playing = bPressedOnToPlay(h, player, now);
-          if (playing) gs.bQuitGame = 1;
+          if (playing) AskToQuit();
           return !playing;
         },
         120000);

@@ -84,14 +84,6 @@ void SetFullScreen(bool fullScreen) {
   PlatformShowLatestFrame(true);
 }
 
-// Alt+Enter (either Enter) and F11 switch between window and full screen.
-bool IsModeSwitchKey(const SDL_KeyboardEvent& key) {
-  if (key.repeat != 0) return false;
-  if (key.keysym.sym == SDLK_F11) return true;
-  return (key.keysym.sym == SDLK_RETURN || key.keysym.sym == SDLK_KP_ENTER) &&
-         (key.keysym.mod & KMOD_ALT) != 0;
-}
-
 // Enter and Backspace for typing a name; any other key is just a key.
 PlatformEventKind TypingKey(const SDL_Keysym& key) {
   bool enter = key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER;
@@ -100,11 +92,12 @@ PlatformEventKind TypingKey(const SDL_Keysym& key) {
   return kEventKey;
 }
 
-int KeyCode(SDL_Keycode sym) {
+int KeyCode(const SDL_Keysym& key) {
+  const SDL_Keycode sym = key.sym;
   if (sym >= SDLK_a && sym <= SDLK_z) return static_cast<int>(sym);
   switch (sym) {
     case SDLK_RETURN:
-    case SDLK_KP_ENTER: return kKeyEnter;
+    case SDLK_KP_ENTER: return (key.mod & KMOD_ALT) != 0 ? kKeyAltEnter : kKeyEnter;
     case SDLK_ESCAPE: return kKeyEscape;
     case SDLK_SPACE: return kKeySpace;
     case SDLK_PLUS:
@@ -118,6 +111,7 @@ int KeyCode(SDL_Keycode sym) {
     case SDLK_RIGHT: return kKeyRight;
     case SDLK_PAUSE: return kKeyPause;
     case SDLK_F1: return kKeyF1;
+    case SDLK_F11: return kKeyF11;
     default: return kKeyOther;
   }
 }
@@ -235,13 +229,8 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
       return true;
     }
     case SDL_KEYDOWN:
-      if (IsModeSwitchKey(e.key)) {
-        SetFullScreen(!IsFullScreen());
-        out.kind = kEventWindowChanged;
-        return true;
-      }
       out.kind = e.key.keysym.sym == SDLK_ESCAPE ? kEventEscape : TypingKey(e.key.keysym);
-      out.key = KeyCode(e.key.keysym.sym);
+      out.key = KeyCode(e.key.keysym);
       out.repeat = e.key.repeat != 0;
       return true;
     case SDL_CONTROLLERDEVICEADDED:
