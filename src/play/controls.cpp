@@ -35,7 +35,6 @@ const LineOfPage kLines[] = {
 #undef CONTROL
 #undef LINE
 
-bool IsPadButton(int key) { return key >= kPadA && key <= kPadRight; }
 bool IsLetter(int key) { return key >= 'a' && key <= 'z'; }
 
 // A key the platform names (the table's, or any letter).
@@ -45,15 +44,21 @@ bool IsKnownKey(int key) {
                      [key](const NamedControl& row) { return row.control.key == key; });
 }
 
-// The shipped table with the settings' pairs applied; pairs that do not fit it are passed over.
+// The shipped table with the settings' pairs applied all at once (a swap is two pairs). Pairs
+// that would leave a key on two rows or name a key the game does not know give the shipped
+// table: a file from elsewhere never takes a command's keys away.
 std::vector<Control> Applied(const std::vector<std::pair<int, int>>& keys) {
-  std::vector<Control> table = ShippedControls();
-  for (const auto& [shipped, own] : keys) {
-    auto row = std::find_if(table.begin(), table.end(),
-                            [shipped](const Control& c) { return c.key == shipped; });
-    const bool taken = std::any_of(table.begin(), table.end(),
-                                   [own](const Control& c) { return c.key == own; });
-    if (row != table.end() && !taken && IsKnownKey(own)) row->key = own;
+  const std::vector<Control>& shipped = ShippedControls();
+  std::vector<Control> table = shipped;
+  for (const auto& [from, own] : keys) {
+    auto row = std::find_if(shipped.begin(), shipped.end(), [from](const Control& c) { return c.key == from; });
+    if (row == shipped.end() || !IsKnownKey(own)) return shipped;
+    table[static_cast<size_t>(row - shipped.begin())].key = own;
+  }
+  for (const Control& c : table) {
+    if (std::count_if(table.begin(), table.end(), [&c](const Control& o) { return o.key == c.key; }) > 1) {
+      return shipped;
+    }
   }
   return table;
 }
@@ -111,15 +116,34 @@ Command CommandOf(int key) {
   return Command::kNone;
 }
 
-bool GiveKey(int oldKey, int newKey) {
+bool IsPadKey(int key) { return key >= kPadA && key <= kPadRight; }
+
+KeyChange GiveKey(int oldKey, int newKey) {
   std::vector<Control> table = CurrentControls();
-  auto from = std::find_if(table.begin(), table.end(), [oldKey](const Control& c) { return c.key == oldKey; });
-  if (from == table.end() || !IsKnownKey(newKey) || IsPadButton(oldKey) != IsPadButton(newKey)) return false;
-  auto holder = std::find_if(table.begin(), table.end(), [newKey](const Control& c) { return c.key == newKey; });
-  if (holder != table.end()) holder->key = oldKey;
+  auto on = [&table](int key) {
+    return std::find_if(table.begin(), table.end(), [key](const Control& c) { return c.key == key; });
+  };
+  auto from = on(oldKey), holder = on(newKey);
+  const bool backs = (from != table.end() && from->command == Command::kBack) ||
+                     (holder != table.end() && holder->command == Command::kBack);
+  if (from == table.end() || backs || !IsKnownKey(newKey) || IsPadKey(oldKey) != IsPadKey(newKey)) {
+    return KeyChange{};
+  }
+  KeyChange change{true, Command::kNone};
+  if (holder != table.end() && holder != from) {
+    holder->key = oldKey;
+    change.tradedWith = holder->command;
+  }
   from->key = newKey;
   vKeep(table);
-  return true;
+  return change;
+}
+
+int KeyOf(Command command, bool pad) {
+  for (const Control& c : CurrentControls()) {
+    if (c.command == command && IsPadKey(c.key) == pad) return c.key;
+  }
+  return 0;
 }
 
 void RestoreShippedKeys() { vKeep(ShippedControls()); }
@@ -135,6 +159,24 @@ std::string KeyName(int key) {
 std::vector<ControlsLine> ControlsLines() {
   const std::vector<Control> table = CurrentControls();
   std::vector<ControlsLine> lines;
-  for (const LineOfPage& line : kLines) lines.push_back({KeysOfLine(line, table), line.action});
+  for (const LineOfPage& line : kLines) {
+    lines.push_back({KeysOfLine(line, table), line.action, line.first, line.last});
+  }
   return lines;
+}
+
+const char* CommandName(Command command) {
+  switch (command) {
+    case Command::kUp: return "up";
+    case Command::kDown: return "down";
+    case Command::kLeft: return "left";
+    case Command::kRight: return "right";
+    case Command::kVolumeDown: return "volume down";
+    case Command::kVolumeUp: return "volume up";
+    default: break;
+  }
+  for (const LineOfPage& line : kLines) {
+    if (InLine(line, command)) return line.action;
+  }
+  return "";
 }

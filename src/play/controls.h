@@ -27,12 +27,21 @@ std::vector<Control> CurrentControls();
 // The command of a key or pad button in the table in use, or kNone.
 Command CommandOf(int key);
 
-// Gives the control now on `oldKey` the key `newKey`; a control that had `newKey` takes
-// `oldKey` in exchange, so no key holds two commands and every command keeps as many keys. A key
-// only trades with one of its own kind (keyboard or pad), so Back and the sound controls always
-// keep a key on the keyboard and on the pad. False (nothing changes) when `oldKey` is in no row,
-// `newKey` is not a key the game knows, or the two are of different kinds. Kept in the settings.
-bool GiveKey(int oldKey, int newKey);
+// What became of a new key given to a control.
+struct KeyChange {
+  bool given = false;                      // false: refused, nothing changed
+  Command tradedWith = Command::kNone;     // the command that had the key and took the old one
+};
+// Gives the control now on `oldKey` the key `newKey`; a control that had `newKey` takes `oldKey`
+// in exchange, so no key holds two commands and every command keeps as many keys. A key only
+// trades with one of its own kind (keyboard or pad), so every command keeps a key on each. Back's
+// keys never move and are never taken, so Escape and B always go back. Refused (nothing changes)
+// when `oldKey` is in no row, `newKey` is not a key the game knows, or either is Back's. Kept in
+// the settings.
+KeyChange GiveKey(int oldKey, int newKey);
+// The first key of `command` on the pad (`pad`) or the keyboard, or 0.
+int KeyOf(Command command, bool pad);
+bool IsPadKey(int key);
 // Every control back on its shipped key.
 void RestoreShippedKeys();
 
@@ -44,5 +53,8 @@ std::string KeyName(int key);
 struct ControlsLine {
   std::string keys;
   const char* action;
+  Command first, last;  // the commands the line shows the keys of, in Command's order
 };
 std::vector<ControlsLine> ControlsLines();
+// What a command does, in English: its line's action, or its own name on a line of several.
+const char* CommandName(Command command);

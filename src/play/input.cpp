@@ -20,6 +20,7 @@ struct QueuedInput {
   PlatformEventKind kind = kEventNone;  // the pointer event's kind
   int x = 0, y = 0;                // where the pointer was
   Command command = Command::kNone;
+  int key = 0;        // the key or pad button (a PlatformKey or PlatformPadButton)
   std::string typed;  // what a key types (text, kTypedEnter, kTypedBackspace), or nothing
   bool fresh = false;  // a key or pad button that went down, not a held key's repeat
 };
@@ -144,6 +145,7 @@ bool bQueueKey(const PlatformEvent& e) {
   QueuedInput input;
   input.at = timeGetTime();
   input.fresh = fresh;
+  input.key = e.kind == kEventText ? kKeyOther : e.key;
   input.command = typing || !(fresh || bIsArrow(e.key)) ? Command::kNone : command;
   input.typed = TypedBy(e);
   if (!fresh && input.command == Command::kNone && input.typed.empty()) return true;  // idle repeat
@@ -272,6 +274,16 @@ bool bTakeAnyKey() {
   bool any = false;
   for (QueuedInput key; bTakeKeyLocked(key);) any = any || key.fresh;
   return any;
+}
+
+bool TakeFreshKey(int& key) {
+  std::lock_guard<std::mutex> hold(gLock);
+  for (QueuedInput taken; bTakeKeyLocked(taken);) {
+    if (!taken.fresh) continue;
+    key = taken.key;
+    return true;
+  }
+  return false;
 }
 
 bool bTakeWindowLeft(uint32_t& at, bool& covered) {

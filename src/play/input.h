@@ -39,6 +39,9 @@ Command TakeCommand();
 std::string TakeTypedKeys();
 // true when a key or pad button went down, not a held key's repeat (its keys are taken);
 bool bTakeAnyKey();
+// true with the code of the oldest key or pad button that went down (kKeyOther for a key without
+// one), taking it and the repeats before it;
+bool TakeFreshKey(int& key);
 // the input method's text being composed (not typed until the method commits it), or "";
 std::string ComposingText();
 // true when the window was left (kEventWindowLeft or kEventWindowCovered) since the last take,

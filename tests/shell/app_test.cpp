@@ -274,6 +274,44 @@ TEST(App, AGamepadAloneClearsALevel) {
   EXPECT_EQ(gs.iLevel, 2) << "the level was cleared and the prompt passed";
 }
 
+// A whole game by keys the player chose (J chooses instead of Enter, L moves right instead of the
+// Right arrow, as kept in the settings): the title, the menu, the difficulty, a level of two
+// tiles and the prompt after it; the shipped keys do nothing on the board.
+TEST(App, AWholeGameByTheKeysThePlayerChose) {
+  GameHarness h;
+  WritePattern(0, {{4, 4, 0}, {10, 4, 0}});
+  WriteWholeFile("content/levels/settings.txt", "keys=13>106,259>108\n");
+  vForgetSettings();
+  Player player;
+  const std::vector<SDL_Keycode> kLevel = {SDLK_RETURN, SDLK_RIGHT, SDLK_l, SDLK_j, SDLK_l, SDLK_j};
+  size_t played = 0;
+  int selectedByOldKeys = -1;
+  const std::thread::id mainThread = std::this_thread::get_id();
+  h.Run([] { WinMain(); },
+        [&](uint32_t now) {
+          if (std::this_thread::get_id() == mainThread) return true;
+          const bool menu = h.ZoneReady("NEWGAME", now) || h.ZoneReady("EASY", now);
+          if ((h.ZoneReady("TITLE_SCREEN", now) && !ZonePresent("NEWGAME")) || menu ||
+              h.ZoneReady("CONTINUE", now)) {
+            player.Key(SDLK_j);
+          } else if (gs.iLevel == 1 && played < kLevel.size() && h.ZoneReady("GAME_LOOP", now)) {
+            if (played == 2) selectedByOldKeys = gs.iSelectedCount;
+            player.Key(kLevel[played++]);
+          } else if (gs.iLevel == 2 && h.ZoneReady("GAME_LOOP", now)) {
+            AskToQuit();
+            return false;
+          }
+          return true;
+        },
+        120000);
+  EXPECT_FALSE(h.timedOut);
+  EXPECT_EQ(played, kLevel.size());
+  EXPECT_EQ(selectedByOldKeys, 0) << "Enter and the Right arrow no longer play";
+  EXPECT_EQ(gs.iLevel, 2) << "the level was cleared and the prompt passed";
+  WriteWholeFile("content/levels/settings.txt", "");
+  vForgetSettings();
+}
+
 // A settings file as the player left it, and the sound and window the game must start with.
 struct StoredSettings {
   const char* name;

@@ -63,7 +63,7 @@ const std::vector<DrawnBox>& DrawnBoxes() {
       // A line of the player's own keys is cut at its column's edge; each name fits alone.
       {"controls list, a key's name", kControlsKeysRoom, KeyNames()},
       {"score panel, a centred line", kFieldRoom,
-       {"Controls", "A click or a key goes back", "NEW HIGH SCORE!", "Type your name:", "Enter or OK to confirm",
+       {"Controls", "Enter: new keys; other keys: back", "NEW HIGH SCORE!", "Type your name:", "Enter or OK to confirm",
         "HIGH SCORES", "Click or press any key to close"}},
       // The place shares its line with the score after it.
       {"name entry, the place", 300, {"Rank %d"}},
@@ -72,7 +72,10 @@ const std::vector<DrawnBox>& DrawnBoxes() {
       // The strip widens to the left for a longer note, as far as its panel picture's two halves
       // reach.
       {"short note", 2 * kNotePanelWidth - 2 * kNoteMargin,
-       {"Music on", "Music off", "Effects on", "Effects off", "Volume %d of %d"}, "8"},
+       {"Music on", "Music off", "Effects on", "Effects off", "Volume %d of %d", "That key stays as it is"}, "8"},
+      // Joined with ": " and a command's name (the longest action fits with it).
+      {"controls page, the line asking for a new key", kFieldRoom - 300, {"New key for"}},
+      {"short note, a key swapped", 2 * kNotePanelWidth - 2 * kNoteMargin - 300, {"Swapped with"}},
   };
   return boxes;
 }
