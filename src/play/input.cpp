@@ -61,7 +61,7 @@ Touch gTouch;
 int gPointerX = 0, gPointerY = 0;
 bool gHeldIgnored = false;
 
-bool bIsArrow(int key) { return key >= kKeyUp && key <= kKeyRight; }
+bool IsMove(Command c) { return c >= Command::kUp && c <= Command::kRight; }
 bool bIsPress(PlatformEventKind kind) {
   return kind == kEventLeftDown || kind == kEventRightDown || kind == kEventTouchUp;
 }
@@ -73,7 +73,8 @@ std::string TypedBy(const PlatformEvent& e) {
     case kEventEnter: typed = kTypedEnter; break;
     case kEventBackspace: typed = kTypedBackspace; break;
     case kEventPadButton:
-      if (e.key == kPadA) typed = kTypedEnter;  // a pad confirms a name with its A
+      // A pad confirms a name with its Choose button.
+      if (CommandOf(e.key) == Command::kChoose) typed = kTypedEnter;
       break;
     default: break;
   }
@@ -146,7 +147,7 @@ bool bQueueKey(const PlatformEvent& e) {
   input.at = timeGetTime();
   input.fresh = fresh;
   input.key = e.kind == kEventText ? kKeyOther : e.key;
-  input.command = typing || !(fresh || bIsArrow(e.key)) ? Command::kNone : command;
+  input.command = typing || !(fresh || IsMove(command)) ? Command::kNone : command;
   input.typed = TypedBy(e);
   if (!fresh && input.command == Command::kNone && input.typed.empty()) return true;  // idle repeat
   std::lock_guard<std::mutex> hold(gLock);

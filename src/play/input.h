@@ -22,10 +22,11 @@ constexpr char kTypedBackspace = '\b';
 Command MainThreadCommandOf(const PlatformEvent& e);
 
 // Main thread: one event of the window; false when it is none of the player's input. A main
-// thread's command goes no further (MainThreadCommandOf tells the main loop). Back raises gs.iEscapePressed at once, for the screen that is up: once per press, never on a
-// held key's repeats, and a screen's start and end lower it (ScreenInput). Everything else is
-// queued: a command unless text is being typed (a held key repeats only for the arrows), typed
-// text where it types (text, Enter, Backspace, and a pad's A as Enter), pointer events with their
+// thread's command goes no further (MainThreadCommandOf tells the main loop). Back raises
+// gs.iEscapePressed at once, for the screen that is up: once per press, never on a held key's
+// repeats, and a screen's start and end lower it (ScreenInput). Everything else is queued: a
+// command unless text is being typed (a held key repeats only for the moves), typed text where it
+// types (text, Enter, Backspace, and a pad's Choose button as Enter), pointer events with their
 // position, a finger's tap (queued as it lifts, where it went down; a finger that moved too far
 // first presses nothing). The window being left is kept apart for the game (bTakeWindowLeft). An
 // input method's composition is kept for the screen to show.
