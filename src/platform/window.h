@@ -3,8 +3,7 @@
 // the window has: a resizable window centred on the desktop, or full screen over the desktop. The
 // frame is scaled to the largest size that fits, aspect kept, with black bars; the game keeps
 // seeing 1024 x 768 pixels, and pointer positions come back in frame pixels. A finger comes as
-// touches, never also as the mouse SDL would make of it. Alt+Enter and F11
-// switch between window and full screen. Events are taken on the main thread, which created the
+// touches, never also as the mouse SDL would make of it. Events are taken on the main thread, which created the
 // window; every call here belongs on that thread.
 
 enum PlatformEventKind {
@@ -51,6 +50,8 @@ enum PlatformKey {
   kKeyRight,
   kKeyPause,
   kKeyF1,
+  kKeyF11,
+  kKeyAltEnter,  // Enter (either) with Alt held
 };
 
 // A game controller's buttons, by their place on a standard pad (A below, B right, X left,

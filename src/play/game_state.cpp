@@ -1,5 +1,7 @@
 #include "play/game_state.h"
 
+#include "play/main_thread_asks.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <mutex>
@@ -26,7 +28,7 @@ void vSetFatalError(const char* text) {
     std::lock_guard<std::mutex> lock(gFatalLock);
     std::snprintf(gFatalText, sizeof gFatalText, "%s", text);
   }
-  gs.bQuitGame = 1;
+  AskToQuit();
 }
 
 std::string FatalErrorText() {

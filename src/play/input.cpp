@@ -7,12 +7,11 @@
 #include "platform/clock.h"
 #include "platform/window.h"
 #include "play/game_state.h"
-#include "play/sound_controls.h"
+#include "play/main_thread_asks.h"
 #include "rules/score_table.h"
 #include "rules/tap.h"
 
 std::atomic<bool> bTextInputWanted{false};
-std::atomic<bool> bPointerMotionWanted{false};
 
 namespace {
 struct QueuedInput {
@@ -21,6 +20,7 @@ struct QueuedInput {
   PlatformEventKind kind = kEventNone;  // the pointer event's kind
   int x = 0, y = 0;                // where the pointer was
   Command command = Command::kNone;
+  int key = 0;        // the key or pad button (a PlatformKey or PlatformPadButton)
   std::string typed;  // what a key types (text, kTypedEnter, kTypedBackspace), or nothing
   bool fresh = false;  // a key or pad button that went down, not a held key's repeat
 };
@@ -61,7 +61,7 @@ Touch gTouch;
 int gPointerX = 0, gPointerY = 0;
 bool gHeldIgnored = false;
 
-bool bIsArrow(int key) { return key >= kKeyUp && key <= kKeyRight; }
+bool IsMove(Command c) { return c >= Command::kUp && c <= Command::kRight; }
 bool bIsPress(PlatformEventKind kind) {
   return kind == kEventLeftDown || kind == kEventRightDown || kind == kEventTouchUp;
 }
@@ -73,18 +73,12 @@ std::string TypedBy(const PlatformEvent& e) {
     case kEventEnter: typed = kTypedEnter; break;
     case kEventBackspace: typed = kTypedBackspace; break;
     case kEventPadButton:
-      if (e.key == kPadA) typed = kTypedEnter;  // a pad confirms a name with its A
+      // A pad confirms a name with its Choose button.
+      if (CommandOf(e.key) == Command::kChoose) typed = kTypedEnter;
       break;
     default: break;
   }
   return typed;
-}
-
-// The key a sound control answers to, for a key or pad button (kKeyOther when none).
-int SoundKeyOf(int key) {
-  if (key == kPadLeftShoulder) return kKeyMinus;
-  if (key == kPadRightShoulder) return kKeyPlus;
-  return key;
 }
 
 void vPushLocked(QueuedInput&& input) {
@@ -127,13 +121,24 @@ bool bFollowTouch(const PlatformEvent& e) {
   return bQueuePointer(tap);
 }
 
+bool IsKeyEvent(PlatformEventKind kind) {
+  return kind == kEventKey || kind == kEventEscape || kind == kEventEnter ||
+         kind == kEventBackspace || kind == kEventPadButton;
+}
+
+// While text is typed, of the main thread's commands only full screen acts (the rest type).
+bool IsMainThreadKey(Command c, bool typing) {
+  return IsMainThreadCommand(c) && (!typing || c == Command::kFullScreen);
+}
+
 // Back is not queued: a press (not its repeats) raises the flag for the screen that is up, and
-// the flag goes with that screen (vInputAfter).
+// the flag goes with that screen (vInputAfter). The main thread's commands go no further.
 bool bQueueKey(const PlatformEvent& e) {
   const bool typing = bTextInputWanted;
   const bool fresh = e.kind != kEventText && !e.repeat;
-  if (!typing && !e.repeat && bSoundControlKey(SoundKeyOf(e.key))) return true;
-  if (CommandOf(e.key) == Command::kBack) {
+  const Command command = e.kind == kEventText ? Command::kNone : CommandOf(e.key);
+  if (IsMainThreadKey(command, typing)) return true;
+  if (command == Command::kBack) {
     std::lock_guard<std::mutex> hold(gLock);
     if (fresh) gs.iEscapePressed = 1;
     return true;
@@ -141,7 +146,8 @@ bool bQueueKey(const PlatformEvent& e) {
   QueuedInput input;
   input.at = timeGetTime();
   input.fresh = fresh;
-  input.command = typing || !(fresh || bIsArrow(e.key)) ? Command::kNone : CommandOf(e.key);
+  input.key = e.kind == kEventText ? kKeyOther : e.key;
+  input.command = typing || !(fresh || IsMove(command)) ? Command::kNone : command;
   input.typed = TypedBy(e);
   if (!fresh && input.command == Command::kNone && input.typed.empty()) return true;  // idle repeat
   std::lock_guard<std::mutex> hold(gLock);
@@ -214,32 +220,15 @@ bool bFollowComposing(const PlatformEvent& e) {
 }
 }  // namespace
 
-Command CommandOf(int key) {
-  switch (key) {
-    case kKeyUp:
-    case kPadUp: return Command::kUp;
-    case kKeyDown:
-    case kPadDown: return Command::kDown;
-    case kKeyLeft:
-    case kPadLeft: return Command::kLeft;
-    case kKeyRight:
-    case kPadRight: return Command::kRight;
-    case kKeyEnter:
-    case kKeySpace:
-    case kPadA: return Command::kChoose;
-    case kKeyEscape:
-    case kPadB: return Command::kBack;
-    case 'h':
-    case kPadX: return Command::kHint;
-    case 'p':
-    case kKeyPause:
-    case kPadStart: return Command::kPause;
-    case kKeyF1:
-    case kPadY: return Command::kHelp;
-    case 'o':
-    case kPadBack: return Command::kOptions;
-    default: return Command::kNone;
-  }
+void WantTypedText(bool on) {
+  bTextInputWanted = on;
+  AskMainThread({MainThreadRequest::Kind::kTextInput, Command::kNone, on});
+}
+
+Command MainThreadCommandOf(const PlatformEvent& e) {
+  if (!IsKeyEvent(e.kind) || e.repeat) return Command::kNone;
+  const Command command = CommandOf(e.key);
+  return IsMainThreadKey(command, bTextInputWanted) ? command : Command::kNone;
 }
 
 bool bQueueInput(const PlatformEvent& e) {
@@ -286,6 +275,16 @@ bool bTakeAnyKey() {
   bool any = false;
   for (QueuedInput key; bTakeKeyLocked(key);) any = any || key.fresh;
   return any;
+}
+
+bool TakeFreshKey(int& key) {
+  std::lock_guard<std::mutex> hold(gLock);
+  for (QueuedInput taken; bTakeKeyLocked(taken);) {
+    if (!taken.fresh) continue;
+    key = taken.key;
+    return true;
+  }
+  return false;
 }
 
 bool bTakeWindowLeft(uint32_t& at, bool& covered) {

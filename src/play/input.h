@@ -2,31 +2,31 @@
 // The player's input on its way from the main thread's window procedure to the game thread: one
 // queue of events under a lock, each with the moment it came: presses, releases and drags with
 // the frame position where they happened, keys and pad buttons, typed text. The keyboard and a
-// pad map onto one set of commands, which is all the screens act on. A screen takes only what
-// came after its guard (see ScreenInput), so nothing pressed on one screen acts on another.
+// pad map onto one set of commands (play/controls.h), which is all the screens act on. A screen
+// takes only what came after its guard (see ScreenInput), so nothing pressed on one screen acts on
+// another.
 #include <atomic>
 #include <cstdint>
 #include <string>
 
+#include "play/controls.h"
+
 struct PlatformEvent;
-
-enum class Command {
-  kNone, kUp, kDown, kLeft, kRight, kChoose, kBack, kHint, kPause, kHelp, kOptions
-};
-
-// The command of a key (a PlatformKey) or a pad button (a PlatformPadButton), or kNone.
-Command CommandOf(int key);
 
 // In typed text, Enter and Backspace are these bytes; typed text never holds control characters.
 constexpr char kTypedEnter = '\r';
 constexpr char kTypedBackspace = '\b';
 
-// Main thread: one event of the window; false when it is none of the player's input. A sound
-// control (M, S, minus, plus, a pad's shoulders) acts at once and goes no further. Back (Escape, a
-// pad's B) raises gs.iEscapePressed at once, for the screen that is up: once per press, never on a
-// held key's repeats, and a screen's start and end lower it (ScreenInput). Everything else is
-// queued: a command unless text is being typed (a held key repeats only for the arrows), typed
-// text where it types (text, Enter, Backspace, and a pad's A as Enter), pointer events with their
+// Main thread: the main thread's own command (music, effects, volume, full screen) an event gives,
+// or kNone: a fresh press of its key or pad button, and while text is typed only full screen.
+Command MainThreadCommandOf(const PlatformEvent& e);
+
+// Main thread: one event of the window; false when it is none of the player's input. A main
+// thread's command goes no further (MainThreadCommandOf tells the main loop). Back raises
+// gs.iEscapePressed at once, for the screen that is up: once per press, never on a held key's
+// repeats, and a screen's start and end lower it (ScreenInput). Everything else is queued: a
+// command unless text is being typed (a held key repeats only for the moves), typed text where it
+// types (text, Enter, Backspace, and a pad's Choose button as Enter), pointer events with their
 // position, a finger's tap (queued as it lifts, where it went down; a finger that moved too far
 // first presses nothing). The window being left is kept apart for the game (bTakeWindowLeft). An
 // input method's composition is kept for the screen to show.
@@ -40,6 +40,9 @@ Command TakeCommand();
 std::string TakeTypedKeys();
 // true when a key or pad button went down, not a held key's repeat (its keys are taken);
 bool bTakeAnyKey();
+// true with the code of the oldest key or pad button that went down (kKeyOther for a key without
+// one), taking it and the repeats before it;
+bool TakeFreshKey(int& key);
 // the input method's text being composed (not typed until the method commits it), or "";
 std::string ComposingText();
 // true when the window was left (kEventWindowLeft or kEventWindowCovered) since the last take,
@@ -88,8 +91,8 @@ int iQueuedInput();
 // (tests, between runs of the game).
 void vForgetInput();
 
-// Set by the game thread while it wants typed text; the main loop starts or stops text input.
+// Game thread: text is typed from now on (a name), or no more; the main thread is asked to start
+// or stop the window's text input.
+void WantTypedText(bool on);
+// True while text is typed: keys then type rather than give commands.
 extern std::atomic<bool> bTextInputWanted;
-// Set by the game thread while a screen lights what lies under the pointer; the main loop then
-// has the pointer's moves wake it (kEventPointerMoved), and otherwise not.
-extern std::atomic<bool> bPointerMotionWanted;

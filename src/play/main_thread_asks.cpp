@@ -3,24 +3,37 @@
 #include <mutex>
 
 #include "platform/window.h"
+#include "play/game_state.h"
 
 namespace {
 std::mutex gLock;
-std::vector<int> gAsks;
-constexpr size_t kMostAsks = 64;  // a screen never asks faster than the main loop turns
+std::vector<MainThreadRequest> gRequests;
+constexpr size_t kMostRequests = 64;  // a screen never asks faster than the main loop turns
 }  // namespace
 
-void vAskMainThread(int ask) {
+MainThreadRequest CommandRequest(Command command) {
+  return MainThreadRequest{MainThreadRequest::Kind::kCommand, command, false};
+}
+
+void AskToQuit() {
+  gs.bQuitGame = 1;
+  AskMainThread({MainThreadRequest::Kind::kQuit, Command::kNone, false});
+}
+
+void AskMainThread(const MainThreadRequest& request) {
   {
     std::lock_guard<std::mutex> hold(gLock);
-    if (gAsks.size() < kMostAsks) gAsks.push_back(ask);
+    // The end is never dropped: it is the last thing the game thread asks.
+    if (gRequests.size() < kMostRequests || request.kind == MainThreadRequest::Kind::kQuit) {
+      gRequests.push_back(request);
+    }
   }
   PlatformWakeMainThread();
 }
 
-std::vector<int> TakeMainThreadAsks() {
+std::vector<MainThreadRequest> TakeMainThreadRequests() {
   std::lock_guard<std::mutex> hold(gLock);
-  std::vector<int> asks;
-  asks.swap(gAsks);
-  return asks;
+  std::vector<MainThreadRequest> requests;
+  requests.swap(gRequests);
+  return requests;
 }

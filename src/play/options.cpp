@@ -13,6 +13,7 @@
 #include "play/pointer.h"
 #include "play/screen_loop.h"
 #include "play/translations.h"
+#include "platform/clock.h"
 #include "platform/window.h"
 #include "save/settings.h"
 #include "screens/mouse_zones.h"
@@ -31,21 +32,6 @@ constexpr const char* kRowLabels[kOk] = {"Music",      "Effects",  "Volume",  "F
                                          "Pause when the game is left", "Language", "Controls"};
 static_assert(kOk == screen::kOptionsRows, "one row of the panel a setting");
 constexpr char kVolumeDown[] = "OPT_VOLUME_DOWN";  // the minus sign before the volume
-
-// Every key and pad button and what it does.
-constexpr const char* kControlLines[][2] = {
-    {"Click, Enter, Space, pad A", "take a tile, choose"},
-    {"Arrows, d-pad, left stick", "move ring or light"},
-    {"H, pad X", "hint"},
-    {"P, Pause, pad Start", "pause"},
-    {"F1, pad Y", "help"},
-    {"Escape, pad B", "back; leave a game"},
-    {"M", "music on or off"},
-    {"S", "effects on or off"},
-    {"- and +, pad shoulders", "volume"},
-    {"F11, Alt+Enter", "full screen"},
-    {"O, pad Back", "options (in pause)"},
-};
 
 constexpr int kPanelX = screen::iCentredX(screen::kOptionsPanelWidth);
 constexpr int kPanelY = screen::iCentredY(screen::kOptionsPanelHeight);
@@ -142,10 +128,12 @@ void vNextLanguage(int step) {
 // The main thread carries out what only it may do and keeps it in the settings.
 void vChangeRow(int row, int step) {
   switch (row) {
-    case kMusic: vAskMainThread('m'); break;
-    case kEffects: vAskMainThread('s'); break;
-    case kVolume: vAskMainThread(step > 0 ? kKeyPlus : kKeyMinus); break;
-    case kFullScreen: vAskMainThread(kAskFullScreen); break;
+    case kMusic: AskMainThread(CommandRequest(Command::kMusic)); break;
+    case kEffects: AskMainThread(CommandRequest(Command::kEffects)); break;
+    case kVolume:
+      AskMainThread(CommandRequest(step > 0 ? Command::kVolumeUp : Command::kVolumeDown));
+      break;
+    case kFullScreen: AskMainThread(CommandRequest(Command::kFullScreen)); break;
     case kPauseAway: {
       Settings s = CurrentSettings();
       s.pauseAway = !s.pauseAway;
@@ -201,28 +189,90 @@ PassResult ActOnZone(const char* name, MenuLight& light, bool& redraw) {
   return PassResult::kGoOn;
 }
 
-// A line's keys: the single keys' letters stay as they are printed on the keyboard.
-std::string ControlText(const char* keys) { return keys[1] == '\0' ? keys : Tr(keys); }
-
 constexpr int kColumnGap = 8;
 constexpr int kKeysRoom = screen::kControlsActionX - screen::kControlsKeysX - kColumnGap;
 constexpr int kActionRoom = screen::kScoreField.x + screen::kScoreField.w - screen::kControlsActionX - kColumnGap;
+constexpr int kControlsX = screen::iCentredX(screen::kScorePanelWidth);
+constexpr int kControlsY = screen::iCentredY(screen::kScorePanelHeight);
 
-void vDrawControls() {
-  const int x = screen::iCentredX(screen::kScorePanelWidth);
-  const int y = screen::iCentredY(screen::kScorePanelHeight);
-  gResources.scorePanel.Draw(x, y);
-  vDrawTextCentred(Tr("Controls"), x + screen::kScorePanelWidth / 2, y + screen::kScoreHeadingY);
-  int top = y + screen::kControlsFirstRowY;
-  for (const auto& line : kControlLines) {
+int iLineTop(int line) { return kControlsY + screen::kControlsFirstRowY + line * screen::kControlsRowStep; }
+
+// The line of the controls page a press lies on, or -1.
+int LineAt(int x, int y, int lines) {
+  const int top = iLineTop(0) - (screen::kControlsRowStep - screen::kGlyphHeight) / 2;
+  const int left = kControlsX + screen::kScoreField.x;
+  if (x < left || x >= left + screen::kScoreField.w || y < top) return -1;
+  const int line = (y - top) / screen::kControlsRowStep;
+  return line < lines ? line : -1;
+}
+
+// The player giving a line keys of their own: the line, and the command of it whose key comes
+// next (kNone while no line is being given keys).
+struct NewKeys {
+  int line = -1;
+  Command next = Command::kNone;
+};
+
+void vDrawControls(int lit, const NewKeys& asking) {
+  gResources.scorePanel.Draw(kControlsX, kControlsY);
+  const int middle = kControlsX + screen::kScorePanelWidth / 2;
+  vDrawTextCentred(Tr("Controls"), middle, kControlsY + screen::kScoreHeadingY);
+  const std::vector<ControlsLine> lines = ControlsLines();
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const int top = iLineTop(static_cast<int>(i));
     // A translation longer than its column is cut rather than run into the next.
-    iDrawText(ControlText(line[0]), x + screen::kControlsKeysX, top, kKeysRoom);
-    iDrawText(Tr(line[1]), x + screen::kControlsActionX, top, kActionRoom);
-    top += screen::kControlsRowStep;
+    iDrawText(lines[i].keys, kControlsX + screen::kControlsKeysX, top, kKeysRoom);
+    iDrawText(Tr(lines[i].action), kControlsX + screen::kControlsActionX, top, kActionRoom);
   }
-  vDrawTextCentred(Tr("A click or a key goes back"), x + screen::kScorePanelWidth / 2,
-                   y + screen::kControlsFooterY);
-  ShowFrame(kActiveSlot);
+  if (lit >= 0) {
+    FadeFrame(kControlsX + screen::kScoreField.x, iLineTop(lit) - 3, screen::kScoreField.w,
+              screen::kControlsRowStep, 60, 60, 30);
+  }
+  const std::string footer = asking.next != Command::kNone
+                                 ? Tr("New key for") + ": " + Tr(CommandName(asking.next))
+                                 : Tr("Enter: new keys; other keys: back");
+  vDrawTextCentred(footer, middle, kControlsY + screen::kControlsFooterY);
+}
+
+// A key pressed for the command asked: it takes the place of the command's first key of its
+// kind, and the player is told what gave it up or that it stays.
+void vTakeNewKey(NewKeys& asking, int key) {
+  const KeyChange change = GiveKey(KeyOf(asking.next, IsPadKey(key)), key);
+  if (!change.given) {
+    vPutNote(Tr("That key stays as it is"), timeGetTime(), kSoundNoteMs);
+    return;
+  }
+  if (change.tradedWith != Command::kNone && change.tradedWith != asking.next) {
+    vPutNote(Tr("Swapped with") + ": " + Tr(CommandName(change.tradedWith)), timeGetTime(), kSoundNoteMs);
+  }
+  const ControlsLine line = ControlsLines()[static_cast<size_t>(asking.line)];
+  asking.next = asking.next == line.last ? Command::kNone : static_cast<Command>(static_cast<int>(asking.next) + 1);
+  if (asking.next == Command::kNone) asking.line = -1;
+}
+
+void vAskNewKeys(NewKeys& asking, int line) {
+  asking.line = line;
+  asking.next = ControlsLines()[static_cast<size_t>(line)].first;
+}
+
+// A key on the controls page: while a line is given keys, the key for its next command; else Up
+// and Down light a line, Choose gives the lit one new keys, and any other key goes back.
+PassResult ActOnControlsKey(int key, int& lit, NewKeys& asking) {
+  const int lines = static_cast<int>(ControlsLines().size());
+  if (asking.next != Command::kNone) {
+    vTakeNewKey(asking, key);
+    return PassResult::kGoOn;
+  }
+  const Command c = CommandOf(key);
+  if (c == Command::kUp || c == Command::kDown) {
+    lit = lit < 0 ? (c == Command::kDown ? 0 : lines - 1) : (lit + (c == Command::kDown ? 1 : lines - 1)) % lines;
+    return PassResult::kGoOn;
+  }
+  if (c == Command::kChoose && lit >= 0) {
+    vAskNewKeys(asking, lit);
+    return PassResult::kGoOn;
+  }
+  return PassResult::kEnd;
 }
 }  // namespace
 
@@ -276,11 +326,33 @@ void vControlsScreen() {
   loop.EndsOnEscape();
   vDebugLog("vControlsScreen()\n");
   gFrameStack.Select(gResources.iFrameVB);
-  vDrawControls();
-  loop.Run([](PassWait&) {},
-           [&] {
-             PointerPress press;
-             return bTakeAnyKey() || loop.bPress(press) ? PassResult::kEnd : PassResult::kGoOn;
-           });
+  int lit = -1;
+  NewKeys asking;
+  bool redraw = true;
+  std::string note;
+  loop.Run(
+      [&](PassWait& wake) {
+        if (!bShortNoteChanged(note, wake) && !redraw) return;
+        vDrawControls(lit, asking);
+        DrawShortNote(note);
+        ShowFrame(kActiveSlot);
+        redraw = false;
+      },
+      [&] {
+        for (int key = 0; TakeFreshKey(key);) {
+          redraw = true;
+          if (ActOnControlsKey(key, lit, asking) == PassResult::kEnd) return PassResult::kEnd;
+        }
+        PointerPress press;
+        if (!loop.bPress(press)) return PassResult::kGoOn;
+        const int line = LineAt(press.x, press.y, static_cast<int>(ControlsLines().size()));
+        if (line < 0 || press.held) return PassResult::kEnd;
+        lit = line;
+        vAskNewKeys(asking, line);
+        vIgnoreHeldButtons();
+        loop.Renew(kGuardMs);
+        redraw = true;
+        return PassResult::kGoOn;
+      });
   gs.iEscapePressed = 0;
 }

@@ -6,6 +6,7 @@
 
 #include "play/game_state.h"
 #include "play/input.h"
+#include "play/main_thread_asks.h"
 #include "platform/clock.h"
 #include "platform/window.h"
 
@@ -72,9 +73,13 @@ bool bFollowPointer(MenuLight& light, const char* const* zones, int count) {
   return false;
 }
 
-PointerMotionWanted::PointerMotionWanted() { bPointerMotionWanted = true; }
+PointerMotionWanted::PointerMotionWanted() {
+  AskMainThread({MainThreadRequest::Kind::kPointerMotion, Command::kNone, true});
+}
 
-PointerMotionWanted::~PointerMotionWanted() { bPointerMotionWanted = false; }
+PointerMotionWanted::~PointerMotionWanted() {
+  AskMainThread({MainThreadRequest::Kind::kPointerMotion, Command::kNone, false});
+}
 
 bool bZoneIs(const char* name, const char* known) { return strcasecmp(name, known) == 0; }
 

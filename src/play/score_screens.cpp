@@ -89,7 +89,7 @@ std::string NameEntry(int rank, int32_t score) {
   NoteOverPicture note;
   ScreenZones zones;
   zones.Add("NAME_OK", screen::kNameOkButton, kPanelX, kPanelY);
-  bTextInputWanted = true;
+  WantTypedText(true);
   vPlayCue(Cue::kButtonOver);
   std::string name = offered;
   std::string composing;
@@ -120,7 +120,7 @@ std::string NameEntry(int rank, int32_t score) {
         loop.Renew(kClickGuardMs);
         return PassResult::kGoOn;
       });
-  bTextInputWanted = false;
+  WantTypedText(false);
   if (!confirmed) return offered;
   vPlayCue(Cue::kGoodMove);
   return name;

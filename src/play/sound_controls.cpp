@@ -7,7 +7,6 @@
 #include "audio/music.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
-#include "platform/window.h"
 #include "play/notes.h"
 #include "play/translations.h"
 #include "save/settings.h"
@@ -24,10 +23,10 @@ void vApplyVolumes(const Settings& s) {
   PlatformMusicVolume(gLowered ? level / kLoweredShare : level);
 }
 
-// What the note says after the key.
-std::string NoteAfter(int key, const Settings& s) {
-  if (key == 'm') return Tr(s.music ? "Music on" : "Music off");
-  if (key == 's') return Tr(s.effects ? "Effects on" : "Effects off");
+// What the note says after the command.
+std::string NoteAfter(Command command, const Settings& s) {
+  if (command == Command::kMusic) return Tr(s.music ? "Music on" : "Music off");
+  if (command == Command::kEffects) return Tr(s.effects ? "Effects on" : "Effects off");
   return Tr("Volume %d of %d", {s.volume, kVolumeSteps});
 }
 }  // namespace
@@ -38,22 +37,22 @@ bool bApplyStoredSound() {
   return s.music;
 }
 
-bool bSoundControlKey(int key) {
+bool RunSoundCommand(Command command) {
   Settings s = CurrentSettings();
-  switch (key) {
-    case 'm': s.music = !s.music; break;
-    case 's': s.effects = !s.effects; break;
-    case kKeyMinus: s.volume = std::max(1, s.volume - 1); break;
-    case kKeyPlus: s.volume = std::min(kVolumeSteps, s.volume + 1); break;
+  switch (command) {
+    case Command::kMusic: s.music = !s.music; break;
+    case Command::kEffects: s.effects = !s.effects; break;
+    case Command::kVolumeDown: s.volume = std::max(1, s.volume - 1); break;
+    case Command::kVolumeUp: s.volume = std::min(kVolumeSteps, s.volume + 1); break;
     default: return false;
   }
   StoreSettings(s);
   vApplyVolumes(s);
-  if (key == 'm') {
+  if (command == Command::kMusic) {
     if (s.music) bPlayTitleMusic();
     else vStopMusic();
   }
-  vPutNote(NoteAfter(key, s), timeGetTime(), kSoundNoteMs);
+  vPutNote(NoteAfter(command, s), timeGetTime(), kSoundNoteMs);
   return true;
 }
 

@@ -49,6 +49,33 @@ bool bParseLanguage(const std::string& text, std::string& value) {
   return true;
 }
 
+// "104>106,27>113" into pairs of key codes; false for anything else (the pairs are then none).
+bool bParseKeys(const std::string& text, std::vector<std::pair<int, int>>& keys) {
+  constexpr int kLargestKeyCode = 1023;
+  constexpr size_t kMostPairs = 64;
+  std::vector<std::pair<int, int>> parsed;
+  std::istringstream pairs(text);
+  for (std::string pair; std::getline(pairs, pair, ',');) {
+    int from = 0, to = 0;
+    char end = 0;
+    if (std::sscanf(pair.c_str(), "%d>%d%c", &from, &to, &end) != 2 || from < 1 || to < 1 ||
+        from > kLargestKeyCode || to > kLargestKeyCode || parsed.size() == kMostPairs) {
+      return false;
+    }
+    parsed.emplace_back(from, to);
+  }
+  keys = std::move(parsed);
+  return true;
+}
+
+std::string FormatKeys(const std::vector<std::pair<int, int>>& keys) {
+  std::string text;
+  for (const auto& [from, to] : keys) {
+    text += (text.empty() ? "" : ",") + std::to_string(from) + ">" + std::to_string(to);
+  }
+  return text;
+}
+
 // One line into the settings; false when it names no setting or holds a broken value.
 bool bParseLine(const std::string& line, Settings& s) {
   int a = 0, b = 0;
@@ -68,6 +95,7 @@ bool bParseLine(const std::string& line, Settings& s) {
   if (line.rfind("effects=", 0) == 0) return bParseSwitch(text + 8, s.effects);
   if (line.rfind("pauseaway=", 0) == 0) return bParseSwitch(text + 10, s.pauseAway);
   if (line.rfind("language=", 0) == 0) return bParseLanguage(line.substr(9), s.language);
+  if (line.rfind("keys=", 0) == 0) return bParseKeys(line.substr(5), s.keys);
   if (std::sscanf(text, "volume=%d%c", &a, &end) == 1 && a >= 1 && a <= kVolumeSteps) {
     s.volume = a;
     return true;
@@ -153,6 +181,7 @@ std::string FormatSettings(const Settings& s) {
   text += "volume=" + std::to_string(s.volume) + "\n";
   text += std::string("pauseaway=") + (s.pauseAway ? "on" : "off") + "\n";
   if (!s.language.empty()) text += "language=" + s.language + "\n";
+  if (!s.keys.empty()) text += "keys=" + FormatKeys(s.keys) + "\n";
   return text;
 }
 

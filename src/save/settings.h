@@ -8,9 +8,13 @@
 //   volume=8
 //   pauseaway=on
 //   language=de      (only when the player chose one: it overrides the environment's)
+//   keys=104>106,27>113  (only when the player gave commands keys of their own: the shipped
+//                         key's code, then the player's; codes as the platform gives them)
 // A missing line, or a line with an unknown or broken value, gives that setting's default; a file
 // that held such a line is written again, whole, when it is read.
 #include <string>
+#include <utility>
+#include <vector>
 
 constexpr int kVolumeSteps = 8;  // volume 1 (quietest) to 8 (full)
 
@@ -23,6 +27,8 @@ struct Settings {
   int volume = kVolumeSteps;
   bool pauseAway = true;  // a running game pauses when its window is left
   std::string language{};  // "" follows the environment; "en", "de", "pt_BR"...
+  // The player's own keys: (the shipped key, the player's), for the keys that differ.
+  std::vector<std::pair<int, int>> keys{};
   bool operator==(const Settings&) const = default;
 };
 

@@ -40,64 +40,82 @@ constexpr int kIdleWaitMs = 100;
 // Without music there is nothing to pump: the loop then waits longer for an event.
 constexpr int kIdleWaitSilentMs = 1000;
 
-// Tells the user why the game stopped, if something failed after start-up. Runs on the main
-// thread after the graphics are shut down, so the desktop is back before any message shows.
-int iFinalExitCode(int quitCode) {
-  std::string fatal = FatalErrorText();
-  if (!fatal.empty()) {
-    PlatformErrorBox(kProductName, fatal.c_str());
-    return 1;
+// The ordered way out: each part start-up brings up adds how it is taken down, and every way out
+// (a failed start, the game's end, the window closed) runs the one list, the newest step first.
+std::vector<void (*)()> gShutdownSteps;
+
+void AtShutdown(void (*step)()) { gShutdownSteps.push_back(step); }
+
+void RunShutdown() {
+  while (!gShutdownSteps.empty()) {
+    void (*step)() = gShutdownSteps.back();
+    gShutdownSteps.pop_back();
+    step();
   }
+}
+
+// Tells the user why the game stopped, if something failed after start-up. It runs after the
+// graphics are shut down, so the desktop is back before any message shows.
+void TellFatalError() {
+  const std::string fatal = FatalErrorText();
+  if (!fatal.empty()) PlatformErrorBox(kProductName, fatal.c_str());
+}
+
+int ExitCode(int quitCode) {
+  if (!FatalErrorText().empty()) return 1;
   return iFailureExitCode != 0 ? iFailureExitCode.load() : quitCode;
 }
 
-// Sounds and the audio device are released here, in a known order, rather than by the
-// destructors of global objects at exit; then the window goes.
-void vReleaseForExit() {
-  gSoundEffects.Shutdown();
-  PlatformDestroyWindow();
-}
-
-// The window was closed: the whole shutdown runs here and the process ends.
-[[noreturn]] void vDestroyWindow() {
+void vAskGameThreadToEnd() {
   gs.bQuitGame = 1;
   gs.bShutdown = 1;
   WakeSleeper();
-  vDebugLog("WM_DESTROY\n");
   vStopMusic();
+}
+
+// The game thread is asked to end and waited for; the window settings are kept before the
+// desktop is restored, which ends full screen.
+void EndGameThread() {
+  vAskGameThreadToEnd();
   PlatformWaitThread(hGameThread);
   hGameThread = nullptr;
   vDebugLog("Waited\n");
-  vStoreLastSettings();  // before the desktop is restored, which ends full screen
+  vStoreLastSettings();
+}
+
+void ShutDownGraphics() {
   gFrameStack.Shutdown();
   vDebugLog("Shutdown Graphics\n");
-  PlatformPostQuit(0);
-  vDebugLog("Posted Quit Message\n");
-  int code = iFinalExitCode(0);
-  vReleaseForExit();
-  std::exit(code);
 }
 
-// The window procedure: the player's input goes to the game thread's queue, with its moment and
-// position (Escape also raises its flag at once). The game thread sleeps between its looks, so
-// every event wakes it, once what it announces is there to be taken.
-void WndProc(const PlatformEvent& e) {
-  if (!bQueueInput(e)) {
-    switch (e.kind) {
-      case kEventExposed: PlatformShowLatestFrame(true); break;
-      case kEventWindowChanged: vStoreWindowSettings(); break;
-      case kEventFilesArrived: vLanguageFilesArrived(); break;
-      case kEventClose: vDestroyWindow();
-      default: break;
-    }
+// The main thread's own commands: the sound controls and the switch between window and full
+// screen, from a key or asked by a screen. The game thread wakes to show what changed.
+void RunMainThreadCommand(Command command) {
+  if (command != Command::kFullScreen) {
+    RunSoundCommand(command);
+    return;
   }
-  WakeSleeper();
+  bool fullScreen = false;
+  int width = 0, height = 0;
+  PlatformWindowMode(fullScreen, width, height);
+  PlatformSetWindowMode(!fullScreen, 0, 0);
+  vStoreWindowSettings();
 }
 
-// The main thread's loop: whether the quit is posted, whether text input and pointer moves are on.
+// The main thread's loop: whether the game thread has ended and asked for the quit, and whether
+// the quit is posted.
+bool gQuitAsked = false;
 bool gQuitPosted = false;
-bool gTextInput = false;
-bool gPointerMotion = false;
+
+// Text input on or off; only the name entry asks for text, and the input method's candidates go
+// beside its field.
+void SetTextInput(bool on) {
+  PlatformSetTextInput(on);
+  if (!on) return;
+  int x = 0, y = 0, w = 0, h = 0;
+  NameFieldArea(x, y, w, h);
+  PlatformSetTextInputArea(x, y, w, h);
+}
 
 // Opens the window with the title picture in it as soon as that is loaded, while the other
 // images still load: the first frame is the one the title screen is about to show.
@@ -113,12 +131,9 @@ void vShowWindowWithTitle() {
   PlatformShowWindow();
 }
 
-// A start-up step failed: the desktop is restored and the window goes before the process ends.
+// A start-up step failed: what was brought up goes, the desktop restored and the window last.
 int iFailedStart() {
-  vStopMusic();
-  gFrameStack.Shutdown();
-  gSoundEffects.Shutdown();
-  PlatformDestroyWindow();
+  RunShutdown();
   return 1;
 }
 
@@ -130,22 +145,18 @@ std::atomic<bool> gGameThreadEnded{false};
 int thrGameThenMarkEnded(void* unused) {
   const int result = thrMainGameLoop(unused);
   gGameThreadEnded = true;
+  AskToQuit();
   return result;
 }
 
-void vAskGameThreadToEnd() {
-  gs.bQuitGame = 1;
-  gs.bShutdown = 1;
-  WakeSleeper();
-  vStopMusic();
-}
-
-// The events that wait, the first one waited for up to `timeoutMs`; false once the quit came.
+// The events that wait, the first one waited for up to `timeoutMs`; false once the quit came
+// (or the window was closed, which ends the game the same way).
 bool bTakeEvents(int timeoutMs) {
   PlatformEvent e;
   while (PlatformNextEvent(e, timeoutMs)) {
-    if (e.kind == kEventQuit) {
-      gQuitCode = e.code;
+    if (e.kind == kEventClose) vDebugLog("WM_DESTROY\n");
+    if (e.kind == kEventQuit || e.kind == kEventClose) {
+      gQuitCode = e.kind == kEventQuit ? e.code : 0;
       return false;
     }
     WndProc(e);
@@ -155,52 +166,51 @@ bool bTakeEvents(int timeoutMs) {
   return true;
 }
 
-// What the game thread's screens asked of the main thread: the sound controls and the switch
-// between window and full screen. The game thread wakes to show what changed.
-void vCarryOutAsks() {
-  const std::vector<int> asks = TakeMainThreadAsks();
-  for (int ask : asks) {
-    if (ask != kAskFullScreen) {
-      bSoundControlKey(ask);
-      continue;
-    }
-    bool fullScreen = false;
-    int width = 0, height = 0;
-    PlatformWindowMode(fullScreen, width, height);
-    PlatformSetWindowMode(!fullScreen, 0, 0);
-    vStoreWindowSettings();
-  }
-  if (!asks.empty()) WakeSleeper();
-}
-
-// Text input and the pointer's moves, as the game thread wants them.
-void vFollowInputWishes() {
-  if (bTextInputWanted != gTextInput) {
-    gTextInput = bTextInputWanted;
-    PlatformSetTextInput(gTextInput);
-    if (gTextInput) {  // only the name entry asks for text
-      int x = 0, y = 0, w = 0, h = 0;
-      NameFieldArea(x, y, w, h);
-      PlatformSetTextInputArea(x, y, w, h);
+// What the game thread asked of the main thread, in order: its commands, text input and the
+// pointer's moves on or off, the quit once the game thread ended. The game thread wakes to show
+// what changed.
+void vCarryOutRequests() {
+  const std::vector<MainThreadRequest> requests = TakeMainThreadRequests();
+  for (const MainThreadRequest& r : requests) {
+    switch (r.kind) {
+      case MainThreadRequest::Kind::kCommand: RunMainThreadCommand(r.command); break;
+      case MainThreadRequest::Kind::kTextInput: SetTextInput(r.on); break;
+      case MainThreadRequest::Kind::kPointerMotion: PlatformSetPointerMotion(r.on); break;
+      case MainThreadRequest::Kind::kQuit: gQuitAsked = true; break;
     }
   }
-  if (bPointerMotionWanted != gPointerMotion) {
-    gPointerMotion = bPointerMotionWanted;
-    PlatformSetPointerMotion(gPointerMotion);
-  }
+  if (!requests.empty()) WakeSleeper();
 }
 
-// The rest of a turn: input as the game wants it, the music, the latest frame, and the quit
+// The rest of a turn: the game thread's requests, the music, the latest frame, and the quit
 // posted again on every turn until the queue has taken it.
 void vFinishTurn() {
-  vFollowInputWishes();
-  vCarryOutAsks();
+  vCarryOutRequests();
   if (bMusicStarted) vPumpMusic();
   else vRestSilentAudio();
   PlatformShowLatestFrame(false);
-  if (gs.bQuitGame && !gQuitPosted) gQuitPosted = PlatformPostQuit(0);
+  if (gQuitAsked && !gQuitPosted) gQuitPosted = PlatformPostQuit(0);
 }
 }  // namespace
+
+// The window procedure: the player's input goes to the game thread's queue, with its moment and
+// position (Escape also raises its flag at once), but for the main thread's own commands, which
+// it carries out. The game thread sleeps between its looks, so every event wakes it, once what it
+// announces is there to be taken.
+void WndProc(const PlatformEvent& e) {
+  const Command command = MainThreadCommandOf(e);
+  if (command != Command::kNone) {
+    RunMainThreadCommand(command);
+  } else if (!bQueueInput(e)) {
+    switch (e.kind) {
+      case kEventExposed: PlatformShowLatestFrame(true); break;
+      case kEventWindowChanged: vStoreWindowSettings(); break;
+      case kEventFilesArrived: vLanguageFilesArrived(); break;
+      default: break;
+    }
+  }
+  WakeSleeper();
+}
 
 MainLoopState MainLoopTurn(int timeoutMs, bool mayWaitForGame) {
   if (!gQuitCame) {
@@ -217,14 +227,17 @@ MainLoopState MainLoopTurn(int timeoutMs, bool mayWaitForGame) {
 int iIdleWaitMs() { return bMusicStarted ? kIdleWaitMs : kIdleWaitSilentMs; }
 
 int iStartGame() {
+  AtShutdown(PlatformDestroyWindow);
+  AtShutdown([] { gSoundEffects.Shutdown(); });  // in a known order, not by a destructor at exit
+  AtShutdown(TellFatalError);
   if (!PlatformCreateWindow(kProductName, kFrameWidth, kFrameHeight, bWindowed)) {
     std::fprintf(stderr, "%s: cannot create the game window.\n", kProductName);
-    PlatformDestroyWindow();
-    return 1;
+    return iFailedStart();
   }
   PlatformSetWindowIcon(PlatformPath("content\\art\\icon48.bmp").c_str());
   hMainWindow = PlatformWindowHandle();
   vChooseLanguage();
+  AtShutdown(ShutDownGraphics);
   if (!bInitVideo(hMainWindow, vShowWindowWithTitle)) return iFailedStart();
   picture_memory::TrimLargePictures();  // every picture the game keeps is made
   vDebugLog("Video and Sound Inited\n");
@@ -233,12 +246,13 @@ int iStartGame() {
   // lets only the page's own thread start its audio, and the game thread's effects then find the
   // device open (or its failure known) instead of trying from their own thread.
   PlatformAudioOpen();
+  AtShutdown(vStopMusic);
   if (music) bPlayTitleMusic();
   gQuitCame = false;
+  gQuitAsked = false;
   gQuitPosted = false;
-  gTextInput = false;
-  gPointerMotion = false;
   gGameThreadEnded = false;
+  TakeMainThreadRequests();  // what a game before this one asked is done with
   PlatformSetTextInput(false);  // only while the game asks for a name
   PlatformSetPointerMotion(false);  // only while a menu is up
   hGameThread = PlatformStartThread(thrGameThenMarkEnded, nullptr, kGameThreadStack, "game");
@@ -247,17 +261,13 @@ int iStartGame() {
     PlatformErrorBox(kProductName, "Cannot start the game thread.");
     return 1;
   }
+  AtShutdown(EndGameThread);
   return -1;
 }
 
 int iFinishGame() {
-  PlatformWaitThread(hGameThread);
-  hGameThread = nullptr;
-  vStoreLastSettings();
-  gFrameStack.Shutdown();
-  int code = iFinalExitCode(gQuitCode);
-  vReleaseForExit();
-  return code;
+  RunShutdown();
+  return ExitCode(gQuitCode);
 }
 
 int WinMain() {

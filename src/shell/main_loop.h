@@ -19,6 +19,11 @@ enum class MainLoopState {
 // finish then waits for it).
 MainLoopState MainLoopTurn(int timeoutMs, bool mayWaitForGame);
 
+struct PlatformEvent;
+// The window procedure: one event of the window, handed to the game or carried out here (the main
+// thread's own commands, the window's own notices).
+void WndProc(const PlatformEvent& e);
+
 // How long a desktop turn waits for an event when nothing happens.
 int iIdleWaitMs();
 

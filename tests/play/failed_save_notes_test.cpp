@@ -63,7 +63,7 @@ TEST(FailedSaveNotes, TheScreenUpSaysSoAndTheGameGoesOn) {
       {"settings.txt", FormatSettings(Settings{}), "Could not save the settings",
        "StoreSettings() Could not save ", [] { iTitleScreen(); },
        {Wait(0).Shows("TITLE_SCREEN", 50), Do([] {
-          EXPECT_TRUE(bSoundControlKey('m'));
+          EXPECT_TRUE(RunSoundCommand(Command::kMusic));
           vFlushSettings();  // failed before the screen looks again
         })},
        {Press(10, 10)}},

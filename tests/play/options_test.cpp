@@ -18,6 +18,15 @@
 #include "shell/language_setup.h"
 
 namespace {
+// The commands the main thread was asked to carry out since the last look, in order.
+std::vector<Command> CommandsAsked() {
+  std::vector<Command> commands;
+  for (const MainThreadRequest& r : TakeMainThreadRequests()) {
+    if (r.kind == MainThreadRequest::Kind::kCommand) commands.push_back(r.command);
+  }
+  return commands;
+}
+
 // One thing the player does: a press on a zone, or a key or pad button.
 struct Act {
   const char* zone;
@@ -27,7 +36,7 @@ struct Act {
 struct Case {
   const char* name;
   std::vector<Act> acts;
-  std::vector<int> asks;  // what the main thread is asked to do, in order
+  std::vector<Command> asks;  // what the main thread is asked to do, in order
   bool pauseAway;         // as kept in settings.txt afterwards
   int controlsShown;      // times the controls page was shown
   const char* language;   // as kept in settings.txt afterwards
@@ -38,23 +47,23 @@ TEST(Options, EveryRowAnswersTheMouseTheKeysAndThePad) {
       {"mouse", {{"OPT_MUSIC", 0}, {"OPT_EFFECTS", 0}, {"OPT_VOLUME_DOWN", 0}, {"OPT_VOLUME", 0},
                  {"OPT_FULLSCREEN", 0}, {"OPT_PAUSEAWAY", 0}, {"OPT_LANGUAGE", 0},
                  {"OPT_CONTROLS", 0}, {nullptr, kKeyEnter}, {"OPT_OK", 0}},
-       {'m', 's', kKeyMinus, kKeyPlus, kAskFullScreen}, false, 1, "de"},
+       {Command::kMusic, Command::kEffects, Command::kVolumeDown, Command::kVolumeUp, Command::kFullScreen}, false, 1, "de"},
       {"keys", {{nullptr, kKeyEnter}, {nullptr, kKeyDown}, {nullptr, kKeySpace},
                 {nullptr, kKeyDown}, {nullptr, kKeyLeft}, {nullptr, kKeyRight},
                 {nullptr, kKeyDown}, {nullptr, kKeyRight}, {nullptr, kKeyDown},
                 {nullptr, kKeyEnter}, {nullptr, kKeyEscape}},
-       {'m', 's', kKeyMinus, kKeyPlus, kAskFullScreen}, false, 0, ""},
+       {Command::kMusic, Command::kEffects, Command::kVolumeDown, Command::kVolumeUp, Command::kFullScreen}, false, 0, ""},
       {"pad", {{nullptr, kPadDown}, {nullptr, kPadDown}, {nullptr, kPadLeft}, {nullptr, kPadDown},
                {nullptr, kPadDown}, {nullptr, kPadA}, {nullptr, kPadA}, {nullptr, kPadUp},
                {nullptr, kPadUp}, {nullptr, kPadB}},
-       {kKeyMinus}, true, 0, ""},
+       {Command::kVolumeDown}, true, 0, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     GameHarness h;
     ASSERT_TRUE(h.StartVideo());
     vForgetSettings();
-    TakeMainThreadAsks();
+    TakeMainThreadRequests();
     size_t next = 0;
     uint32_t at = 0;
     bool closed = false;
@@ -79,7 +88,7 @@ TEST(Options, EveryRowAnswersTheMouseTheKeysAndThePad) {
     EXPECT_TRUE(closed);
     EXPECT_FALSE(ZonePresent("OPT_OK")) << "its zones go with it";
     EXPECT_EQ(gs.iEscapePressed.load(), 0) << "Escape closed the options and nothing else";
-    EXPECT_EQ(TakeMainThreadAsks(), c.asks);
+    EXPECT_EQ(CommandsAsked(), c.asks);
     EXPECT_EQ(h.CountInTrace("vControlsScreen()\n"), c.controlsShown) << "a key closes them";
     vForgetSettings();
     EXPECT_EQ(CurrentSettings().pauseAway, c.pauseAway);

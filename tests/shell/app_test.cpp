@@ -18,6 +18,7 @@
 #include "platform/audio.h"
 #include "platform/virtual_clock.h"
 #include "play/game_state.h"
+#include "play/main_thread_asks.h"
 #include "play/input.h"
 #include "save/settings.h"
 #include "screens/screen_layout.h"
@@ -99,7 +100,7 @@ TEST(App, ShortClicksEscapeAndQuitTakeTheShippedRoad) {
   auto act = [&](bool acted, Step next, uint32_t now) {
     if (!acted) {
       ADD_FAILURE() << "the main loop did not take the events at step " << step;
-      gs.bQuitGame = 1;
+      AskToQuit();
     }
     step = acted ? next : kDone;
     at = now;
@@ -188,7 +189,7 @@ TEST(App, AClickWakesTheGameOnlyOnceItIsQueued) {
           watching = true;  // the game thread stands still here, so the press stays queued
           EXPECT_TRUE(player.Click(500, 700));
           watching = false;
-          gs.bQuitGame = 1;
+          AskToQuit();
           return false;
         },
         60000);
@@ -214,7 +215,7 @@ TEST(App, WithoutASoundDeviceTheGameStartsSilently) {
         [&](uint32_t now) {
           if (std::this_thread::get_id() == mainThread) return true;
           playing = bPressedOnToPlay(h, player, now);
-          if (playing) gs.bQuitGame = 1;
+          if (playing) AskToQuit();
           return !playing;
         },
         120000);
@@ -248,7 +249,7 @@ TEST(App, AGamepadAloneClearsALevel) {
                                                         SDL_CONTROLLER_BUTTON_MAX, 0);
             pad = SDL_JoystickOpen(index);
             EXPECT_NE(pad, nullptr) << SDL_GetError();
-            if (pad == nullptr) gs.bQuitGame = 1;
+            if (pad == nullptr) AskToQuit();
             return pad != nullptr;
           }
           if (h.ZoneReady("TITLE_SCREEN", now) && !ZonePresent("NEWGAME")) {
@@ -260,7 +261,7 @@ TEST(App, AGamepadAloneClearsALevel) {
           } else if (gs.iLevel == 1 && played < kLevel.size() && h.ZoneReady("GAME_LOOP", now)) {
             player.Pad(pad, kLevel[played++]);
           } else if (gs.iLevel == 2 && h.ZoneReady("GAME_LOOP", now)) {
-            gs.bQuitGame = 1;
+            AskToQuit();
             return false;
           }
           return true;
@@ -271,6 +272,44 @@ TEST(App, AGamepadAloneClearsALevel) {
   EXPECT_FALSE(h.timedOut);
   EXPECT_EQ(played, kLevel.size());
   EXPECT_EQ(gs.iLevel, 2) << "the level was cleared and the prompt passed";
+}
+
+// A whole game by keys the player chose (J chooses instead of Enter, L moves right instead of the
+// Right arrow, as kept in the settings): the title, the menu, the difficulty, a level of two
+// tiles and the prompt after it; the shipped keys do nothing on the board.
+TEST(App, AWholeGameByTheKeysThePlayerChose) {
+  GameHarness h;
+  WritePattern(0, {{4, 4, 0}, {10, 4, 0}});
+  WriteWholeFile("content/levels/settings.txt", "keys=13>106,259>108\n");
+  vForgetSettings();
+  Player player;
+  const std::vector<SDL_Keycode> kLevel = {SDLK_RETURN, SDLK_RIGHT, SDLK_l, SDLK_j, SDLK_l, SDLK_j};
+  size_t played = 0;
+  int selectedByOldKeys = -1;
+  const std::thread::id mainThread = std::this_thread::get_id();
+  h.Run([] { WinMain(); },
+        [&](uint32_t now) {
+          if (std::this_thread::get_id() == mainThread) return true;
+          const bool menu = h.ZoneReady("NEWGAME", now) || h.ZoneReady("EASY", now);
+          if ((h.ZoneReady("TITLE_SCREEN", now) && !ZonePresent("NEWGAME")) || menu ||
+              h.ZoneReady("CONTINUE", now)) {
+            player.Key(SDLK_j);
+          } else if (gs.iLevel == 1 && played < kLevel.size() && h.ZoneReady("GAME_LOOP", now)) {
+            if (played == 2) selectedByOldKeys = gs.iSelectedCount;
+            player.Key(kLevel[played++]);
+          } else if (gs.iLevel == 2 && h.ZoneReady("GAME_LOOP", now)) {
+            AskToQuit();
+            return false;
+          }
+          return true;
+        },
+        120000);
+  EXPECT_FALSE(h.timedOut);
+  EXPECT_EQ(played, kLevel.size());
+  EXPECT_EQ(selectedByOldKeys, 0) << "Enter and the Right arrow no longer play";
+  EXPECT_EQ(gs.iLevel, 2) << "the level was cleared and the prompt passed";
+  WriteWholeFile("content/levels/settings.txt", "");
+  vForgetSettings();
 }
 
 // A settings file as the player left it, and the sound and window the game must start with.
@@ -329,7 +368,7 @@ TEST_P(SavedSettings, StartTheGameAndPlayByPresses) {
             musicLevel = Mix_VolumeMusic(-1);
           }
           playing = bPressedOnToPlay(h, player, now);
-          if (playing) gs.bQuitGame = 1;
+          if (playing) AskToQuit();
           return !playing;
         },
         120000);

@@ -18,6 +18,7 @@
 #include "platform/display.h"
 #include "play/board.h"
 #include "play/game_state.h"
+#include "play/main_thread_asks.h"
 #include "screens/screen_layout.h"
 #include "shell/shell.h"
 #include "pushed_input.h"
@@ -186,7 +187,7 @@ TEST(RealClock, EveryPressIsTakenOnEveryScreen) {
     reached = player.ReachMenu();
     for (int i = 0; reached && i < kCycles && player.lost().empty(); ++i) player.Cycle();
     if (reached && player.lost().empty()) player.Quit();
-    else gs.bQuitGame = 1;
+    else AskToQuit();
   });
   const int code = WinMain();
   playing.join();

@@ -8,6 +8,7 @@
 
 #include "play/board.h"
 #include "play/game_state.h"
+#include "play/main_thread_asks.h"
 #include "play/notes.h"
 #include "diag/debug_log.h"
 #include "content/video_setup.h"
@@ -206,7 +207,7 @@ void GameHarness::Step(uint32_t now) {
     finished_ = true;
     // As when the window closes: every screen returns at its next pass, and a main loop of the
     // test's own ends too.
-    gs.bQuitGame = 1;
+    AskToQuit();
     gs.bShutdown = 1;
     return;
   }

@@ -37,6 +37,22 @@ std::vector<std::string> KeysNeedingTranslation() {
   return keys;
 }
 
+// The names a key is shown by once the player gave it a command of their own; a letter is itself.
+std::vector<std::string> KeyNames() {
+  static const char* const kNames[] = {
+#define CONTROL(key, command, name) name,
+#define LINE(keys, action, first, last)
+#include "play/control_table.def"
+#undef CONTROL
+#undef LINE
+  };
+  std::vector<std::string> names;
+  for (const char* name : kNames) {
+    if (name[1] != '\0') names.emplace_back(name);
+  }
+  return names;
+}
+
 std::vector<std::string> Actions() {
   std::vector<std::string> actions;
   for (const ControlLine& line : ControlLines()) actions.emplace_back(line.action);
@@ -47,17 +63,11 @@ std::vector<std::string> Actions() {
 
 const std::vector<ControlLine>& ControlLines() {
   static const std::vector<ControlLine> lines = {
-      {"Click, Enter, Space, pad A", "take a tile, choose"},
-      {"Arrows, d-pad, left stick", "move ring or light"},
-      {"H, pad X", "hint"},
-      {"P, Pause, pad Start", "pause"},
-      {"F1, pad Y", "help"},
-      {"Escape, pad B", "back; leave a game"},
-      {"M", "music on or off"},
-      {"S", "effects on or off"},
-      {"- and +, pad shoulders", "volume"},
-      {"F11, Alt+Enter", "full screen"},
-      {"O, pad Back", "options (in pause)"},
+#define CONTROL(key, command, name)
+#define LINE(keys, action, first, last) {keys, action},
+#include "play/control_table.def"
+#undef CONTROL
+#undef LINE
   };
   return lines;
 }
@@ -66,8 +76,10 @@ const std::vector<DrawnBox>& DrawnBoxes() {
   static const std::vector<DrawnBox> boxes = {
       {"controls list, keys column", kControlsKeysRoom, KeysNeedingTranslation()},
       {"controls list, actions column", kControlsActionRoom, Actions()},
+      // A line of the player's own keys is cut at its column's edge; each name fits alone.
+      {"controls list, a key's name", kControlsKeysRoom, KeyNames()},
       {"score panel, a centred line", kFieldRoom,
-       {"Controls", "A click or a key goes back", "NEW HIGH SCORE!", "Type your name:", "Enter or OK to confirm",
+       {"Controls", "Enter: new keys; other keys: back", "NEW HIGH SCORE!", "Type your name:", "Enter or OK to confirm",
         "HIGH SCORES", "Click or press any key to close"}},
       // The options panel: a setting's name from the left, its value ending at the right, the
       // volume's number between its signs.
@@ -84,7 +96,10 @@ const std::vector<DrawnBox>& DrawnBoxes() {
       // The strip widens to the left for a longer note, as far as its panel picture's two halves
       // reach.
       {"short note", 2 * kNotePanelWidth - 2 * kNoteMargin,
-       {"Music on", "Music off", "Effects on", "Effects off", "Volume %d of %d"}, "8"},
+       {"Music on", "Music off", "Effects on", "Effects off", "Volume %d of %d", "That key stays as it is"}, "8"},
+      // Joined with ": " and a command's name (the longest action fits with it).
+      {"controls page, the line asking for a new key", kFieldRoom - 300, {"New key for"}},
+      {"short note, a key swapped", 2 * kNotePanelWidth - 2 * kNoteMargin - 300, {"Swapped with"}},
   };
   return boxes;
 }

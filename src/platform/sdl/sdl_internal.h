@@ -2,6 +2,18 @@
 // Shared between the platform's own SDL files only.
 #include <SDL.h>
 
+#include "platform/window.h"
+
+// A key that went down (keys_sdl.cpp): the event it is (Escape, Enter, Backspace or any other)
+// and its code (a PlatformKey).
+PlatformEventKind PlatformSdlKeyKind(const SDL_Keysym& key);
+int PlatformSdlKeyCode(const SDL_Keysym& key);
+
+// Game controllers (pads_sdl.cpp): a pad plugged in or out is opened or closed (false: nothing for
+// the game); a button or the left stick pushed becomes kEventPadButton. ClosePads lets go of all.
+bool PlatformSdlTranslatePad(const SDL_Event& e, PlatformEvent& out);
+void PlatformSdlClosePads();
+
 // The game window, or null before it exists.
 SDL_Window* PlatformSdlWindow();
 

@@ -84,115 +84,6 @@ void SetFullScreen(bool fullScreen) {
   PlatformShowLatestFrame(true);
 }
 
-// Alt+Enter (either Enter) and F11 switch between window and full screen.
-bool IsModeSwitchKey(const SDL_KeyboardEvent& key) {
-  if (key.repeat != 0) return false;
-  if (key.keysym.sym == SDLK_F11) return true;
-  return (key.keysym.sym == SDLK_RETURN || key.keysym.sym == SDLK_KP_ENTER) &&
-         (key.keysym.mod & KMOD_ALT) != 0;
-}
-
-// Enter and Backspace for typing a name; any other key is just a key.
-PlatformEventKind TypingKey(const SDL_Keysym& key) {
-  bool enter = key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER;
-  if (enter && (key.mod & KMOD_ALT) == 0) return kEventEnter;
-  if (key.sym == SDLK_BACKSPACE) return kEventBackspace;
-  return kEventKey;
-}
-
-int KeyCode(SDL_Keycode sym) {
-  if (sym >= SDLK_a && sym <= SDLK_z) return static_cast<int>(sym);
-  switch (sym) {
-    case SDLK_RETURN:
-    case SDLK_KP_ENTER: return kKeyEnter;
-    case SDLK_ESCAPE: return kKeyEscape;
-    case SDLK_SPACE: return kKeySpace;
-    case SDLK_PLUS:
-    case SDLK_EQUALS:
-    case SDLK_KP_PLUS: return kKeyPlus;
-    case SDLK_MINUS:
-    case SDLK_KP_MINUS: return kKeyMinus;
-    case SDLK_UP: return kKeyUp;
-    case SDLK_DOWN: return kKeyDown;
-    case SDLK_LEFT: return kKeyLeft;
-    case SDLK_RIGHT: return kKeyRight;
-    case SDLK_PAUSE: return kKeyPause;
-    case SDLK_F1: return kKeyF1;
-    default: return kKeyOther;
-  }
-}
-
-// The pads in use, opened as they are plugged in (SDL announces those present at start too).
-std::vector<SDL_GameController*> gPads;
-// Which way each pad's left stick points now (a PlatformPadButton, or 0), so that a push counts
-// once and comes again only after the stick went back.
-std::vector<std::pair<SDL_JoystickID, int>> gStickWays;
-constexpr Sint16 kStickPushed = 16384;  // half way
-constexpr Sint16 kStickBack = 8192;
-
-int PadButton(Uint8 button) {
-  switch (button) {
-    case SDL_CONTROLLER_BUTTON_A: return kPadA;
-    case SDL_CONTROLLER_BUTTON_B: return kPadB;
-    case SDL_CONTROLLER_BUTTON_X: return kPadX;
-    case SDL_CONTROLLER_BUTTON_Y: return kPadY;
-    case SDL_CONTROLLER_BUTTON_START: return kPadStart;
-    case SDL_CONTROLLER_BUTTON_BACK: return kPadBack;
-    case SDL_CONTROLLER_BUTTON_LEFTSHOULDER: return kPadLeftShoulder;
-    case SDL_CONTROLLER_BUTTON_RIGHTSHOULDER: return kPadRightShoulder;
-    case SDL_CONTROLLER_BUTTON_DPAD_UP: return kPadUp;
-    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return kPadDown;
-    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return kPadLeft;
-    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return kPadRight;
-    default: return kKeyOther;
-  }
-}
-
-// The left stick as a d-pad: the direction it was pushed to, once, when it gets there.
-int StickPush(const SDL_ControllerAxisEvent& a) {
-  if (a.axis != SDL_CONTROLLER_AXIS_LEFTX && a.axis != SDL_CONTROLLER_AXIS_LEFTY) return kKeyOther;
-  auto way = std::find_if(gStickWays.begin(), gStickWays.end(),
-                          [&](const auto& w) { return w.first == a.which; });
-  if (way == gStickWays.end()) way = gStickWays.insert(gStickWays.end(), {a.which, 0});
-  const bool horizontal = a.axis == SDL_CONTROLLER_AXIS_LEFTX;
-  const int negative = horizontal ? kPadLeft : kPadUp;
-  const int positive = horizontal ? kPadRight : kPadDown;
-  if (way->second == negative || way->second == positive) {
-    if (a.value > -kStickBack && a.value < kStickBack) way->second = 0;
-    return kKeyOther;
-  }
-  if (a.value <= -kStickPushed) way->second = negative;
-  else if (a.value >= kStickPushed) way->second = positive;
-  else return kKeyOther;
-  return way->second;
-}
-
-void ForgetPad(SDL_JoystickID id) {
-  for (auto pad = gPads.begin(); pad != gPads.end(); ++pad) {
-    if (SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(*pad)) == id) {
-      SDL_GameControllerClose(*pad);
-      gPads.erase(pad);
-      break;
-    }
-  }
-  std::erase_if(gStickWays, [id](const auto& w) { return w.first == id; });
-}
-
-bool TranslatePadEvent(const SDL_Event& e, PlatformEvent& out) {
-  switch (e.type) {
-    case SDL_CONTROLLERDEVICEADDED:
-      if (SDL_GameController* pad = SDL_GameControllerOpen(e.cdevice.which)) gPads.push_back(pad);
-      return false;
-    case SDL_CONTROLLERDEVICEREMOVED:
-      ForgetPad(e.cdevice.which);
-      return false;
-    case SDL_CONTROLLERBUTTONDOWN: out.key = PadButton(e.cbutton.button); break;
-    default: out.key = StickPush(e.caxis); break;
-  }
-  out.kind = kEventPadButton;
-  return out.key != kKeyOther;
-}
-
 // The finger that touched first while none was down; the others are ignored until it lifts.
 constexpr SDL_FingerID kNoFinger = -1;
 SDL_FingerID gFinger = kNoFinger;
@@ -235,20 +126,15 @@ bool TranslateEvent(const SDL_Event& e, PlatformEvent& out) {
       return true;
     }
     case SDL_KEYDOWN:
-      if (IsModeSwitchKey(e.key)) {
-        SetFullScreen(!IsFullScreen());
-        out.kind = kEventWindowChanged;
-        return true;
-      }
-      out.kind = e.key.keysym.sym == SDLK_ESCAPE ? kEventEscape : TypingKey(e.key.keysym);
-      out.key = KeyCode(e.key.keysym.sym);
+      out.kind = PlatformSdlKeyKind(e.key.keysym);
+      out.key = PlatformSdlKeyCode(e.key.keysym);
       out.repeat = e.key.repeat != 0;
       return true;
     case SDL_CONTROLLERDEVICEADDED:
     case SDL_CONTROLLERDEVICEREMOVED:
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERAXISMOTION:
-      return TranslatePadEvent(e, out);
+      return PlatformSdlTranslatePad(e, out);
     case SDL_TEXTINPUT:
       out.kind = kEventText;
       std::snprintf(out.text, sizeof out.text, "%s", e.text.text);
@@ -394,9 +280,7 @@ bool PlatformWindowExists() { return gWindow != nullptr; }
 void* PlatformWindowHandle() { return gWindow; }
 
 void PlatformDestroyWindow() {
-  for (SDL_GameController* pad : gPads) SDL_GameControllerClose(pad);
-  gPads.clear();
-  gStickWays.clear();
+  PlatformSdlClosePads();
   if (gWindow != nullptr) SDL_DestroyWindow(gWindow);
   gWindow = nullptr;
 }
