@@ -20,9 +20,9 @@
 #include "screens/render.h"
 #include "screens/screen_layout.h"
 #include "screens/text.h"
+#include "screens/zones.h"
 
 namespace {
-constexpr uint32_t kGuardMs = 250;
 
 enum Row { kMusic, kEffects, kVolume, kFullScreen, kPauseAway, kLanguage, kControls, kOk, kRows };
 constexpr const char* kRowZones[kRows] = {"OPT_MUSIC",     "OPT_EFFECTS",  "OPT_VOLUME",
@@ -38,26 +38,11 @@ constexpr int kPanelY = screen::iCentredY(screen::kOptionsPanelHeight);
 
 int iRowTop(int row) { return kPanelY + screen::kOptionsFirstRowY + row * screen::kOptionsRowStep; }
 
-void vAddZone(const char* name, int x, int y, int w, int h) {
-  gMouseZones.Add(name, static_cast<int16_t>(x), static_cast<int16_t>(y), static_cast<int16_t>(w),
-                  static_cast<int16_t>(h), kZoneLeft);
-}
-
 // The rows' zones, the minus sign's over the volume row, and the OK button's.
-void vAddOptionZones() {
-  const screen::Rect& z = screen::kOptionsRowZone;
-  for (int row = 0; row < kOk; ++row) {
-    vAddZone(kRowZones[row], kPanelX + z.x, iRowTop(row) + z.y, z.w, z.h);
-  }
-  const screen::Rect& minus = screen::kOptionsMinusZone;
-  vAddZone(kVolumeDown, kPanelX + minus.x, iRowTop(kVolume) + minus.y, minus.w, minus.h);
-  const screen::Rect& ok = screen::kOptionsOkButton;
-  vAddZone(kRowZones[kOk], kPanelX + ok.x, kPanelY + ok.y, ok.w, ok.h);
-}
-
-void vRemoveOptionZones() {
-  for (const char* name : kRowZones) gMouseZones.Remove(name);
-  gMouseZones.Remove(kVolumeDown);
+void vAddOptionZones(ScreenZones& zones) {
+  for (int row = 0; row < kOk; ++row) zones.Add(kRowZones[row], screen::kOptionsRowZone, kPanelX, iRowTop(row));
+  zones.Add(kVolumeDown, screen::kOptionsMinusZone, kPanelX, iRowTop(kVolume));
+  zones.Add(kRowZones[kOk], screen::kOptionsOkButton, kPanelX, kPanelY);
 }
 
 std::string Switch(bool on) { return Tr(on ? "on" : "off"); }
@@ -96,9 +81,6 @@ void vDrawOptions(const Settings& s, int lit) {
     FadeFrame(z->x, z->y, z->width, z->height, 60, 60, 30);
   }
 }
-
-// The options opened from the pause lie over the playing screen, whose zone the pause keeps.
-bool bOverGame() { return gMouseZones.Find("GAME_LOOP") != nullptr; }
 
 // What lies beneath the panel, drawn again in the language now in use: over a game, the playing
 // screen with its board hidden as the pause shows it (the panel covers the pause's plaque).
@@ -276,17 +258,18 @@ PassResult ActOnControlsKey(int key, int& lit, NewKeys& asking) {
 }
 }  // namespace
 
-void vOptionsScreen() {
-  ScreenLoop loop(kGuardMs);
+void vOptionsScreen(OptionsOver beneath) {
+  ScreenLoop loop(kClickGuardMs);
   loop.EndsOnEscape();
   PointerMotionWanted motion;
   vDebugLog("vOptionsScreen()\n");
   gs.iEscapePressed = 0;
   gFrameStack.Select(gResources.iFrameVB);
-  const bool overGame = bOverGame();
+  const bool overGame = beneath == OptionsOver::kGame;
   vDrawBeneath(overGame);  // without the note of the screen before, which the panel's own replaces
   NoteOverPicture note;
-  vAddOptionZones();
+  ScreenZones zones;
+  vAddOptionZones(zones);
   MenuLight light;
   Settings shown;
   std::string language = LanguageInUse();
@@ -314,15 +297,14 @@ void vOptionsScreen() {
       [&] {
         if (ActOnCommands(light, redraw) == PassResult::kEnd) return PassResult::kEnd;
         if (!loop.bZone(name)) return PassResult::kGoOn;
-        loop.Renew(kGuardMs);
+        loop.Renew(kClickGuardMs);
         return ActOnZone(name, light, redraw);
       });
-  vRemoveOptionZones();
   gs.iEscapePressed = 0;  // Escape closed the options, nothing beneath them
 }
 
 void vControlsScreen() {
-  ScreenLoop loop(kGuardMs);
+  ScreenLoop loop(kClickGuardMs);
   loop.EndsOnEscape();
   vDebugLog("vControlsScreen()\n");
   gFrameStack.Select(gResources.iFrameVB);
@@ -350,7 +332,7 @@ void vControlsScreen() {
         lit = line;
         vAskNewKeys(asking, line);
         vIgnoreHeldButtons();
-        loop.Renew(kGuardMs);
+        loop.Renew(kClickGuardMs);
         redraw = true;
         return PassResult::kGoOn;
       });

@@ -83,7 +83,7 @@ void vPauseGame(uint32_t since) {
       [&] {
         const PausedInput input = TakePausedInput(loop);
         if (input == PausedInput::kOptions) {
-          vOptionsScreen();
+          vOptionsScreen(OptionsOver::kGame);
           vIgnoreHeldButtons();  // the press that closed the options does not resume
           loop.Renew(kClickGuardMs);
           redraw = true;
