@@ -7,11 +7,6 @@
 set -u
 BUILD=${1:-build/release}
 RUNS=${2:-3}
-GAME_DIR="$BUILD/game"
-PROBE="$BUILD/tests/smoke/x11_probe"
-for f in "$GAME_DIR/tavimora" "$PROBE"; do
-  [ -x "$f" ] || { echo "missing $f: build the game and x11_probe first"; exit 1; }
-done
 . "$(dirname "$0")/x_session.sh"
 
 pss_mb() { awk '/^Pss:/ {printf "%.1f\n", $2 / 1024}' "/proc/$1/smaps_rollup"; }

@@ -9,11 +9,6 @@
 set -u
 BUILD=${1:-build/release}
 ROUNDS=${2:-6}
-GAME_DIR="$BUILD/game"
-PROBE="$BUILD/tests/smoke/x11_probe"
-for f in "$GAME_DIR/tavimora" "$PROBE"; do
-  [ -x "$f" ] || { echo "missing $f: build the game and x11_probe first"; exit 1; }
-done
 . "$(dirname "$0")/x_session.sh"
 HOLDS=(20 80 150)
 declare -A TAKEN TRIED

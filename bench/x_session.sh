@@ -1,6 +1,11 @@
 # Shared by the window benches: a fresh X server (Xvfb, openbox when asked), the game started in
 # it, and frame pixels turned into screen points. Source it; it sets WORK, XVFB_PID, WM_PID,
-# APP_PID and exports DISPLAY. Needs GAME_DIR and PROBE set.
+# APP_PID and exports DISPLAY. Needs BUILD set (the build folder); sets GAME_DIR and PROBE.
+GAME_DIR="$BUILD/game"
+PROBE="$BUILD/tests/smoke/x11_probe"
+for f in "$GAME_DIR/tavimora" "$PROBE"; do
+  [ -x "$f" ] || { echo "missing $f: build the game and x11_probe first"; exit 1; }
+done
 WORK=$(mktemp -d)
 XVFB_PID="" WM_PID="" APP_PID=""
 trap 'stop_all; rm -rf "$WORK"' EXIT
