@@ -50,7 +50,8 @@ bool IsKnownKey(int key) {
 std::vector<Control> Applied(const std::vector<std::pair<int, int>>& keys) {
   const std::vector<Control>& shipped = ShippedControls();
   std::vector<Control> table = shipped;
-  for (const auto& [from, own] : keys) {
+  for (const auto& pair : keys) {
+    const int from = pair.first, own = pair.second;
     auto row = std::find_if(shipped.begin(), shipped.end(), [from](const Control& c) { return c.key == from; });
     if (row == shipped.end() || !IsKnownKey(own)) return shipped;
     table[static_cast<size_t>(row - shipped.begin())].key = own;

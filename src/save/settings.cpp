@@ -71,7 +71,10 @@ bool bParseKeys(const std::string& text, std::vector<std::pair<int, int>>& keys)
 std::string FormatKeys(const std::vector<std::pair<int, int>>& keys) {
   std::string text;
   for (const auto& [from, to] : keys) {
-    text += (text.empty() ? "" : ",") + std::to_string(from) + ">" + std::to_string(to);
+    if (!text.empty()) text += ',';
+    text += std::to_string(from);
+    text += '>';
+    text += std::to_string(to);
   }
   return text;
 }
